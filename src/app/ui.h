@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ravnelok {
+
+// The decimals dialog (TBtnBottomDlg). Its logic lives with the decimals commands; the widget
+// only shows these fields and calls the three actions.
+struct DecimalsDialog {
+  std::string caption, yes, no, check_caption;
+  std::string field;  // read-only number field
+  int spin = 0;
+  bool auto_checked = false;  // remembered between uses
+  int value_width = 10;
+  bool Editable() const { return !auto_checked; }
+  void SpinUp();
+  void SpinDown();
+  void ToggleCheck() { auto_checked = !auto_checked; }
+};
+
+// The start values dialog (TBtnBottomDlg1): row 0 is the header; column 1 of the other rows is
+// editable.
+struct StartValuesDialog {
+  std::string caption, ok, cancel;
+  int height = 230;
+  std::vector<std::array<std::string, 2>> rows;
+};
+
+// The text input dialog (TBtnBottomDlg3).
+struct TextInputDialog {
+  std::string caption, label, field, yes, no;
+};
+
+// The angle dialog (TForm5). `choice` is 0 for degrees, 1 for radians.
+struct AngleDialog {
+  std::string caption, label, group, degrees, radians, ok;
+  int choice = 0;
+};
+
+// Everything that asks or tells the user. Texts are Windows-1252. The desktop program
+// implements it with real dialogs; tests with a scripted fake.
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // The modal message box: the text, an empty title, one OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // The confirmation dialog (TBtnBottomDlg2): true for the confirming button.
+  virtual bool Confirm(const std::string& caption, const std::string& message,
+                       const std::string& yes, const std::string& no) = 0;
+  virtual bool RunDecimalsDialog(DecimalsDialog& dialog) = 0;
+  virtual bool RunStartValuesDialog(StartValuesDialog& dialog) = 0;
+  virtual bool RunTextInputDialog(TextInputDialog& dialog) = 0;
+  // True when the dialog was closed with its button (the choice then counts).
+  virtual bool RunAngleDialog(AngleDialog& dialog) = 0;
+  // File dialogs: the chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> AskOpenFileName(const std::string& title,
+                                                     const std::string& initial) = 0;
+  virtual std::optional<std::string> AskSaveFileName(const std::string& title,
+                                                     const std::string& initial) = 0;
+
+  // The window follows `view_mode` (lay-out and the pressed view button).
+  virtual void LayOutWindow() {}
+  // The graph bitmap was drawn anew and should be copied to the graph area.
+  virtual void GraphChanged() {}
+};
+
+}  // namespace ravnelok

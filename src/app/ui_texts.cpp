@@ -1,0 +1,205 @@
+#include "app/ui_texts.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "text/cp1252.h"
+
+namespace ravnelok {
+namespace {
+
+// Written here in UTF-8 and turned into Windows-1252 once.
+constexpr std::array<const char*, 46> kCaptionsUtf8 = {
+    "&Filer",
+    "&Nyt ark",
+    "Å&bn ark ..",
+    "&Gem ark ..",
+    "&Udskriv",
+    "&Afslut",
+    "&Redigér",
+    "Tag &kopi",
+    "&Sæt kopi",
+    "&Indsæt linier",
+    "&Fjern linier",
+    "&Rens linier ",
+    "Kopiér &ark til klippebord",
+    "Kopiér &tabel til klippebord",
+    "Kopiér &grafik til klippebord",
+    "&Indstil",
+    "Antal &linier i arket ..",
+    "Antal viste &decimaler ..",
+    "&Grader / radianer ..",
+    "Funk&tioner",
+    "&Startstil navne ..",
+    "&Gennemregn arket",
+    "&Grafik",
+    "Fra &ark",
+    "Fra &tabel ",
+    "&Redigér grafik ..",
+    "Data&pinde",
+    "Data&kurve",
+    "&Hyppighedspinde",
+    "&xy-punkter",
+    "Data&pinde",
+    "Data&kurve",
+    "&Hyppighedspinde",
+    "&Hjælp",
+    "&Om Ravnelok",
+    "&Vejledning",
+    "Tag kopi",
+    "Sæt kopi",
+    "Vis ark",
+    "Vis ark og tabel",
+    "Vis ark, tabel og grafik",
+    "Gennemregn",
+    "Vis flere decimaler ",
+    "Vis færre decimaler ",
+    "Rens tabel",
+    "Rens grafik",
+};
+
+// Entries 46..117.
+constexpr std::array<const char*, 72> kBuiltInUtf8 = {
+    "Navn",
+    "Udtryk",
+    "Værdi",
+    "Enhed",
+    "Ja",
+    "Nej",
+    "Fortryd",
+    "Navnet",
+    "er ikke et tilladt navn",
+    "er optaget til en indbygget funktion",
+    "er reserveret konstanten PI",
+    "er reserveret til linievariable",
+    "er brugt flere gange",
+    "Fortolkeren giver op - for mange variable!",
+    "Der kan højst tages kopi af 2 celler",
+    "Markér inden for samme kolonne",
+    "Markering er kun tilladt i én af kolonnerne: navn, udtryk og enhed",
+    "Kopien hører til i en anden kolonne",
+    "Åben ark",
+    "Forkert filtype",
+    "Gem ark",
+    "Antal linier i arket",
+    "Antal linier (max",
+    "Antal viste decimaler",
+    "Ønsker du at slette arket og starte på et nyt ark?",
+    "Blokken må kun have",
+    "linier og",
+    "kolonner",
+    "linier",
+    "Marker netop en søjle og mindst to rækker",
+    "Markér mindst to søjler og mindst to rækker",
+    "Markér mindst to rækker",
+    "Ukorrekt eller manglende tal i det markerede område",
+    "Ingen tal markeret",
+    "Markér netop en søjle og mindst to rækker",
+    "Ingen tal markeret",
+    "Ukorrekt tal",
+    "Indsæt blanke linier",
+    "Antal linier (max 10)",
+    "T*      Navn     Udtryk                                      Værdi       Enhed",
+    "Navn",
+    "Startværdi",
+    "Ukorrekt angivelse af værdi",
+    "Skriv dit navn",
+    "Ønsker du at afbryde programmet ?",
+    "Bekræft",
+    "Trigonometri",
+    "De trigonometriske funktioner",
+    "Vinkler",
+    " vinkler angivet i grader",
+    " vinkler angivet i radianer",
+    "OK",
+    "Startstil navne",
+    "Indstil grafik",
+    "x-aksen",
+    " navne på aksen",
+    " 1, 2, 3, ... på aksen",
+    " 0, 1, 2, ... på aksen",
+    " x=0 vises (y-aksen tegnes)",
+    " y=0 vises (x-aksen tegnes)",
+    " Forbind punkterne",
+    "dansk",
+    "&hvis&så&ellers&",
+    "HVIS",
+    "SÅ",
+    "ELLERS",
+    "sum",
+    "er reserveret til HVIS-SÅ-ELLERS",
+    "For mange forskellige værdier",
+    "automatisk tilpasning",
+    "rst",
+    "Samme enhed på akserne",
+};
+
+const std::array<std::string, 46>& Captions() {
+  static const std::array<std::string, 46> captions = [] {
+    std::array<std::string, 46> out;
+    for (size_t i = 0; i < out.size(); ++i) out[i] = cp1252::FromUtf8(kCaptionsUtf8[i]);
+    return out;
+  }();
+  return captions;
+}
+
+const std::string kEmpty;
+
+}  // namespace
+
+UiTexts::UiTexts() { SetBuiltIn(); }
+
+const std::string& UiTexts::operator[](int i) const {
+  if (i < 0 || i >= kUiTextCount) return kEmpty;
+  return texts_[i];
+}
+
+void UiTexts::Set(int i, std::string text) {
+  if (i >= 0 && i < kUiTextCount) texts_[i] = std::move(text);
+}
+
+void UiTexts::SetBuiltIn() {
+  for (auto& t : texts_) t.clear();
+  for (size_t i = 0; i < kBuiltInUtf8.size(); ++i) texts_[46 + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
+  from_file_ = false;
+}
+
+void UiTexts::LoadFromFileBytes(std::string_view bytes) {
+  for (auto& t : texts_) t.clear();
+  size_t pos = 0;
+  for (int j = 0; j < kUiTextCount && pos < bytes.size(); ++j) {
+    size_t end = bytes.find('\n', pos);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(pos, end - pos);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    texts_[j] = std::string(line);
+    pos = end + 1;
+  }
+  from_file_ = true;
+}
+
+bool UiTexts::Load(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    SetBuiltIn();
+    return false;
+  }
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  LoadFromFileBytes(bytes);
+  return true;
+}
+
+bool UiTexts::English() const { return texts_[107] == "english"; }
+
+const std::string& UiTexts::BuiltInCaption(int i) {
+  if (i < 0 || i >= 46) return kEmpty;
+  return Captions()[i];
+}
+
+const std::string& UiTexts::Caption(int i) const {
+  if (i < 0 || i >= 46) return kEmpty;
+  return from_file_ ? texts_[i] : Captions()[i];
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace ravnelok {
+
+constexpr int kUiTextCount = 120;
+
+// The table of 120 user-interface texts, Windows-1252. Entries 46..117 have built-in Danish
+// texts; entries 0..45 (menu captions and tool button hints) are empty unless a text file
+// supplies them, and the widgets then keep their built-in captions (BuiltInCaption).
+class UiTexts {
+ public:
+  UiTexts();
+
+  const std::string& operator[](int i) const;
+  void Set(int i, std::string text);
+
+  // Entries 46..117 get their built-in Danish texts; entries 0..45, 118 and 119 are emptied.
+  void SetBuiltIn();
+  // Replaces the whole table from the bytes of a text file: line j into entry j; missing lines
+  // leave their entries empty. CR LF and a lone LF both end a line.
+  void LoadFromFileBytes(std::string_view bytes);
+  // Reads "ravnmenu.txt" (or `path`): false, with the built-in texts set, when it cannot be read.
+  bool Load(const std::string& path = "ravnmenu.txt");
+
+  // Whether the table came from a text file; only then are captions and hints applied.
+  bool from_file() const { return from_file_; }
+  // Entry 107 is exactly "english".
+  bool English() const;
+
+  // The captions the menu items (0..35) and tool button hints (36..45) are built with.
+  static const std::string& BuiltInCaption(int i);
+  // The caption a widget shows: the loaded entry when a file was read, else the built-in one.
+  const std::string& Caption(int i) const;
+
+ private:
+  std::array<std::string, kUiTextCount> texts_;
+  bool from_file_ = false;
+};
+
+}  // namespace ravnelok

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sheet/real.h"
+
+namespace ravnelok {
+
+// The graph data matrix, allocated once for its full size.
+struct GraphData {
+  static constexpr int kRows = 700;
+  static constexpr int kCols = 10;
+
+  GraphData() : matrix(static_cast<size_t>(kRows) * kCols, 0), names(kRows) {}
+  Real& At(int row, int col) { return matrix[static_cast<size_t>(row) * kCols + col]; }
+  Real At(int row, int col) const { return matrix[static_cast<size_t>(row) * kCols + col]; }
+
+  std::vector<Real> matrix;
+  std::vector<std::string> names;
+  int data_rows = 0;
+  int data_columns = 0;
+  int sheet_first_row = 0;
+  int sheet_last_row = 0;
+  bool data_ok = true;
+  bool data_bad = false;
+};
+
+// The states of the graph settings dialogs, kept for the program's run.
+struct GraphSettings {
+  int sheet_x_axis = 0;  // 0 names, 1 "1, 2, 3", 2 "0, 1, 2"
+  bool show_x0 = true;
+  bool show_y0 = true;
+  bool join_points = false;
+  bool same_unit = false;
+  int table_x_axis = 0;  // 0 "1, 2, 3", 1 "0, 1, 2"
+};
+
+struct AxisRanges {
+  Real x_low = 0;
+  Real x_high = 0;
+  Real y_low = 0;
+  Real y_high = 0;
+};
+
+}  // namespace ravnelok

@@ -1,0 +1,149 @@
+#include "sheet/line_records.h"
+
+#include <algorithm>
+
+namespace ravnelok {
+
+LineRecords::LineRecords(int default_decimals) { Rebuild(default_decimals); }
+
+void LineRecords::Rebuild(int default_decimals) {
+  records_.assign(kMaxLines, linie_type{});
+  by_name_.clear();
+  for (int i = 0; i < kMaxLines; ++i) {
+    records_[i].label = "A" + std::to_string(i + 1);
+    records_[i].line = i + 1;
+    records_[i].decimals = default_decimals;
+  }
+}
+
+void LineRecords::ResetRecord(int index) {
+  SetName(index, std::string());
+  linie_type& r = records_[index];
+  r.has_value = false;
+  r.start_pending = false;
+  r.value = 0;
+  r.line = index + 1;
+}
+
+void LineRecords::ResetDecimals(int default_decimals) {
+  for (auto& r : records_) r.decimals = default_decimals;
+}
+
+bool LineRecords::Value(int k, Real& value) const {
+  const linie_type& r = records_[Index(k)];
+  if (r.has_value) value = r.value;
+  return r.has_value;
+}
+
+void LineRecords::StoreValue(int k, Real value) {
+  linie_type& r = records_[Index(k)];
+  r.value = value;
+  r.has_value = true;
+}
+
+void LineRecords::SetName(int index, const std::string& name) {
+  linie_type& r = records_[index];
+  if (r.name == name) return;
+  if (!r.name.empty()) {
+    auto it = by_name_.find(r.name);
+    if (it != by_name_.end()) {
+      auto& v = it->second;
+      v.erase(std::remove(v.begin(), v.end(), index), v.end());
+      if (v.empty()) by_name_.erase(it);
+    }
+  }
+  r.name = name;
+  if (!name.empty()) {
+    auto& v = by_name_[name];
+    v.insert(std::upper_bound(v.begin(), v.end(), index), index);
+  }
+}
+
+void LineRecords::SetNameNoValue(int k, const std::string& name) {
+  SetName(Index(k), name);
+  records_[Index(k)].has_value = false;
+}
+
+void LineRecords::SetLineName(const std::string& name, int k) {
+  SetName(Index(k), name);
+  records_[Index(k)].line = Index(k) + 1;
+}
+
+void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string& label, Real value,
+                                      int line) {
+  auto store = [&](int index) {
+    linie_type& r = records_[index];
+    r.value = value;
+    r.line = line;
+    r.has_value = true;
+  };
+  if (!name.empty()) {
+    auto it = by_name_.find(name);
+    if (it != by_name_.end()) {
+      for (int index : it->second) store(index);
+    }
+  }
+  const int by_label = LabelRecord(label);
+  if (by_label > 0) store(by_label - 1);
+}
+
+int LineRecords::LabelRecord(std::string_view word) {
+  // Labels are "A" followed by 1..999 without leading zeros.
+  if (word.size() < 2 || word.size() > 4 || word[0] != 'A' || word[1] == '0') return 0;
+  int k = 0;
+  for (size_t i = 1; i < word.size(); ++i) {
+    if (word[i] < '0' || word[i] > '9') return 0;
+    k = k * 10 + (word[i] - '0');
+  }
+  return k;
+}
+
+LookupResult LineRecords::Lookup(std::string_view word) const {
+  LookupResult result;
+  int best = -1;
+  if (!word.empty()) {
+    auto it = by_name_.find(std::string(word));
+    if (it != by_name_.end() && !it->second.empty()) best = it->second.back();
+  }
+  const int by_label = LabelRecord(word);
+  if (by_label > 0) best = std::max(best, by_label - 1);
+  if (best < 0) return result;
+  const linie_type& r = records_[best];
+  result.found = true;
+  result.line = r.line;
+  result.record = best + 1;
+  result.has_value = r.has_value;
+  if (r.has_value) result.value = r.value;
+  return result;
+}
+
+void LineRecords::ClearAllStartPending() {
+  for (auto& r : records_) r.start_pending = false;
+}
+
+void LineRecords::ClearAllNames() {
+  for (auto& r : records_) r.name.clear();
+  by_name_.clear();
+}
+
+bool LineRecords::NameUsedAbove(const std::string& name, int k) const {
+  if (name.empty()) return false;
+  auto it = by_name_.find(name);
+  if (it == by_name_.end() || it->second.empty()) return false;
+  return it->second.front() < k - 1;
+}
+
+void LineRecords::MoveRecord(int k, int d) {
+  const int from = Index(k);
+  const int to = Index(d);
+  if (from == to) return;
+  const std::string name = records_[from].name;
+  SetName(to, name);
+  records_[to].has_value = records_[from].has_value;
+  records_[to].start_pending = records_[from].start_pending;
+  records_[to].value = records_[from].value;
+  records_[to].line = to + 1;
+  ResetRecord(from);
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "sheet/real.h"
+
+namespace ravnelok {
+
+constexpr int kMaxLines = 999;
+
+// One record per possible sheet line, always 999 of them.
+struct linie_type {
+  std::string name;
+  std::string label;
+  bool has_value = false;
+  bool start_pending = false;
+  Real value = 0;
+  int32_t line = 0;
+  int32_t decimals = -1;
+};
+
+struct LookupResult {
+  bool found = false;
+  bool has_value = false;
+  int line = 0;
+  Real value = 0;
+  int record = 0;  // the matching record (1..999), 0 when not found
+};
+
+// The line records with an index by name, so that a look-up does not walk all 999 records.
+class LineRecords {
+ public:
+  explicit LineRecords(int default_decimals = -1);
+
+  // Discards every record and creates all 999 anew.
+  void Rebuild(int default_decimals);
+
+  // k from 1 to 999; anything else is clamped into that range.
+  const linie_type& operator[](int k) const { return records_[Index(k)]; }
+
+  int Decimals(int k) const { return records_[Index(k)].decimals; }
+  void SetDecimals(int k, int decimals) { records_[Index(k)].decimals = decimals; }
+  void ResetDecimals(int default_decimals);
+
+  // The value and whether the record has one.
+  bool Value(int k, Real& value) const;
+  bool HasValue(int k) const { return records_[Index(k)].has_value; }
+  void StoreValue(int k, Real value);
+  void ClearHasValue(int k) { records_[Index(k)].has_value = false; }
+
+  // Record k gets `name` and loses its value (a line without a value).
+  void SetNameNoValue(int k, const std::string& name);
+  // Record k gets `name`, and its `line` becomes k (name validation).
+  void SetLineName(const std::string& name, int k);
+  // Every record whose name equals `name` (when not empty) or whose label equals `label`
+  // receives the value, gets `line` = `line` and `has_value`.
+  void StoreByNameAndLabel(const std::string& name, const std::string& label, Real value, int line);
+
+  // Exact, case-sensitive match of a name or a label; the last matching record wins.
+  LookupResult Lookup(std::string_view word) const;
+
+  bool StartPending(int k) const { return records_[Index(k)].start_pending; }
+  void SetStartPending(int k, bool pending) { records_[Index(k)].start_pending = pending; }
+  void ClearAllStartPending();
+  void ClearAllNames();
+
+  // Whether any of the records 1..k-1 carries `name`.
+  bool NameUsedAbove(const std::string& name, int k) const;
+
+  // Record d takes name, flags and value of record k (and line d); record k is reset.
+  void MoveRecord(int k, int d);
+
+ private:
+  static int Index(int k) { return k < 1 ? 0 : (k > kMaxLines ? kMaxLines - 1 : k - 1); }
+  // The record whose label is `word`, or 0.
+  static int LabelRecord(std::string_view word);
+  void SetName(int index, const std::string& name);
+  void ResetRecord(int index);
+
+  std::vector<linie_type> records_;
+  // Name -> indices (0-based) of the records that carry it.
+  std::unordered_map<std::string, std::vector<int>> by_name_;
+};
+
+}  // namespace ravnelok

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "sheet/real.h"
+
+namespace ravnelok {
+
+// A value's 18 significant decimal digits, rounded to nearest: the base of every number text.
+// value = 0.d1 d2 ... d18 x 10^exponent (d1 != 0), or zero.
+struct Digits18 {
+  bool negative = false;
+  bool zero = true;
+  char digits[18] = {};  // '0'..'9'
+  int exponent = 0;
+};
+Digits18 ToDigits18(Real v);
+
+// Fixed notation with `decimals` decimals (0..), a leading minus for every negative value (also
+// one that rounds to zero), padded on the left with blanks to `width` (never cut). The magnitude
+// is written with 18 significant digits and that digit string is cut after `decimals`
+// decimals, rounding half up.
+std::string FixedNotation(Real v, int decimals, int width);
+
+// The number in the form the evaluator reads back: an integer below 32000 in magnitude as
+// digits, everything else in scientific form with W - 8 significant digits (2..18) and a
+// four-digit exponent, such as 3.200000000000E+0004.
+std::string NumberToExprText(Real x, int width);
+// x becomes the value read back from NumberToExprText(x, width).
+void RoundTripNumber(Real& x, int width);
+
+// The standard decimal reading of a whole text: digits, an optional point, an optional
+// exponent with at least one digit ("1." is accepted, ".5" and "2e" are not). On failure
+// returns false and the 1-based index of the offending character (length + 1 when the text
+// ends too early). A magnitude beyond the real type's range fails; one below it reads as 0.
+bool ReadDecimal(std::string_view text, Real& value, int& error_index);
+
+// The 21-character scientific form of the value message: a blank or "-", one digit, ".",
+// 12 digits, "E", the exponent's sign and four digits.
+std::string ScientificText21(Real v);
+
+}  // namespace ravnelok

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace ravnelok {
+
+// The global settings: they live for the program's run; a sheet file does not carry them.
+struct Settings {
+  int default_decimals = -1;
+  int value_width = 10;
+  std::string decimals_text = "0";
+  bool angle_in_degrees = true;
+  int view_mode = 1;
+  bool graph_shown = false;
+  int graph_kind = 0;
+  int table_columns = 0;
+  int table_rows = 0;
+  int editor_column = 2;
+  int editor_row = 1;
+  int clicked_column = 3;
+  bool copy_held = false;
+  std::string file_name = "*.rlk";
+  // Dialog states remembered between uses.
+  bool decimals_auto_checked = false;
+  int angle_choice = 0;  // 0 degrees, 1 radians
+};
+
+}  // namespace ravnelok

@@ -1,0 +1,94 @@
+#include "sheet/text_grid.h"
+
+#include <algorithm>
+
+namespace ravnelok {
+
+namespace {
+const std::string kEmpty;
+}
+
+TextGrid::TextGrid(int col_count, int row_count)
+    : col_count_(std::max(col_count, 1)),
+      row_count_(std::max(row_count, 1)),
+      cells_(static_cast<size_t>(col_count_) * row_count_),
+      col_widths_(col_count_, default_col_width) {}
+
+void TextGrid::SetRowCount(int rows) {
+  rows = std::max(rows, 1);
+  cells_.resize(static_cast<size_t>(col_count_) * rows);
+  row_count_ = rows;
+  ++generation_;
+}
+
+void TextGrid::SetColCount(int cols) {
+  cols = std::max(cols, 1);
+  if (cols == col_count_) return;
+  std::vector<std::string> cells(static_cast<size_t>(cols) * row_count_);
+  const int keep = std::min(cols, col_count_);
+  for (int r = 0; r < row_count_; ++r) {
+    for (int c = 0; c < keep; ++c) {
+      cells[static_cast<size_t>(r) * cols + c] =
+          std::move(cells_[static_cast<size_t>(r) * col_count_ + c]);
+    }
+  }
+  cells_ = std::move(cells);
+  col_widths_.resize(cols, default_col_width);
+  col_count_ = cols;
+  ++generation_;
+}
+
+const std::string& TextGrid::Cell(int col, int row) const {
+  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return kEmpty;
+  return cells_[static_cast<size_t>(row) * col_count_ + col];
+}
+
+void TextGrid::SetCell(int col, int row, std::string text) {
+  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
+  cells_[static_cast<size_t>(row) * col_count_ + col] = std::move(text);
+  ++generation_;
+}
+
+void TextGrid::ClearCells() {
+  for (auto& cell : cells_) cell.clear();
+  ++generation_;
+}
+
+void TextGrid::SetCurrent(int col, int row) {
+  current_col_ = col;
+  current_row_ = row;
+  selection_ = {col, row, col, row};
+  ++generation_;
+}
+
+void TextGrid::Select(const GridRect& rect) {
+  selection_ = rect;
+  if (selection_.left > selection_.right) std::swap(selection_.left, selection_.right);
+  if (selection_.top > selection_.bottom) std::swap(selection_.top, selection_.bottom);
+  const bool inside = current_col_ >= selection_.left && current_col_ <= selection_.right &&
+                      current_row_ >= selection_.top && current_row_ <= selection_.bottom;
+  if (!inside) {
+    current_col_ = selection_.left;
+    current_row_ = selection_.top;
+  }
+  ++generation_;
+}
+
+int TextGrid::ColWidth(int col) const {
+  if (col < 0 || col >= col_count_) return 0;
+  return col_widths_[col];
+}
+
+void TextGrid::SetColWidth(int col, int width) {
+  if (col < 0 || col >= col_count_) return;
+  col_widths_[col] = width;
+  ++generation_;
+}
+
+void TextGrid::SetDefaultColWidth(int width) {
+  default_col_width = width;
+  std::fill(col_widths_.begin(), col_widths_.end(), width);
+  ++generation_;
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ravnelok {
+
+// A rectangle of cells, columns left..right and rows top..bottom, both ends included.
+struct GridRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+// A grid of text cells with the presentation state that the program logic reads and sets
+// (current cell, selection, scroll position, column widths). The widgets are views over it.
+class TextGrid {
+ public:
+  TextGrid(int col_count, int row_count);
+
+  int ColCount() const { return col_count_; }
+  int RowCount() const { return row_count_; }
+  // Rows and columns are added or dropped at the end; added cells start empty.
+  void SetRowCount(int rows);
+  void SetColCount(int cols);
+
+  // Reads outside the grid give the empty text; writes outside it are ignored.
+  const std::string& Cell(int col, int row) const;
+  void SetCell(int col, int row, std::string text);
+  void ClearCells();
+
+  // The current cell; setting it collapses the selection to that one cell.
+  int CurrentCol() const { return current_col_; }
+  int CurrentRow() const { return current_row_; }
+  void SetCurrent(int col, int row);
+  const GridRect& Selection() const { return selection_; }
+  // Sets the selected rectangle (ends in any order); a current cell outside it moves to its
+  // top-left corner.
+  void Select(const GridRect& rect);
+
+  // Scrolling: the first non-fixed row and column in view, and how many rows the view shows.
+  int top_row = 1;
+  int left_col = 0;
+  int visible_rows = 30;
+
+  int default_col_width = 64;
+  int row_height = 18;
+  int font_size = 10;
+  int ColWidth(int col) const;
+  void SetColWidth(int col, int width);
+  // Every column back to `width`.
+  void SetDefaultColWidth(int width);
+
+  // Bumped by every change, so that views know when to refresh.
+  unsigned long long Generation() const { return generation_; }
+  void Touch() { ++generation_; }
+
+ private:
+  int col_count_;
+  int row_count_;
+  std::vector<std::string> cells_;  // row-major
+  std::vector<int> col_widths_;
+  int current_col_ = 0;
+  int current_row_ = 1;
+  GridRect selection_{0, 1, 0, 1};
+  unsigned long long generation_ = 0;
+};
+
+}  // namespace ravnelok
