@@ -15,8 +15,12 @@ namespace {
 // rescan the text per occurrence, and no typed expression comes near it.
 constexpr size_t kMaxEvaluatedLength = 10000;
 
-bool IsTokenStart(char c) { return IsDanishLetter(c); }
-bool IsTokenChar(char c) { return IsDanishLetter(c) || IsDigit(c) || c == '_'; }
+bool IsTokenStart(char c) {
+  return IsDanishLetter(c);
+}
+bool IsTokenChar(char c) {
+  return IsDanishLetter(c) || IsDigit(c) || c == '_';
+}
 
 bool Contains(const std::string& list, const std::string& lower_word) {
   const size_t n = lower_word.size() + 2;
@@ -28,7 +32,9 @@ bool Contains(const std::string& list, const std::string& lower_word) {
   return false;
 }
 
-std::string Bracketed(const std::string& number) { return "(" + number + ")"; }
+std::string Bracketed(const std::string& number) {
+  return "(" + number + ")";
+}
 
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(const linie_type& record) {
@@ -47,7 +53,8 @@ const std::string& ValueText(const linie_type& record) {
 }
 
 const std::string& PiText() {
-  static const std::string text = Bracketed(NumberToExprText(3.14159265358979323846264338327950288L, 21));
+  static const std::string text =
+      Bracketed(NumberToExprText(3.14159265358979323846264338327950288L, 21));
   return text;
 }
 
@@ -98,8 +105,10 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
       bool ok = open < text.size() && text[open] == '(' && colon != std::string::npos &&
                 colon >= open + 2 && close != std::string::npos && close >= colon + 2;
       if (ok) {
-        const LookupResult a = doc.records.Lookup(std::string_view(text).substr(open + 1, colon - open - 1));
-        const LookupResult b = doc.records.Lookup(std::string_view(text).substr(colon + 1, close - colon - 1));
+        const LookupResult a =
+            doc.records.Lookup(std::string_view(text).substr(open + 1, colon - open - 1));
+        const LookupResult b =
+            doc.records.Lookup(std::string_view(text).substr(colon + 1, close - colon - 1));
         int first = a.line;
         int second = b.line;
         if (first > second) std::swap(first, second);

@@ -13,7 +13,9 @@
 namespace ravnelok {
 namespace {
 
-bool IsTLine(const Document& doc, int k) { return doc.sheet.Cell(Document::kTableMark, k) == "T"; }
+bool IsTLine(const Document& doc, int k) {
+  return doc.sheet.Cell(Document::kTableMark, k) == "T";
+}
 
 }  // namespace
 

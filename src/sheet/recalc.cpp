@@ -21,7 +21,9 @@ bool IsTextLine(const std::string& expression) {
 
 namespace {
 
-bool IsTableGraph(int kind) { return kind == 1 || kind == 4 || kind == 5 || kind == 7; }
+bool IsTableGraph(int kind) {
+  return kind == 1 || kind == 4 || kind == 5 || kind == 7;
+}
 
 void Pass(Document& doc, Ui& ui, int mode) {
   TextGrid& sheet = doc.sheet;
@@ -48,7 +50,8 @@ void Pass(Document& doc, Ui& ui, int mode) {
       if (sheet.Cell(Document::kFixedMark, k) == "*") sheet.SetCell(Document::kFixedMark, k, " ");
     }
     if (empty || IsTextLine(expression)) {
-      if (!sheet.Cell(Document::kValue, k).empty()) sheet.SetCell(Document::kValue, k, std::string());
+      if (!sheet.Cell(Document::kValue, k).empty())
+        sheet.SetCell(Document::kValue, k, std::string());
       doc.records.SetNameNoValue(k, name);
       continue;
     }

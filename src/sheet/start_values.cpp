@@ -13,7 +13,9 @@
 namespace ravnelok {
 namespace {
 
-bool IsIdentifierChar(char c) { return IsDanishLetter(c) || IsDigit(c); }
+bool IsIdentifierChar(char c) {
+  return IsDanishLetter(c) || IsDigit(c);
+}
 
 bool ContainsWholeWord(const std::string& text, const std::string& word) {
   if (word.empty()) return false;
@@ -65,7 +67,8 @@ void StartValuesCommand(Document& doc, Ui& ui) {
     const int k = found.found ? found.line : lines[r - 1];
     std::string text = dialog.rows[r][1];
     const size_t first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
     std::replace(text.begin(), text.end(), ',', '.');
     Real v = 0;
     int error = 0;
