@@ -117,3 +117,27 @@ void BM_ToDigits18(benchmark::State& state) {
 BENCHMARK(BM_ToDigits18);
 
 }  // namespace
+
+namespace {
+
+// What the recalculation does per line: the evaluator reads two numbers and rounds its
+// result, the result is put into later expressions as text and shown in the value cell.
+void BM_PerLine(benchmark::State& state) {
+  const auto& v = Values();
+  const auto& t = Literals();
+  size_t i = 0;
+  for (auto _ : state) {
+    Real a = 0, b = 0;
+    int err = 0;
+    ravnelok::ReadDecimal(t[i % t.size()], a, err);
+    ravnelok::ReadDecimal(t[(i + 1) % t.size()], b, err);
+    Real x = v[i] * a / (b + 1);
+    ravnelok::RoundTripNumber(x, 21);
+    benchmark::DoNotOptimize(ravnelok::NumberToExprText(x, 21));
+    benchmark::DoNotOptimize(ravnelok::FormatValue(x, -1, 10));
+    if (++i == v.size()) i = 0;
+  }
+}
+BENCHMARK(BM_PerLine);
+
+}  // namespace

@@ -73,13 +73,33 @@ void Write18(uint64_t n, char* out) {
   }
 }
 
+// mag = m * 2^(ex - 64) with the top bit of m set, for a positive finite mag.
+void Decompose(Real mag, uint64_t& m, int& ex) {
+#if defined(__x86_64__) || defined(__i386__)
+  // The x87 extended format: 64 mantissa bits with an explicit leading bit, then a 15-bit
+  // biased exponent. Read directly, this is several times cheaper than frexp.
+  unsigned char raw[sizeof(Real)];
+  std::memcpy(raw, &mag, sizeof raw);
+  uint16_t biased = 0;
+  std::memcpy(&m, raw, 8);
+  std::memcpy(&biased, raw + 8, 2);
+  biased &= 0x7fff;
+  if (biased != 0 && (m >> 63) != 0) {
+    ex = biased - 16382;
+    return;
+  }
+#endif
+  const Real f = std::frexp(mag, &ex);  // mag = f * 2^ex, 0.5 <= f < 1
+  m = static_cast<uint64_t>(f * 0x1p64L);
+}
+
 // 18 significant digits of a positive normal magnitude by exact integer arithmetic, rounded to
 // nearest with ties to even as to_chars rounds. Covers roughly 1e-10 to 3e38; false elsewhere.
 bool FastDigits(Real mag, uint64_t& digits, int& exponent) {
   static_assert(std::numeric_limits<Real>::digits == 64, "the exact path needs 64-bit mantissas");
+  uint64_t m = 0;
   int ex = 0;
-  const Real f = std::frexp(mag, &ex);  // mag = f * 2^ex, 0.5 <= f < 1
-  const uint64_t m = static_cast<uint64_t>(f * 0x1p64L);
+  Decompose(mag, m, ex);
   const int q = ex - 64;  // mag = m * 2^q
   const int e2 = ex - 1;  // 2^e2 <= mag < 2^(e2+1)
   if (e2 < -100 || e2 > 127) return false;

@@ -8,7 +8,8 @@
 namespace ravnelok {
 
 // A value's 18 significant decimal digits, rounded to nearest: the base of every number text.
-// value = 0.d1 d2 ... d18 x 10^exponent (d1 != 0), or zero.
+// value = 0.d1 d2 ... d18 x 10^exponent (d1 != 0), or zero. A NaN gives zero and an infinity
+// the largest finite magnitude, so that no text ever shows either.
 struct Digits18 {
   bool negative = false;
   bool zero = true;
