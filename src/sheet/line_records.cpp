@@ -4,9 +4,7 @@
 
 namespace ravnelok {
 
-LineRecords::LineRecords(int default_decimals) {
-  Rebuild(default_decimals);
-}
+LineRecords::LineRecords(int default_decimals) { Rebuild(default_decimals); }
 
 void LineRecords::Rebuild(int default_decimals) {
   records_.assign(kMaxLines, linie_type{});
