@@ -256,7 +256,12 @@ TEST(Evaluator, RandomFunctionsDrawFromTheGenerator) {
     reals.insert(out.value);
   }
   EXPECT_GT(reals.size(), 190u);
-  // 6.5 rounds to the even 6: never a 7.
+  // Below 0.5 the count rounds to 0 and the draw is 1; 6.5 rounds to the even 6: never a 7.
+  for (const char* text : {"slump(0.5)", "slump(0.2)"}) {
+    const Outcome out = Eval(text, true, &rng);
+    ASSERT_TRUE(out.Ok()) << text;
+    EXPECT_EQ(out.value, 1) << text;
+  }
   for (int i = 0; i < 200; ++i) ASSERT_LE(Eval("slump(6.5)", true, &rng).value, 6);
 }
 
