@@ -25,9 +25,10 @@ int Nearest(Real v) {
   if (v != v) return 0;
   if (v > kLimit) return static_cast<int>(kLimit);
   if (v < -kLimit) return -static_cast<int>(kLimit);
-  const Real f = std::floor(v);
-  const Real frac = v - f;
-  long long i = static_cast<long long>(f);
+  // Truncation and a correction instead of floorl: this runs for every point drawn.
+  long long i = static_cast<long long>(v);
+  if (static_cast<Real>(i) > v) --i;
+  const Real frac = v - static_cast<Real>(i);
   if (frac > 0.5L || (frac == 0.5L && i % 2 != 0)) ++i;
   return static_cast<int>(i);
 }
