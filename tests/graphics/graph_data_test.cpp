@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +13,6 @@
 namespace ravnelok {
 namespace {
 
-using testing::FillColumn;
 using testing::FillTable;
 using testing::GraphUi;
 using testing::SetLine;
@@ -24,26 +23,21 @@ const std::string kBadNumbers = "Ukorrekt eller manglende tal i det markerede om
 
 enum class Outcome { kDrawn, kKept, kCleared };
 
+// A refresh of `kind` with lines first..last of which `valued` have values (value = line), a
+// table of `table` rows and, when `select` is set, that table selection.
 struct RefreshCase {
   const char* what;
   int kind;
-  std::function<void(Document&)> setup;
+  std::vector<int> valued;
+  int first, last;
+  std::vector<std::vector<Real>> table;
+  std::optional<GridRect> select;
   std::vector<std::string> messages;  // UTF-8
   Outcome outcome;
 };
 
-void SheetBlock(Document& doc, int first, int last) {
-  doc.graph.sheet_first_row = first;
-  doc.graph.sheet_last_row = last;
-}
-
-void SelectTable(Document& doc, int left, int top, int right, int bottom) {
-  doc.table.Select({left, top, right, bottom});
-}
-
 Outcome Observe(const Document& doc, const GraphUi& ui) {
-  const auto lines = ui.canvas.Calls(RecordingCanvas::Op::kLineTo);
-  if (!lines.empty()) return Outcome::kDrawn;
+  if (!ui.canvas.Calls(RecordingCanvas::Op::kLineTo).empty()) return Outcome::kDrawn;
   if (!doc.settings.graph_shown) return Outcome::kCleared;
   EXPECT_TRUE(ui.canvas.calls.empty());
   return Outcome::kKept;
@@ -54,154 +48,50 @@ const char* Name(Outcome o) {
 }
 
 TEST(RefreshGraph, MessagesAndEffectsByKind) {
+  const std::string kTwoRows = "Markér mindst to rækker";
+  const std::string kTwoColumns = "Markér mindst to søjler og mindst to rækker";
+  const std::string kOneColumn = "Markér netop en søjle og mindst to rækker";
+  const std::string kOneColumnFreq = "Marker netop en søjle og mindst to rækker";
+  using O = Outcome;
+  // clang-format off
   const RefreshCase cases[] = {
-      {"bars from the sheet",
-       2,
-       [](Document& d) {
-         for (int k = 3; k <= 7; ++k) SetLine(d, k, k);
-         SheetBlock(d, 3, 7);
-       },
-       {},
-       Outcome::kDrawn},
-      {"bars from the sheet, line 5 empty",
-       2,
-       [](Document& d) {
-         for (int k : {3, 4, 6, 7}) SetLine(d, k, k);
-         SheetBlock(d, 3, 7);
-       },
-       {kBadNumbers},
-       Outcome::kCleared},
-      {"curve from one line",
-       3,
-       [](Document& d) {
-         SetLine(d, 2, 1);
-         SheetBlock(d, 2, 2);
-       },
-       {"Markér mindst to rækker"},
-       Outcome::kKept},
-      {"bars over 701 lines",
-       2,
-       [](Document& d) { SheetBlock(d, 1, 701); },
-       {kTooLargeSheet},
-       Outcome::kKept},
-      {"frequencies over 701 lines",
-       6,
-       [](Document& d) { SheetBlock(d, 1, 701); },
-       {kTooLargeSheet},
-       Outcome::kKept},
-      {"frequencies from the sheet",
-       6,
-       [](Document& d) {
-         for (int k = 1; k <= 5; ++k) SetLine(d, k, k % 2);
-         SheetBlock(d, 1, 5);
-       },
-       {},
-       Outcome::kDrawn},
-      {"frequencies from the sheet, a line empty",
-       6,
-       [](Document& d) {
-         SetLine(d, 1, 1);
-         SheetBlock(d, 1, 2);
-       },
-       {kBadNumbers},
-       Outcome::kCleared},
-      {"the header row is not a line",
-       2,
-       [](Document& d) {
-         for (int k = 0; k <= 3; ++k) SetLine(d, k, k);
-         SheetBlock(d, 0, 3);
-       },
-       {kBadNumbers},
-       Outcome::kCleared},
-      {"xy, whole table",
-       1,
-       [](Document& d) {
-         FillTable(d, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}});
-       },
-       {},
-       Outcome::kDrawn},
-      {"xy, one T line",
-       1,
-       [](Document& d) {
-         FillColumn(d, {1, 2, 3});
-       },
-       {"Markér mindst to søjler og mindst to rækker"},
-       Outcome::kKept},
-      {"xy, a missing cell",
-       1,
-       [](Document& d) {
-         FillTable(d, {{1, 2}, {2}});
-       },
-       {kBadNumbers},
-       Outcome::kCleared},
-      {"xy, 701 rows",
-       1,
-       [](Document& d) {
-         FillColumn(d, {1, 2});
-         SelectTable(d, 0, 1, 1, 701);
-       },
-       {kTooLargeTable},
-       Outcome::kKept},
-      {"xy, 11 columns",
-       1,
-       [](Document& d) {
-         FillColumn(d, {1, 2});
-         SelectTable(d, 0, 1, 10, 2);
-       },
-       {kTooLargeTable},
-       Outcome::kKept},
-      {"table bars, two columns",
-       4,
-       [](Document& d) {
-         FillTable(d, {{1, 2}, {2, 3}});
-         SelectTable(d, 0, 1, 1, 2);
-       },
-       {"Markér netop en søjle og mindst to rækker"},
-       Outcome::kKept},
-      {"table bars, empty table", 4, [](Document&) {}, {}, Outcome::kKept},
-      {"table curve, one row in whole-table mode",
-       5,
-       [](Document& d) { FillColumn(d, {4}); },
-       {},
-       Outcome::kKept},
-      {"table curve, selected column",
-       5,
-       [](Document& d) {
-         FillTable(d, {{1, 10}, {2, 20}, {3, 30}});
-         SelectTable(d, 1, 1, 1, 3);
-       },
-       {},
-       Outcome::kDrawn},
-      {"table frequencies",
-       7,
-       [](Document& d) {
-         FillColumn(d, {3, 1, 3, 2, 3});
-       },
-       {},
-       Outcome::kDrawn},
-      {"table frequencies, two columns",
-       7,
-       [](Document& d) {
-         FillTable(d, {{1, 2}, {2, 3}});
-         SelectTable(d, 0, 1, 1, 2);
-       },
-       {"Marker netop en søjle og mindst to rækker"},
-       Outcome::kCleared},
-      {"table frequencies, empty table", 7, [](Document&) {}, {}, Outcome::kKept},
-      {"table frequencies, rows below the table",
-       7,
-       [](Document& d) {
-         FillColumn(d, {1});
-         SelectTable(d, 0, 1, 0, 3);
-       },
-       {kBadNumbers},
-       Outcome::kCleared},
+      {"sheet bars", 2, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, O::kDrawn},
+      {"sheet bars, line 5 empty", 2, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, O::kCleared},
+      {"sheet curve of one line", 3, {2}, 2, 2, {}, {}, {kTwoRows}, O::kKept},
+      {"sheet bars over 701 lines", 2, {}, 1, 701, {}, {}, {kTooLargeSheet}, O::kKept},
+      {"sheet frequencies over 701 lines", 6, {}, 1, 701, {}, {}, {kTooLargeSheet}, O::kKept},
+      {"sheet frequencies", 6, {1, 2, 3}, 1, 3, {}, {}, {}, O::kDrawn},
+      {"sheet frequencies, a line empty", 6, {1}, 1, 2, {}, {}, {kBadNumbers}, O::kCleared},
+      {"the header row is not a line", 2, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, O::kCleared},
+      {"xy, whole table", 1, {}, 0, 0, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}}, {}, {},
+       O::kDrawn},
+      {"xy, one T line", 1, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, O::kKept},
+      {"xy, a missing cell", 1, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, O::kCleared},
+      {"xy, 701 rows", 1, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, O::kKept},
+      {"xy, 11 columns", 1, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 10, 2}, {kTooLargeTable}, O::kKept},
+      {"table bars, two columns", 4, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2}, {kOneColumn},
+       O::kKept},
+      {"table bars, empty table", 4, {}, 0, 0, {}, {}, {}, O::kKept},
+      {"table curve, one row, whole table", 5, {}, 0, 0, {{4}}, {}, {}, O::kKept},
+      {"table curve, one column", 5, {}, 0, 0, {{1, 10}, {2, 20}}, GridRect{1, 1, 1, 2}, {},
+       O::kDrawn},
+      {"table frequencies", 7, {}, 0, 0, {{3}, {1}, {3}, {2}, {3}}, {}, {}, O::kDrawn},
+      {"table frequencies, two columns", 7, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
+       {kOneColumnFreq}, O::kCleared},
+      {"table frequencies, empty table", 7, {}, 0, 0, {}, {}, {}, O::kKept},
+      {"table frequencies below the table", 7, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
+       {kBadNumbers}, O::kCleared},
   };
+  // clang-format on
   for (const RefreshCase& c : cases) {
     Document doc;
     doc.InitialiseGrid();
     GraphUi ui;
-    c.setup(doc);
+    for (int k : c.valued) SetLine(doc, k, k);
+    doc.graph.sheet_first_row = c.first;
+    doc.graph.sheet_last_row = c.last;
+    if (!c.table.empty()) FillTable(doc, c.table);
+    if (c.select) doc.table.Select(*c.select);
     doc.settings.graph_shown = true;
     doc.settings.graph_kind = c.kind;
     RefreshGraph(doc, ui);
@@ -252,7 +142,8 @@ TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
     SetLine(doc, k, k * 10);
     doc.sheet.SetCell(Document::kValue, k, "999");  // a cell text is never read
   }
-  SheetBlock(doc, 3, 7);
+  doc.graph.sheet_first_row = 3;
+  doc.graph.sheet_last_row = 7;
   CollectSheetLines(doc, ui);
   EXPECT_TRUE(doc.graph.data_ok);
   EXPECT_FALSE(doc.graph.data_bad);
@@ -276,37 +167,20 @@ TEST(CollectTableBlock, SingleCellMeansTheWholeTable) {
 
   // Kinds 4 and 5 take the whole column of the selected cell.
   doc.settings.graph_kind = 4;
-  SelectTable(doc, 2, 3, 2, 3);
+  doc.table.Select({2, 3, 2, 3});
   EXPECT_TRUE(CollectTableBlock(doc, ui));
   EXPECT_EQ(doc.graph.data_rows, 4);
   EXPECT_EQ(doc.graph.data_columns, 1);
   EXPECT_EQ(doc.graph.At(0, 0), 100);
 
   // A block is taken from its top-left corner.
-  SelectTable(doc, 1, 2, 2, 3);
+  doc.table.Select({1, 2, 2, 3});
   EXPECT_FALSE(CollectTableBlock(doc, ui));
   EXPECT_EQ(doc.graph.data_rows, 2);
   EXPECT_EQ(doc.graph.data_columns, 2);
   EXPECT_EQ(doc.graph.At(0, 0), 20);
   EXPECT_EQ(doc.graph.At(1, 1), 300);
   EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(CollectTableFrequencies, CountsOfOneColumn) {
-  Document doc;
-  GraphUi ui;
-  FillColumn(doc, {3, 1, 3, 2, 3});
-  FrequencyTree tree;
-  const TableFrequencyResult r = CollectTableFrequencies(doc, ui, tree);
-  EXPECT_TRUE(r.whole_table);
-  EXPECT_FALSE(r.several_columns);
-  ASSERT_EQ(doc.graph.data_rows, 3);
-  EXPECT_EQ(doc.graph.data_columns, 2);
-  const Real want[3][2] = {{1, 1}, {2, 1}, {3, 3}};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(doc.graph.At(i, 0), want[i][0]);
-    EXPECT_EQ(doc.graph.At(i, 1), want[i][1]);
-  }
 }
 
 }  // namespace

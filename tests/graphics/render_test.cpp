@@ -129,18 +129,6 @@ TEST(DrawGraph, GridLabelsOnScreenAndForThePrinter) {
   }
 }
 
-TEST(DrawGraph, YLabelsOrderPositiveUpThenNegativeDown) {
-  Document doc;
-  RecordingCanvas cv;
-  SetBars(doc, 4, {-2, 3});  // y -2.5..3.5, step 0.5 would be fractional: data are whole
-  DrawGraph(doc, cv, 1);
-  std::vector<std::string> y_labels;
-  for (const auto& t : cv.Calls(Op::kTextOut)) {
-    if (t.x1 + Width(t.text) == 70) y_labels.push_back(t.text);
-  }
-  EXPECT_EQ(y_labels, (std::vector<std::string>{"1", "2", "3", "-1", "-2"}));
-}
-
 TEST(DrawGraph, BarLabelOffsets) {
   struct Case {
     const char* what;
