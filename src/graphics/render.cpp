@@ -73,7 +73,8 @@ void DrawXGrid(const Frame& f, int text_shift) {
   const bool frequencies = FrequencyKind(f.kind);
   const Tick tick = TickStep(r.x_high - r.x_low, frequencies && IntegralColumn(f.doc.graph, 0));
   const int yl = f.y_zero_inside ? f.zero.py0 * f.s + 3 : (f.plot.Bottom() + 5) * f.s;
-  const Real steps = (r.x_high - r.x_low) / tick.step;
+  // With no usable step there are no grid values either.
+  const Real steps = tick.step > 0 ? (r.x_high - r.x_low) / tick.step : 0;
   for (const GridValue& g : GridValues(r.x_low, r.x_high, tick.step, frequencies)) {
     const int px = f.map.Px(g.value);
     Line(f.cv, px * f.s, kMarginY * f.s, px * f.s, f.plot.Bottom() * f.s);
