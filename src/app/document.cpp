@@ -31,10 +31,16 @@ Document::Document()
 void Document::BuildReservedWords() {
   reserved_words = function_names + "pi" + texts[108] + "&" + texts[112] + "&" + texts[116] + "&";
   built_in_words = function_names + "&" + texts[112] + "&" + texts[116] + "&";
+  eval_cache.assign(kMaxLines + 1, LineEvalCache{});
+  words.Clear();
+  words.Add(reserved_words, WordTable::kReserved);
+  words.Add(function_names, WordTable::kFunction);
+  words.Add(texts[108], WordTable::kCondition);
+  words.Add(built_in_words, WordTable::kBuiltIn);
 }
 
 bool Document::IsReservedWord(const std::string& word) const {
-  return reserved_words.find("&" + DanishLowerCase(word) + "&") != std::string::npos;
+  return (words.Flags(DanishLowerCase(word)) & WordTable::kReserved) != 0;
 }
 
 void Document::InitialiseGrid() {

@@ -2,8 +2,11 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "app/ui_texts.h"
+#include "expression/eval_cache.h"
+#include "expression/word_table.h"
 #include "graphics/graph_state.h"
 #include "sheet/line_records.h"
 #include "sheet/settings.h"
@@ -37,6 +40,8 @@ class Document {
   std::string reserved_words;
   // `function_names` followed by "&sum&rst&": the words a name may not be.
   std::string built_in_words;
+  // The word lists above and UI text 108 as one table; rebuilt with the reserved words.
+  WordTable words;
 
   GraphData graph;
   GraphSettings graph_settings;
@@ -50,10 +55,14 @@ class Document {
   // Whether the running recalculation pass has opened its table row yet.
   bool table_row_opened = false;
 
+  // Per line, the last evaluation of its substituted text; cleared with the word lists.
+  std::vector<LineEvalCache> eval_cache;
+
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }
 
-  // Built once the UI texts are loaded: takes three of its words from the table.
+  // Built once the UI texts are loaded (and again whenever they change): takes three of its
+  // words from the table.
   void BuildReservedWords();
   // Whether "&" + lower-case word + "&" occurs in `reserved_words`.
   bool IsReservedWord(const std::string& word) const;

@@ -14,9 +14,9 @@ NameCheck CheckName(const Document& doc, const std::string& name) {
     if (!IsDanishLetter(name[i]) && !IsDigit(name[i])) check.bad_characters = true;
   }
   const std::string lower = DanishLowerCase(name);
-  const std::string word = "&" + lower + "&";
-  check.built_in = doc.built_in_words.find(word) != std::string::npos;
-  check.condition_word = doc.texts[108].find(word) != std::string::npos;
+  const uint8_t flags = doc.words.Flags(lower);
+  check.built_in = (flags & WordTable::kBuiltIn) != 0;
+  check.condition_word = (flags & WordTable::kCondition) != 0;
   check.pi = lower == "pi";
   if (name.size() >= 2 && name[0] == 'A') {
     check.label_form = true;
@@ -38,8 +38,10 @@ void Report(const Document& doc, Ui& ui, const std::string& name, int text) {
 bool BuildNameTable(Document& doc, Ui& ui) {
   bool ok = true;
   for (int k = 1; k < doc.sheet.RowCount(); ++k) {
-    std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
-    if (name != doc.sheet.Cell(Document::kName, k)) doc.sheet.SetCell(Document::kName, k, name);
+    if (doc.sheet.Cell(Document::kName, k).find(' ') != std::string::npos) {
+      doc.sheet.SetCell(Document::kName, k, WithoutBlanks(doc.sheet.Cell(Document::kName, k)));
+    }
+    const std::string& name = doc.sheet.Cell(Document::kName, k);
     bool refused = false;
     const NameCheck check = CheckName(doc, name);
     if (check.Any()) {

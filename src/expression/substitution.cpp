@@ -22,16 +22,6 @@ bool IsTokenChar(char c) {
   return IsDanishLetter(c) || IsDigit(c) || c == '_';
 }
 
-bool Contains(const std::string& list, const std::string& lower_word) {
-  const size_t n = lower_word.size() + 2;
-  for (size_t p = list.find(lower_word); p != std::string::npos; p = list.find(lower_word, p + 1)) {
-    if (p >= 1 && p + n - 1 <= list.size() && list[p - 1] == '&' && list[p + n - 2] == '&') {
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string Bracketed(const std::string& number) {
   return "(" + number + ")";
 }
@@ -52,6 +42,13 @@ const std::string& ValueText(const linie_type& record) {
   return record.value_text;
 }
 
+// Whether a text may call a random function (slump, sl, rand, rd in any case).
+bool DrawsRandomNumbers(std::string_view text) {
+  return FindDanishLower(text, "sl") != std::string_view::npos ||
+         FindDanishLower(text, "rd") != std::string_view::npos ||
+         FindDanishLower(text, "rand") != std::string_view::npos;
+}
+
 const std::string& PiText() {
   static const std::string text =
       Bracketed(NumberToExprText(3.14159265358979323846264338327950288L, 21));
@@ -64,7 +61,6 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
   SubstitutionFlags flags;
   if (text.empty()) return flags;
   const std::string& sum_word = doc.texts[112];
-  const std::string& condition_words = doc.texts[108];
   // Positions are 0-based here: p runs over the text, L - 1 is its last character.
   size_t p = 0;
   std::string inserted;
@@ -78,6 +74,7 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
     const size_t before = p;
     const std::string word = text.substr(start, end - start + 1);
     const std::string lower = DanishLowerCase(word);
+    const uint8_t kinds = doc.words.Flags(lower);
     bool stop = false;
 
     // Replaces start..to; the length check counts from the token's end, as for every word.
@@ -87,7 +84,7 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
       p = start + with.size();
     };
 
-    if (!Contains(doc.reserved_words, lower)) {
+    if ((kinds & WordTable::kReserved) == 0) {
       const LookupResult found = doc.records.Lookup(word);
       if (found.found && found.has_value && found.line <= k) {
         replace(end, ValueText(doc.records[found.record]));
@@ -128,8 +125,8 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
         stop = true;
       }
     }
-    if (!stop && Contains(condition_words, lower)) p = end + 1;
-    if (!stop && Contains(doc.function_names, lower)) {
+    if (!stop && (kinds & WordTable::kCondition) != 0) p = end + 1;
+    if (!stop && (kinds & WordTable::kFunction) != 0) {
       if (!(end + 2 < text.size() && text[end + 1] == '(')) {
         flags.undefined = true;
         stop = true;
@@ -147,11 +144,10 @@ bool ApplyRemainder(Document& doc, std::string& text) {
   if (name.empty()) return false;
   const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
   while (true) {
-    const std::string lower = DanishLowerCase(text);
-    const size_t q = lower.find(name);
+    const size_t q = FindDanishLower(text, name);
     if (q == std::string::npos) return false;
     const size_t open = q + name.size();
-    if (open >= text.size() || text[open] != '(' || text.find('(', q) != open) return true;
+    if (open >= text.size() || text[open] != '(') return true;
     size_t close = std::string::npos;
     int depth = 1;
     for (size_t i = open + 1; i < text.size(); ++i) {
@@ -192,12 +188,38 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
   result.too_long = flags.too_long;
   if (flags.undefined || flags.too_long) return result;
   result.failed = text.find("()") != std::string::npos || text.size() > kMaxEvaluatedLength;
+  if (result.failed) return result;
+
+  LineEvalCache* cache =
+      k >= 1 && k < static_cast<int>(doc.eval_cache.size()) ? &doc.eval_cache[k] : nullptr;
+  if (cache != nullptr && cache->valid &&
+      cache->angle_in_degrees == doc.settings.angle_in_degrees && cache->substituted == text) {
+    text = cache->final_text;
+    result.value = cache->value;
+    result.error_position = cache->error_position;
+    result.failed = cache->failed;
+    return result;
+  }
+  const bool keep = cache != nullptr && !DrawsRandomNumbers(text);
+  if (keep) {
+    cache->valid = false;
+    cache->substituted = text;
+  }
+
   const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
   if (!result.failed) result.failed = ApplyRemainder(doc, text);
   if (!result.failed && !text.empty()) result.failed = ResolveIfThenElse(text, doc.texts, context);
   if (!result.failed && !text.empty()) result.failed = ReplaceRelations(text, context);
   if (!result.failed && !text.empty()) {
     EvaluateExpression(text, result.value, result.error_position, result.failed, context);
+  }
+  if (keep) {
+    cache->valid = true;
+    cache->angle_in_degrees = doc.settings.angle_in_degrees;
+    cache->final_text = text;
+    cache->value = result.value;
+    cache->error_position = result.error_position;
+    cache->failed = result.failed;
   }
   return result;
 }

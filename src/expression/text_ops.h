@@ -17,6 +17,9 @@ inline char DanishLower(char c) {
   return c;
 }
 
+// The first position where `text`, lower-cased by the Danish rule, holds `lower_needle`.
+size_t FindDanishLower(std::string_view text, std::string_view lower_needle);
+
 // A leading sign becomes a subtraction from 0 (also right after "("), decimal commas points.
 void NormaliseSigns(std::string& text);
 

@@ -37,8 +37,10 @@ void Pass(Document& doc, Ui& ui, int mode) {
   if (!BuildNameTable(doc, ui)) return;
 
   std::string text;
+  std::string bare_label;
   for (int k = 1; k < sheet.RowCount(); ++k) {
-    const std::string name = WithoutBlanks(sheet.Cell(Document::kName, k));
+    // Name validation has just written every name cell without blanks.
+    const std::string& name = sheet.Cell(Document::kName, k);
     const std::string& expression = sheet.Cell(Document::kExpression, k);
     const bool empty = expression.find_first_not_of(' ') == std::string::npos;
     if (empty) {
@@ -69,8 +71,10 @@ void Pass(Document& doc, Ui& ui, int mode) {
       continue;
     }
     sheet.SetCell(Document::kValue, k, FormatValue(doc, result.value, k));
-    doc.records.StoreByNameAndLabel(name, WithoutBlanks(sheet.Cell(Document::kLabel, k)),
-                                    result.value, k);
+    const std::string& label = sheet.Cell(Document::kLabel, k);
+    const bool blanks = label.find(' ') != std::string::npos;
+    if (blanks) bare_label = WithoutBlanks(label);
+    doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, result.value, k);
     if (mode == 1 && sheet.Cell(Document::kTableMark, k) == "T") {
       AppendTableValue(doc, k, result.value);
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/document.h"
+#include "expression/text_ops.h"
 #include "support/sheet_builder.h"
 
 namespace ravnelok {
@@ -126,6 +127,44 @@ TEST_F(SubstituteNamesTest, EveryByteGivesAResultWithoutHanging) {
   std::string huge(1 << 20, 'x');
   for (size_t i = 1; i < huge.size(); i += 2) huge[i] = '+';
   EXPECT_TRUE(SubstituteNames(doc, huge, 3).too_long);
+}
+
+}  // namespace
+}  // namespace ravnelok
+
+namespace ravnelok {
+namespace {
+
+TEST(TextOps, NormaliseSignsAndFindLowerCase) {
+  const struct {
+    const char* in;
+    const char* out;
+  } signs[] = {{"+", ""},
+               {"+-4", "0-4"},
+               {"((-2))", "((0-2))"},
+               {"(+-3)", "(0-3)"},
+               {"3,5+1,25", "3.5+1.25"},
+               {"-3*x", "0-3*x"},
+               {"((++-3", "((0-3"},
+               {"2*-3", "2*-3"},
+               {"2*+3", "2*+3"},
+               {"(-(+3", "(0-(3"},
+               {"", ""},
+               {"(", "("}};
+  for (const auto& c : signs) {
+    std::string text = c.in;
+    NormaliseSigns(text);
+    EXPECT_EQ(text, c.out) << c.in;
+  }
+  EXPECT_EQ(FindDanishLower("2*RST(7;2)", "rst"), 2u);
+  EXPECT_EQ(FindDanishLower("rRsT", "rst"), 1u);
+  EXPECT_EQ(FindDanishLower("\xC5R \xE5r", "\xE5r"), 0u);
+  EXPECT_EQ(FindDanishLower("rs", "rst"), std::string::npos);
+  EXPECT_EQ(FindDanishLower("xyz", "r"), std::string::npos);
+  EXPECT_EQ(DanishLowerCase("SIN(\xC6\xD8\xC5)\xC9"), "sin(\xE6\xF8\xE5)\xC9");
+  std::string blanks = " a b  c ";
+  RemoveBlanks(blanks);
+  EXPECT_EQ(blanks, "abc");
 }
 
 }  // namespace

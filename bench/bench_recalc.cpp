@@ -1,0 +1,119 @@
+// Full recalculation passes over sheets of three shapes, and loading a sheet file.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "files/sheet_file.h"
+#include "sheet/recalc.h"
+
+namespace ravnelok {
+namespace {
+
+class QuietUi : public Ui {
+ public:
+  void ShowMessage(const std::string&) override {}
+  bool Confirm(const std::string&, const std::string&, const std::string&,
+               const std::string&) override {
+    return false;
+  }
+  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
+  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
+  bool RunTextInputDialog(TextInputDialog&) override { return false; }
+  bool RunAngleDialog(AngleDialog&) override { return false; }
+  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+std::string Name(int k) {
+  return "v" + std::to_string(k);
+}
+
+// Each line uses the line above.
+std::string Chain(int k) {
+  return k == 1 ? "1,5" : Name(k - 1) + "*1,0001+1";
+}
+
+// Each line uses 5 to 10 earlier names and a function.
+std::string ManyNames(int k) {
+  if (k <= 10) return std::to_string(k) + ",25";
+  const int uses = 5 + k % 6;
+  std::string e = "KVR(ABS(" + Name(k - 1) + "))";
+  for (int i = 1; i < uses; ++i) {
+    const int j = k - 1 - (i * 7) % (k - 1);
+    e += (i % 2 ? "+" : "-") + Name(j);
+  }
+  return "(" + e + ")/" + std::to_string(uses);
+}
+
+// Each line sums the 50 lines above.
+std::string SumAbove(int k) {
+  if (k <= 50) return std::to_string(k);
+  return "SUM(A" + std::to_string(k - 50) + ":A" + std::to_string(k - 1) + ")/50";
+}
+
+void Fill(Document& doc, int lines, std::string (*expression)(int)) {
+  doc.SetLineCount(lines);
+  doc.InitialiseGrid();
+  for (int k = 1; k <= lines; ++k) {
+    doc.sheet.SetCell(Document::kName, k, Name(k));
+    doc.sheet.SetCell(Document::kExpression, k, expression(k));
+  }
+}
+
+void RunPass(benchmark::State& state, std::string (*expression)(int)) {
+  Document doc;
+  QuietUi ui;
+  Fill(doc, static_cast<int>(state.range(0)), expression);
+  RecalculateSheet(doc, ui, 0);
+  for (auto _ : state) {
+    RecalculateSheet(doc, ui, 1);
+    benchmark::DoNotOptimize(doc.sheet.Cell(Document::kValue, doc.LineCount()));
+  }
+  // Every line must have computed: a failing sheet would measure the wrong thing.
+  if (doc.sheet.Cell(Document::kValue, doc.LineCount()) == " ???")
+    state.SkipWithError("line fails");
+}
+
+void BM_Chain(benchmark::State& state) {
+  RunPass(state, Chain);
+}
+void BM_Names(benchmark::State& state) {
+  RunPass(state, ManyNames);
+}
+void BM_Sum(benchmark::State& state) {
+  RunPass(state, SumAbove);
+}
+
+void BM_Load(benchmark::State& state) {
+  Document doc;
+  QuietUi ui;
+  Fill(doc, static_cast<int>(state.range(0)), ManyNames);
+  const std::string path = "/tmp/bench_recalc_" + std::to_string(getpid()) + ".rlk";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << SheetFileBytes(doc);
+  }
+  for (auto _ : state) {
+    Document target;
+    target.InitialiseGrid();
+    benchmark::DoNotOptimize(LoadSheet(target, ui, path));
+  }
+  std::remove(path.c_str());
+}
+
+BENCHMARK(BM_Chain)->Name("chain")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Names)->Name("names")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Sum)->Name("sum")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Load)->Name("load")->Arg(999)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace ravnelok
