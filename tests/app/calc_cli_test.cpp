@@ -15,56 +15,34 @@ using testing::WriteBytes;
 
 using Args = std::vector<std::string>;
 
+// The parsed options in one line: path | marks | passes | flags.
+std::string Describe(const CalcOptions& o) {
+  std::string text = o.path + "|";
+  for (const int mark : o.marks) text += std::to_string(mark) + ",";
+  text += "|" + std::to_string(o.passes) + "|";
+  text += std::string(o.radians ? "r" : "") + (o.table ? "t" : "") + (o.values ? "v" : "") +
+          (o.cp1252 ? "c" : "") + (o.help ? "h" : "");
+  return text;
+}
+
 TEST(CalcOptions, ReadsOptionsAndJoinsTheRestWithBlanks) {
-  struct Case {
-    Args args;
-    std::string path;
-    std::vector<int> marks;
-    int passes;
-    bool radians, table, values, cp1252, help;
+  const std::pair<Args, const char*> cases[] = {
+      {{"a.rlk"}, "a.rlk||0|"},
+      {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk||0|"},
+      {{"mit", "--table", "ark.rlk"}, "mit ark.rlk||0|t"},
+      {{"--radians", "--values", "--cp1252", "x.rlk"}, "x.rlk||0|rvc"},
+      {{"--mark", "1,3,5", "x.rlk"}, "x.rlk|1,3,5,|0|"},
+      {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"}, "x.rlk|2,999,|4|"},
+      {{"--", "-a.rlk", "--table"}, "-a.rlk --table||0|"},
+      {{"-", "b.rlk"}, "- b.rlk||0|"},
+      {{"-h"}, "||0|h"},
+      {{"x.rlk", "--help"}, "x.rlk||0|h"},
   };
-  const Case cases[] = {
-      {{"a.rlk"}, "a.rlk", {}, 0, false, false, false, false, false},
-      {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk", {}, 0, false, false, false, false, false},
-      {{"mit", "--table", "ark.rlk"}, "mit ark.rlk", {}, 0, false, true, false, false, false},
-      {{"--radians", "--values", "--cp1252", "x.rlk"},
-       "x.rlk",
-       {},
-       0,
-       true,
-       false,
-       true,
-       true,
-       false},
-      {{"--mark", "1,3,5", "x.rlk"}, "x.rlk", {1, 3, 5}, 0, false, false, false, false, false},
-      {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"},
-       "x.rlk",
-       {2, 999},
-       4,
-       false,
-       false,
-       false,
-       false,
-       false},
-      {{"--passes", "0", "x.rlk"}, "x.rlk", {}, 0, false, false, false, false, false},
-      {{"--", "-a.rlk", "--table"}, "-a.rlk --table", {}, 0, false, false, false, false, false},
-      {{"-", "b.rlk"}, "- b.rlk", {}, 0, false, false, false, false, false},
-      {{"-h"}, "", {}, 0, false, false, false, false, true},
-      {{"x.rlk", "--help"}, "x.rlk", {}, 0, false, false, false, false, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.args.empty() ? "" : c.args[0]);
+  for (const auto& [args, expected] : cases) {
     CalcOptions options;
     std::string error;
-    ASSERT_TRUE(ParseCalcOptions(c.args, options, error)) << error;
-    EXPECT_EQ(options.path, c.path);
-    EXPECT_EQ(options.marks, c.marks);
-    EXPECT_EQ(options.passes, c.passes);
-    EXPECT_EQ(options.radians, c.radians);
-    EXPECT_EQ(options.table, c.table);
-    EXPECT_EQ(options.values, c.values);
-    EXPECT_EQ(options.cp1252, c.cp1252);
-    EXPECT_EQ(options.help, c.help);
+    EXPECT_TRUE(ParseCalcOptions(args, options, error)) << error;
+    EXPECT_EQ(Describe(options), expected);
   }
 }
 
