@@ -7,9 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "app/calc_cli.h"
 #include "app/document.h"
 #include "app/ui.h"
 #include "files/sheet_file.h"
+#include "sheet/recalc.h"
 
 namespace ravnelok {
 namespace {
@@ -34,6 +36,12 @@ class QuietUi : public Ui {
   int messages = 0;
 };
 
+std::string Name(int k) {
+  std::string name = "v";
+  name += std::to_string(k);
+  return name;
+}
+
 // A chain: each line uses the name of the line above, with a unit and fixed decimals on some.
 Document ChainSheet(int lines) {
   Document doc;
@@ -42,9 +50,8 @@ Document ChainSheet(int lines) {
   doc.sheet.SetCell(Document::kName, 1, "v1");
   doc.sheet.SetCell(Document::kExpression, 1, "1");
   for (int k = 2; k <= lines; ++k) {
-    doc.sheet.SetCell(Document::kName, k, "v" + std::to_string(k));
-    doc.sheet.SetCell(Document::kExpression, k,
-                      "v" + std::to_string(k - 1) + "*1.0001+" + std::to_string(k));
+    doc.sheet.SetCell(Document::kName, k, Name(k));
+    doc.sheet.SetCell(Document::kExpression, k, Name(k - 1) + "*1.0001+" + std::to_string(k));
     doc.sheet.SetCell(Document::kUnit, k, "kr");
     if (k % 3 == 0) doc.records.SetDecimals(k, 2);
   }
@@ -75,6 +82,31 @@ void BM_LoadSheet(benchmark::State& state) {
   std::filesystem::remove_all(std::filesystem::path(path).parent_path());
 }
 BENCHMARK(BM_LoadSheet)->Name("load")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
+
+// The mode-0 recalculation that loading ends with, alone: load minus this is the file's share.
+void BM_RecalculateLoaded(benchmark::State& state) {
+  const int lines = static_cast<int>(state.range(0));
+  const std::string path = WriteSheetFile(lines);
+  Document doc;
+  doc.InitialiseGrid();
+  QuietUi ui;
+  if (!LoadSheet(doc, ui, path)) state.SkipWithError("the sheet was refused");
+  for (auto _ : state) RecalculateSheet(doc, ui, 0);
+  std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+}
+BENCHMARK(BM_RecalculateLoaded)->Name("recalc_after_load")->Arg(999)->Unit(benchmark::kMicrosecond);
+
+// Everything ravnelok-calc does inside the process: start-up, loading and writing the text.
+void BM_CalcRun(benchmark::State& state) {
+  const std::string path = WriteSheetFile(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::string out, err;
+    if (RunCalc({path}, out, err) != kCalcExitOk) state.SkipWithError("the run failed");
+    benchmark::DoNotOptimize(out);
+  }
+  std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+}
+BENCHMARK(BM_CalcRun)->Name("calc_run")->Arg(999)->Unit(benchmark::kMicrosecond);
 
 void BM_SheetFileBytes(benchmark::State& state) {
   const Document doc = ChainSheet(static_cast<int>(state.range(0)));

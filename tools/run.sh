@@ -8,6 +8,6 @@ bash tools/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target ravnelok-calc
 if [ $# -eq 0 ]; then
-  set -- examples/cylinder.rlk
+  set -- examples/tilbud.rlk
 fi
 exec ./build/release/ravnelok-calc "$@"

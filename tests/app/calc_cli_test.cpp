@@ -15,56 +15,34 @@ using testing::WriteBytes;
 
 using Args = std::vector<std::string>;
 
+// The parsed options in one line: path | marks | passes | flags.
+std::string Describe(const CalcOptions& o) {
+  std::string text = o.path + "|";
+  for (const int mark : o.marks) text += std::to_string(mark) + ",";
+  text += "|" + std::to_string(o.passes) + "|";
+  text += std::string(o.radians ? "r" : "") + (o.table ? "t" : "") + (o.values ? "v" : "") +
+          (o.cp1252 ? "c" : "") + (o.help ? "h" : "");
+  return text;
+}
+
 TEST(CalcOptions, ReadsOptionsAndJoinsTheRestWithBlanks) {
-  struct Case {
-    Args args;
-    std::string path;
-    std::vector<int> marks;
-    int passes;
-    bool radians, table, values, cp1252, help;
+  const std::pair<Args, const char*> cases[] = {
+      {{"a.rlk"}, "a.rlk||0|"},
+      {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk||0|"},
+      {{"mit", "--table", "ark.rlk"}, "mit ark.rlk||0|t"},
+      {{"--radians", "--values", "--cp1252", "x.rlk"}, "x.rlk||0|rvc"},
+      {{"--mark", "1,3,5", "x.rlk"}, "x.rlk|1,3,5,|0|"},
+      {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"}, "x.rlk|2,999,|4|"},
+      {{"--", "-a.rlk", "--table"}, "-a.rlk --table||0|"},
+      {{"-", "b.rlk"}, "- b.rlk||0|"},
+      {{"-h"}, "||0|h"},
+      {{"x.rlk", "--help"}, "x.rlk||0|h"},
   };
-  const Case cases[] = {
-      {{"a.rlk"}, "a.rlk", {}, 0, false, false, false, false, false},
-      {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk", {}, 0, false, false, false, false, false},
-      {{"mit", "--table", "ark.rlk"}, "mit ark.rlk", {}, 0, false, true, false, false, false},
-      {{"--radians", "--values", "--cp1252", "x.rlk"},
-       "x.rlk",
-       {},
-       0,
-       true,
-       false,
-       true,
-       true,
-       false},
-      {{"--mark", "1,3,5", "x.rlk"}, "x.rlk", {1, 3, 5}, 0, false, false, false, false, false},
-      {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"},
-       "x.rlk",
-       {2, 999},
-       4,
-       false,
-       false,
-       false,
-       false,
-       false},
-      {{"--passes", "0", "x.rlk"}, "x.rlk", {}, 0, false, false, false, false, false},
-      {{"--", "-a.rlk", "--table"}, "-a.rlk --table", {}, 0, false, false, false, false, false},
-      {{"-", "b.rlk"}, "- b.rlk", {}, 0, false, false, false, false, false},
-      {{"-h"}, "", {}, 0, false, false, false, false, true},
-      {{"x.rlk", "--help"}, "x.rlk", {}, 0, false, false, false, false, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.args.empty() ? "" : c.args[0]);
+  for (const auto& [args, expected] : cases) {
     CalcOptions options;
     std::string error;
-    ASSERT_TRUE(ParseCalcOptions(c.args, options, error)) << error;
-    EXPECT_EQ(options.path, c.path);
-    EXPECT_EQ(options.marks, c.marks);
-    EXPECT_EQ(options.passes, c.passes);
-    EXPECT_EQ(options.radians, c.radians);
-    EXPECT_EQ(options.table, c.table);
-    EXPECT_EQ(options.values, c.values);
-    EXPECT_EQ(options.cp1252, c.cp1252);
-    EXPECT_EQ(options.help, c.help);
+    EXPECT_TRUE(ParseCalcOptions(args, options, error)) << error;
+    EXPECT_EQ(Describe(options), expected);
   }
 }
 
@@ -133,6 +111,74 @@ TEST(CalcRun, APathWithABlankArrivesWhole) {
   EXPECT_EQ(RunCalc({dir.File("mit"), "ark.rlk"}, out, err), kCalcExitOk);
   EXPECT_TRUE(err.empty());
   EXPECT_NE(out.find(" A1   x  "), std::string::npos);
+}
+
+// A sheet file of the given (name, expression) lines, Windows-1252.
+std::string SheetBytes(const std::vector<std::pair<std::string, std::string>>& lines) {
+  std::string bytes = std::to_string(lines.size() + 1) + "\r\n";
+  for (const auto& [name, expression] : lines)
+    bytes += " \r\n" + name + "\r\n" + expression + "\r\n\r\n";
+  return bytes;
+}
+
+TEST(CalcRun, MessagesGoToStandardErrorInOrderAndTheRunSucceeds) {
+  TempDir dir;
+  std::string many;
+  for (int i = 0; i < 100; ++i) many += "x+";
+  many += "1";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"refused name", SheetBytes({{"x", "1"}, {"sin", "2"}, {"A1", "3"}}),
+       "Navnet sin er optaget til en indbygget funktion\n"},
+      {"too long, once per line", SheetBytes({{"x", "5"}, {"y", many}, {"", "1"}, {"z", many}}),
+       "Fortolkeren giver op - for mange variable!\n"
+       "Fortolkeren giver op - for mange variable!\n"},
+      {"Danish letters in UTF-8", SheetBytes({{"b\xe6r", "1"}, {"b\xe6r", "2"}}),
+       "Navnet b\xc3\xa6r er brugt flere gange\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(dir.File("ark.rlk"), c.bytes);
+    std::string out, err;
+    EXPECT_EQ(RunCalc({dir.File("ark.rlk")}, out, err), kCalcExitOk);
+    EXPECT_EQ(err, c.err);
+    EXPECT_FALSE(out.empty());
+  }
+}
+
+TEST(CalcRun, ValuesShowFullPrecisionFailuresAndNothing) {
+  TempDir dir;
+  WriteBytes(dir.File("v.rlk"), SheetBytes({{"stor", "2*10^10"},
+                                            {"", "1/3"},
+                                            {"tom", "HVIS 1>2 S\xc5 5"},
+                                            {"fejl", "1/0"},
+                                            {"", "! tekst"},
+                                            {"neg", "-0.000125"},
+                                            {"", ""}}));
+  std::string out, err;
+  EXPECT_EQ(RunCalc({"--values", dir.File("v.rlk")}, out, err), kCalcExitOk);
+  EXPECT_EQ(out,
+            "A1\tstor\t 2.000000000000E+0010\n"  // the value cell shows "   ###"
+            "A2\t\t 3.333333333333E-0001\n"
+            "A3\ttom\t\n"
+            "A4\tfejl\t ???\n"
+            "A5\t\t\n"
+            "A6\tneg\t-1.250000000000E-0004\n");
+  EXPECT_EQ(err, "");
+}
+
+TEST(CalcRun, RadiansAreSetBeforeLoading) {
+  TempDir dir;
+  WriteBytes(dir.File("v.rlk"), SheetBytes({{"", "SIN(90)"}}));
+  std::string degrees, radians, err;
+  RunCalc({"--values", dir.File("v.rlk")}, degrees, err);
+  RunCalc({"--values", "--radians", dir.File("v.rlk")}, radians, err);
+  EXPECT_EQ(degrees, "A1\t\t 1.000000000000E+0000\n");
+  EXPECT_EQ(radians, "A1\t\t 8.939966636006E-0001\n");
 }
 
 }  // namespace

@@ -171,7 +171,8 @@ TEST(SheetFileRobustness, ArbitraryBytesAreRefusedOrLoadedWithinTheLimits) {
     FakeUi ui;
     if (LoadSheet(doc, ui, path)) {
       ++loaded;
-      EXPECT_TRUE(ui.messages.empty());
+      // The recalculation may well complain about the names; the file itself was accepted.
+      for (const auto& message : ui.MessagesUtf8()) EXPECT_NE(message, kForkert[0]);
       EXPECT_GE(doc.sheet.RowCount(), 2);
       EXPECT_LE(doc.sheet.RowCount(), kMaxLines + 1);
       for (int k = 1; k <= kMaxLines; ++k) {
