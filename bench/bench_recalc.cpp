@@ -69,10 +69,16 @@ void Fill(Document& doc, int lines, std::string (*expression)(int)) {
   }
 }
 
-void RunPass(benchmark::State& state, std::string (*expression)(int)) {
+// With `changing`, line 1 counts up by itself, so every value of the sheet changes at every
+// pass and nothing of the previous pass can be used again.
+void RunPass(benchmark::State& state, std::string (*expression)(int), bool changing = false) {
   Document doc;
   QuietUi ui;
   Fill(doc, static_cast<int>(state.range(0)), expression);
+  if (changing) {
+    doc.sheet.SetCell(Document::kExpression, 1, "v1+0,5");
+    doc.records.StoreValue(1, 1.5L);
+  }
   RecalculateSheet(doc, ui, 0);
   for (auto _ : state) {
     RecalculateSheet(doc, ui, 1);
@@ -91,6 +97,16 @@ void BM_Names(benchmark::State& state) {
 }
 void BM_Sum(benchmark::State& state) {
   RunPass(state, SumAbove);
+}
+
+void BM_ChainChanging(benchmark::State& state) {
+  RunPass(state, Chain, true);
+}
+void BM_NamesChanging(benchmark::State& state) {
+  RunPass(state, ManyNames, true);
+}
+void BM_SumChanging(benchmark::State& state) {
+  RunPass(state, SumAbove, true);
 }
 
 void BM_Load(benchmark::State& state) {
@@ -113,6 +129,17 @@ void BM_Load(benchmark::State& state) {
 BENCHMARK(BM_Chain)->Name("chain")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Names)->Name("names")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Sum)->Name("sum")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChainChanging)
+    ->Name("chain-changing")
+    ->Arg(500)
+    ->Arg(999)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NamesChanging)
+    ->Name("names-changing")
+    ->Arg(500)
+    ->Arg(999)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SumChanging)->Name("sum-changing")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Load)->Name("load")->Arg(999)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -158,9 +158,10 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
 bool ReplaceRelations(std::string& text, const EvalContext& context) {
   text.insert(text.begin(), '(');
   text.push_back(')');
-  bool relation = false;
-  for (const char c : text) relation |= c == '<' || c == '>' || c == '=';
-  if (!relation) return false;
+  if (text.find('<') == std::string::npos && text.find('>') == std::string::npos &&
+      text.find('=') == std::string::npos) {
+    return false;
+  }
   for (std::string_view view : kRelations) {
     const std::string op(view);
     // Each replacement removes the relation with its bracketed operands, at least three

@@ -326,6 +326,10 @@ class Evalue {
   Real Number() {
     const int first = pos_;
     int last = pos_;
+    // The run of digits and points up to a blank or anything else, read in one go.
+    while (last < length_ && (IsDigit(text_[last]) || text_[last] == '.')) ++last;
+    pos_ = last;
+    Next();
     while (IsDigit(ch_) || ch_ == '.') {
       last = pos_;
       Next();

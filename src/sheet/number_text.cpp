@@ -421,27 +421,34 @@ bool ReadDecimal(std::string_view text, Real& value, int& error_index) {
   long long int_digits = 0;     // integer digits from the first non-zero one
   long long leading_zeros = 0;  // zeros after the point before the first non-zero digit
   long long frac_digits = 0;    // decimals that count in the mantissa
-  auto take = [&](char c, bool fraction) {
-    if (mantissa == 0 && c == '0') {
-      if (fraction) {
-        ++frac_digits;
-        if (int_digits == 0) ++leading_zeros;
-      }
-      return;
-    }
-    if (!fraction) ++int_digits;
+  // Leading zeros carry no digit; every later integer digit counts, significant or not.
+  while (i < n && text[i] == '0') ++i;
+  for (; i < n && IsDigit(text[i]); ++i) {
+    ++int_digits;
     if (significant < 19) {
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+      mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
       ++significant;
-      if (fraction) ++frac_digits;
     } else {
       exact = false;
     }
-  };
-  while (i < n && IsDigit(text[i])) take(text[i++], false);
+  }
   if (i < n && text[i] == '.') {
     ++i;
-    while (i < n && IsDigit(text[i])) take(text[i++], true);
+    if (mantissa == 0) {
+      for (; i < n && text[i] == '0'; ++i) {
+        ++frac_digits;
+        ++leading_zeros;
+      }
+    }
+    for (; i < n && IsDigit(text[i]); ++i) {
+      if (significant < 19) {
+        mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+        ++significant;
+        ++frac_digits;
+      } else {
+        exact = false;
+      }
+    }
   }
   const size_t mantissa_end = i;
   long long exp10 = 0;
