@@ -9,32 +9,14 @@
 
 #include "app/calc_cli.h"
 #include "app/document.h"
-#include "app/ui.h"
+#include "app/unattended_ui.h"
 #include "files/sheet_file.h"
 #include "sheet/recalc.h"
 
 namespace ravnelok {
 namespace {
 
-class QuietUi : public Ui {
- public:
-  void ShowMessage(const std::string&) override { ++messages; }
-  bool Confirm(const std::string&, const std::string&, const std::string&,
-               const std::string&) override {
-    return false;
-  }
-  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
-  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
-  bool RunTextInputDialog(TextInputDialog&) override { return false; }
-  bool RunAngleDialog(AngleDialog&) override { return false; }
-  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  int messages = 0;
-};
+using QuietUi = UnattendedUi;
 
 std::string Name(int k) {
   std::string name = "v";

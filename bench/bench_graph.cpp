@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/document.h"
-#include "app/ui.h"
+#include "app/unattended_ui.h"
 #include "graphics/axis.h"
 #include "graphics/canvas.h"
 #include "graphics/graph.h"
@@ -29,27 +29,11 @@ class NullCanvas : public Canvas {
   void DrawLine(Point, Point) override {}
 };
 
-class BenchUi : public Ui {
+class BenchUi : public UnattendedUi {
  public:
-  void ShowMessage(const std::string&) override { ++messages; }
-  bool Confirm(const std::string&, const std::string&, const std::string&,
-               const std::string&) override {
-    return false;
-  }
-  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
-  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
-  bool RunTextInputDialog(TextInputDialog&) override { return false; }
-  bool RunAngleDialog(AngleDialog&) override { return false; }
-  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
   Canvas* GraphCanvas() override { return &canvas; }
 
   NullCanvas canvas;
-  int messages = 0;
 };
 
 // A full table: 700 passes of 10 marked lines, x descending so that the sort has work to do.

@@ -7,31 +7,14 @@
 #include <string>
 
 #include "app/document.h"
-#include "app/ui.h"
+#include "app/unattended_ui.h"
 #include "files/sheet_file.h"
 #include "sheet/recalc.h"
 
 namespace ravnelok {
 namespace {
 
-class QuietUi : public Ui {
- public:
-  void ShowMessage(const std::string&) override {}
-  bool Confirm(const std::string&, const std::string&, const std::string&,
-               const std::string&) override {
-    return false;
-  }
-  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
-  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
-  bool RunTextInputDialog(TextInputDialog&) override { return false; }
-  bool RunAngleDialog(AngleDialog&) override { return false; }
-  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
+using QuietUi = UnattendedUi;
 
 std::string Name(int k) {
   return "v" + std::to_string(k);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/document.h"
-#include "app/ui.h"
+#include "app/unattended_ui.h"
 #include "files/sheet_file.h"
 #include "graphics/table.h"
 #include "output/text_export.h"
@@ -19,26 +19,12 @@ namespace {
 
 // The message box prints to standard error; every question is answered "cancel", since there
 // is nobody to ask.
-class CliUi : public Ui {
+class CliUi : public UnattendedUi {
  public:
   explicit CliUi(std::string& err) : err_(err) {}
   void ShowMessage(const std::string& text) override {
     err_ += cp1252::ToUtf8(text);
     err_ += '\n';
-  }
-  bool Confirm(const std::string&, const std::string&, const std::string&,
-               const std::string&) override {
-    return false;
-  }
-  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
-  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
-  bool RunTextInputDialog(TextInputDialog&) override { return false; }
-  bool RunAngleDialog(AngleDialog&) override { return false; }
-  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
   }
 
  private:
