@@ -17,7 +17,9 @@ namespace {
 using QuietUi = UnattendedUi;
 
 std::string Name(int k) {
-  return "v" + std::to_string(k);
+  std::string name(1, 'v');
+  name += std::to_string(k);
+  return name;
 }
 
 // Each line uses the line above.
