@@ -31,7 +31,9 @@ std::string Chain(int k) {
 std::string ManyNames(int k) {
   if (k <= 10) return std::to_string(k) + ",25";
   const int uses = 5 + k % 6;
-  std::string e = "KVR(ABS(" + Name(k - 1) + "))";
+  std::string e = "KVR(ABS(";
+  e += Name(k - 1);
+  e += "))";
   for (int i = 1; i < uses; ++i) {
     const int j = k - 1 - (i * 7) % (k - 1);
     e += (i % 2 ? "+" : "-") + Name(j);
