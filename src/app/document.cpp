@@ -30,6 +30,7 @@ Document::Document()
 
 void Document::BuildReservedWords() {
   reserved_words = function_names + "pi" + texts[108] + "&" + texts[112] + "&" + texts[116] + "&";
+  built_in_words = function_names + "&" + texts[112] + "&" + texts[116] + "&";
 }
 
 bool Document::IsReservedWord(const std::string& word) const {

@@ -35,6 +35,8 @@ class Document {
 
   std::string function_names;
   std::string reserved_words;
+  // `function_names` followed by "&sum&rst&": the words a name may not be.
+  std::string built_in_words;
 
   GraphData graph;
   GraphSettings graph_settings;
@@ -44,6 +46,9 @@ class Document {
   bool printing = false;
 
   std::mt19937_64 rng;
+
+  // Whether the running recalculation pass has opened its table row yet.
+  bool table_row_opened = false;
 
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }

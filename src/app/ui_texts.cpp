@@ -148,7 +148,9 @@ const std::string kEmpty;
 
 }  // namespace
 
-UiTexts::UiTexts() { SetBuiltIn(); }
+UiTexts::UiTexts() {
+  SetBuiltIn();
+}
 
 const std::string& UiTexts::operator[](int i) const {
   if (i < 0 || i >= kUiTextCount) return kEmpty;
@@ -161,7 +163,8 @@ void UiTexts::Set(int i, std::string text) {
 
 void UiTexts::SetBuiltIn() {
   for (auto& t : texts_) t.clear();
-  for (size_t i = 0; i < kBuiltInUtf8.size(); ++i) texts_[46 + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
+  for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
+    texts_[46 + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
   from_file_ = false;
 }
 
@@ -190,7 +193,9 @@ bool UiTexts::Load(const std::string& path) {
   return true;
 }
 
-bool UiTexts::English() const { return texts_[107] == "english"; }
+bool UiTexts::English() const {
+  return texts_[107] == "english";
+}
 
 const std::string& UiTexts::BuiltInCaption(int i) {
   if (i < 0 || i >= 46) return kEmpty;

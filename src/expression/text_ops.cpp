@@ -4,7 +4,9 @@
 
 namespace ravnelok {
 
-void RemoveBlanks(std::string& text) { text.erase(std::remove(text.begin(), text.end(), ' '), text.end()); }
+void RemoveBlanks(std::string& text) {
+  text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+}
 
 std::string WithoutBlanks(std::string_view text) {
   std::string out;
@@ -30,7 +32,8 @@ void NormaliseSigns(std::string& text) {
   if (text[0] == '-') text.insert(0, 1, '0');
   // Each rewrite removes its occurrence, so one left-to-right sweep matches the repeated
   // first-occurrence rule, also for overlapping cases such as "((+-3".
-  for (size_t p = text.find("(+"); p != std::string::npos; p = text.find("(+", p)) text.erase(p + 1, 1);
+  for (size_t p = text.find("(+"); p != std::string::npos; p = text.find("(+", p))
+    text.erase(p + 1, 1);
   for (size_t p = text.find("(-"); p != std::string::npos; p = text.find("(-", p + 2)) {
     text.insert(p + 1, 1, '0');
   }

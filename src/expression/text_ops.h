@@ -26,6 +26,8 @@ inline bool IsDanishLetter(char c) {
   return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == 197 || u == 198 || u == 216 ||
          u == 229 || u == 230 || u == 248;
 }
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace ravnelok

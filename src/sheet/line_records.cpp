@@ -4,7 +4,9 @@
 
 namespace ravnelok {
 
-LineRecords::LineRecords(int default_decimals) { Rebuild(default_decimals); }
+LineRecords::LineRecords(int default_decimals) {
+  Rebuild(default_decimals);
+}
 
 void LineRecords::Rebuild(int default_decimals) {
   records_.assign(kMaxLines, linie_type{});
@@ -39,6 +41,7 @@ void LineRecords::StoreValue(int k, Real value) {
   linie_type& r = records_[Index(k)];
   r.value = value;
   r.has_value = true;
+  r.value_text_valid = false;
 }
 
 void LineRecords::SetName(int index, const std::string& name) {
@@ -76,6 +79,7 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
     r.value = value;
     r.line = line;
     r.has_value = true;
+    r.value_text_valid = false;
   };
   if (!name.empty()) {
     auto it = by_name_.find(name);
@@ -142,6 +146,7 @@ void LineRecords::MoveRecord(int k, int d) {
   records_[to].has_value = records_[from].has_value;
   records_[to].start_pending = records_[from].start_pending;
   records_[to].value = records_[from].value;
+  records_[to].value_text_valid = false;
   records_[to].line = to + 1;
   ResetRecord(from);
 }

@@ -22,6 +22,9 @@ struct linie_type {
   Real value = 0;
   int32_t line = 0;
   int32_t decimals = -1;
+  // The value as substituted into expressions, made when first needed after each store.
+  mutable std::string value_text;
+  mutable bool value_text_valid = false;
 };
 
 struct LookupResult {

@@ -8,7 +8,8 @@
 namespace ravnelok {
 
 // A value's 18 significant decimal digits, rounded to nearest: the base of every number text.
-// value = 0.d1 d2 ... d18 x 10^exponent (d1 != 0), or zero.
+// value = 0.d1 d2 ... d18 x 10^exponent (d1 != 0), or zero. A NaN gives zero and an infinity
+// the largest finite magnitude, so that no text ever shows either.
 struct Digits18 {
   bool negative = false;
   bool zero = true;
@@ -16,6 +17,11 @@ struct Digits18 {
   int exponent = 0;
 };
 Digits18 ToDigits18(Real v);
+
+// Fixed notation of `d` with `decimals` decimals (0..), unpadded, into `out`, which holds at
+// least FixedLength(d, decimals) characters; returns the number of characters written.
+int FixedLength(const Digits18& d, int decimals);
+int WriteFixed(const Digits18& d, int decimals, char* out);
 
 // Fixed notation with `decimals` decimals (0..), a leading minus for every negative value (also
 // one that rounds to zero), padded on the left with blanks to `width` (never cut). The magnitude
@@ -34,6 +40,7 @@ void RoundTripNumber(Real& x, int width);
 // exponent with at least one digit ("1." is accepted, ".5" and "2e" are not). On failure
 // returns false and the 1-based index of the offending character (length + 1 when the text
 // ends too early). A magnitude beyond the real type's range fails; one below it reads as 0.
+// A leading "+" or "-" is accepted. The result is the nearest representable value.
 bool ReadDecimal(std::string_view text, Real& value, int& error_index);
 
 // The 21-character scientific form of the value message: a blank or "-", one digit, ".",

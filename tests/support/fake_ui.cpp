@@ -14,7 +14,9 @@ bool RunScript(std::deque<std::function<bool(Dialog&)>>& script, Dialog& dialog)
 }
 }  // namespace
 
-void FakeUi::ShowMessage(const std::string& text) { messages.push_back(text); }
+void FakeUi::ShowMessage(const std::string& text) {
+  messages.push_back(text);
+}
 
 bool FakeUi::Confirm(const std::string& caption, const std::string& message, const std::string&,
                      const std::string&) {

@@ -31,7 +31,7 @@ class FakeUi : public Ui {
   // Messages shown so far, converted to UTF-8 for readable assertions.
   std::vector<std::string> MessagesUtf8() const;
 
-  std::vector<std::string> messages;  // Windows-1252, as shown
+  std::vector<std::string> messages;   // Windows-1252, as shown
   std::vector<std::string> questions;  // every dialog caption or message asked, UTF-8
   std::deque<bool> confirm_answers;
   std::deque<std::function<bool(DecimalsDialog&)>> decimals_script;

@@ -23,11 +23,11 @@ TEST(Cp1252, UnrepresentableAndInvalidBecomeQuestionMarks) {
     std::string expected;
   };
   const Case cases[] = {
-      {"\xE2\x88\x9A", "?"},       // square root sign: not in Windows-1252
+      {"\xE2\x88\x9A", "?"},          // square root sign: not in Windows-1252
       {"a\xF0\x9F\x98\x80z", "a?z"},  // emoji
-      {"\xC3", "?"},               // truncated sequence
-      {"\x80x", "?x"},             // stray continuation byte
-      {"\xFF", "?"},               // invalid lead byte
+      {"\xC3", "?"},                  // truncated sequence
+      {"\x80x", "?x"},                // stray continuation byte
+      {"\xFF", "?"},                  // invalid lead byte
   };
   for (const auto& c : cases) EXPECT_EQ(cp1252::FromUtf8(c.utf8), c.expected) << c.utf8;
 }

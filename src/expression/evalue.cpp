@@ -1,0 +1,441 @@
+#include "expression/evalue.h"
+
+#include <array>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+#include "expression/text_ops.h"
+#include "sheet/number_text.h"
+
+namespace ravnelok {
+namespace {
+
+// Past the end of the text the current character is CR.
+constexpr char kEnd = 13;
+// Set as the current character when reading cannot go on; no rule reads past it.
+constexpr char kStop = '?';
+
+// The ten-decimal pi of the degree conversions, kept as it is so that results match the
+// established digits (sin 30 = 0.5000000000015).
+constexpr Real kPi10 = 3.1415926536L;
+constexpr Real kHuge = 1E2000L;
+constexpr Real kTiny = 1E-1000L;
+constexpr Real kLnLimit = 2000;
+// The hardware sine gives up at 2^63; beyond it sine and cosine are 0.
+constexpr Real kTrigLimit = 9223372036854775808.0L;
+
+Real Nearest(Real x) {
+  return std::nearbyint(x);
+}  // ties to even in the default rounding mode
+bool IsInteger(Real x) {
+  return x == std::trunc(x);
+}
+// Non-zero and within 1E-400..1E400: two such logarithms add up to less than 2000 in
+// magnitude, so the guards of * and / pass without computing them.
+bool Moderate(Real x) {
+  const Real a = std::fabs(x);
+  return a >= 1E-400L && a <= 1E400L;
+}
+
+Real Sine(Real a) {
+  return std::fabs(a) >= kTrigLimit ? 0 : std::sin(a);
+}
+Real Cosine(Real a) {
+  return std::fabs(a) >= kTrigLimit ? 0 : std::cos(a);
+}
+Real DegreesToRadians(Real x) {
+  return x / 180 * kPi10;
+}
+
+// The built-in functions. Each returns its result, or sets `failed` and returns x unchanged.
+using BuiltIn = Real (*)(Real x, const EvalContext& context, bool& failed);
+
+Real Fail(Real x, bool& failed) {
+  failed = true;
+  return x;
+}
+
+Real Abs(Real x, const EvalContext&, bool&) {
+  return std::fabs(x);
+}
+
+Real SquareRoot(Real x, const EvalContext&, bool& failed) {
+  return x < 0 ? Fail(x, failed) : std::sqrt(x);
+}
+
+Real Sin(Real x, const EvalContext& context, bool&) {
+  if (!context.angle_in_degrees) return Sine(x);
+  if (std::fabs(x) == 180 || x == 0) return 0;
+  return Sine(DegreesToRadians(x));
+}
+
+Real Cos(Real x, const EvalContext& context, bool&) {
+  if (!context.angle_in_degrees) return Cosine(x);
+  if (std::fabs(x) == 90) return 0;
+  return Cosine(DegreesToRadians(x));
+}
+
+Real Tan(Real x, const EvalContext& context, bool& failed) {
+  // The guards look at the raw argument in radians, whatever the angle unit.
+  const Real s = Sine(x);
+  const Real c = Cosine(x);
+  if (s == 0 && c != 0) return 0;
+  if (std::fabs(c) <= kTiny) return Fail(x, failed);
+  if (std::fabs(std::log(std::fabs(c)) + std::log(std::fabs(s))) >= 1000) return Fail(x, failed);
+  if (!context.angle_in_degrees) return s / c;
+  if (std::fabs(x) == 90) return Fail(x, failed);
+  const Real a = DegreesToRadians(x);
+  return Sine(a) / Cosine(a);
+}
+
+Real Atan(Real x, const EvalContext& context, bool&) {
+  return context.angle_in_degrees ? std::atan(x) / kPi10 * 180 : std::atan(x);
+}
+
+Real Log10(Real x, const EvalContext&, bool& failed) {
+  return x <= 0 ? Fail(x, failed) : std::log(x) / std::log(10.0L);
+}
+
+Real Ln(Real x, const EvalContext&, bool& failed) {
+  return x <= 0 ? Fail(x, failed) : std::log(x);
+}
+
+Real Truncate(Real x, const EvalContext&, bool&) {
+  return std::trunc(x);
+}
+
+Real Floor(Real x, const EvalContext&, bool&) {
+  if (x >= 0 || IsInteger(x)) return std::trunc(x);
+  return std::trunc(x) - 1;
+}
+
+Real Round(Real x, const EvalContext&, bool&) {
+  return x >= 0 ? std::trunc(x + 0.5L) : std::trunc(x - 0.5L);
+}
+
+Real Exp(Real x, const EvalContext&, bool& failed) {
+  return std::fabs(x) > 1000 ? Fail(x, failed) : std::exp(x);
+}
+
+Real Random(Real x, const EvalContext& context, bool& failed) {
+  if (context.rng == nullptr) return Fail(x, failed);
+  if (x > 0 && std::fabs(x) < 32000) {
+    const auto n = static_cast<long long>(Nearest(std::fabs(x)));
+    if (n == 0) return 1;
+    return static_cast<Real>(std::uniform_int_distribution<long long>(1, n)(*context.rng));
+  }
+  if (x == 0) {
+    // On a grid of 1E-13: a result is rounded to 13 significant digits, and a finer draw
+    // could round up to 1, outside [0, 1).
+    constexpr long long kSteps = 10000000000000LL;
+    const auto k = std::uniform_int_distribution<long long>(0, kSteps - 1)(*context.rng);
+    return static_cast<Real>(k) / kSteps;
+  }
+  return Fail(x, failed);
+}
+
+Real Factorial(Real x, const EvalContext&, bool& failed) {
+  if (x < 0 || std::trunc(x) > 50 || !IsInteger(x)) return Fail(x, failed);
+  Real result = 1;
+  for (Real counter = x; counter > 1; counter -= 1) result *= counter;
+  return result;
+}
+
+Real Sign(Real x, const EvalContext&, bool&) {
+  return x < 0 ? -1 : (x == 0 ? 0 : 1);
+}
+
+// Digit K (0 = units) of the integer part of |x|, in these exact real-type steps.
+template <int K>
+Real Digit(Real x, const EvalContext&, bool&) {
+  const Real a = std::fabs(x);
+  if constexpr (K == 0) {
+    if (a < 1) return 0;
+    return std::trunc(a) - std::trunc(a / 10) * 10;
+  } else if constexpr (K <= 4) {
+    Real p = 1;
+    for (int i = 0; i < K; ++i) p *= 10;
+    if (a < p) return 0;
+    const Real p1 = p * 10;
+    return std::trunc((std::trunc(a) - std::trunc(a / p1) * p1) / p);
+  } else {
+    Real v = a;
+    for (int i = 0; i < K; ++i) v /= 10;
+    v = std::trunc(v);
+    return std::trunc(v) - std::trunc(v / 10) * 10;
+  }
+}
+
+struct FunctionEntry {
+  std::string_view name;
+  BuiltIn apply;
+};
+
+// Tried in this order; the first name that matches wins, so "slump" must stand before "sl".
+constexpr std::array<FunctionEntry, 44> kFunctions = {{
+    {"abs", Abs},     {"sqr", SquareRoot}, {"kvr", SquareRoot}, {"sin", Sin},
+    {"cos", Cos},     {"tan", Tan},        {"atan", Atan},      {"log", Log10},
+    {"ln", Ln},       {"afk", Truncate},   {"hel", Floor},      {"rund", Round},
+    {"exp", Exp},     {"slump", Random},   {"fak", Factorial},  {"trunc", Truncate},
+    {"int", Floor},   {"round", Round},    {"sign", Sign},      {"rand", Random},
+    {"rd", Random},   {"sl", Random},      {"fac", Factorial},  {"c0", Digit<0>},
+    {"c1", Digit<1>}, {"c2", Digit<2>},    {"c3", Digit<3>},    {"c4", Digit<4>},
+    {"c5", Digit<5>}, {"c6", Digit<6>},    {"c7", Digit<7>},    {"c8", Digit<8>},
+    {"c9", Digit<9>}, {"d0", Digit<0>},    {"d1", Digit<1>},    {"d2", Digit<2>},
+    {"d3", Digit<3>}, {"d4", Digit<4>},    {"d5", Digit<5>},    {"d6", Digit<6>},
+    {"d7", Digit<7>}, {"d8", Digit<8>},    {"d9", Digit<9>},    {"tgn", Sign},
+}};
+
+// Power(b, e) for b > 0: integer exponents below 100 as exact products.
+Real Power(Real b, Real e) {
+  if (IsInteger(e) && std::fabs(e) < 100) {
+    Real result = 1;
+    const int n = static_cast<int>(std::fabs(e));
+    for (int i = 0; i < n; ++i) result *= b;
+    return e < 0 ? 1 / result : result;
+  }
+  return std::exp(e * std::log(b));
+}
+
+// One evaluation: the text, the scanner and the failure flag shared by all rules.
+class Evalue {
+ public:
+  Evalue(const std::string& text, const EvalContext& context)
+      : text_(text.data()), length_(static_cast<int>(text.size())), context_(context) {}
+
+  // Reads the whole text; true when it ended cleanly at the end marker.
+  bool Run(Real& value) {
+    Next();
+    value = Expression();
+    return ch_ == kEnd && pos_ > length_;
+  }
+  int position() const { return pos_; }
+  bool failed() const { return failed_; }
+
+ private:
+  // next := advance one position, skipping blanks; past the end the end marker
+  void Next() {
+    do {
+      if (pos_ <= length_) ++pos_;
+      ch_ = pos_ <= length_ ? text_[pos_ - 1] : kEnd;
+    } while (ch_ == ' ');
+  }
+
+  // expression := term { ("+" | "-") term }
+  Real Expression() {
+    Real r = Term();
+    while (ch_ == '+' || ch_ == '-') {
+      const char op = ch_;
+      Next();
+      const Real t = Term();
+      if (std::fabs(r) < kHuge && std::fabs(t) < kHuge) {
+        r = op == '+' ? r + t : r - t;
+      } else {
+        failed_ = true;
+      }
+    }
+    return r;
+  }
+
+  // term := factor { ("*" | "/") factor }
+  Real Term() {
+    Real r = Factor();
+    while (ch_ == '*' || ch_ == '/') {
+      const char op = ch_;
+      Next();
+      const Real t = Factor();
+      r = op == '*' ? Multiply(r, t) : Divide(r, t);
+    }
+    return r;
+  }
+
+  Real Multiply(Real r, Real t) {
+    if (r == 0 || t == 0) return 0;
+    if (Moderate(r) && Moderate(t)) return r * t;  // the logarithm test cannot fail
+    if (std::fabs(std::log(std::fabs(t)) + std::log(std::fabs(r))) < kLnLimit) return r * t;
+    failed_ = true;
+    return r;
+  }
+
+  Real Divide(Real r, Real t) {
+    if (r == 0 && t != 0) return 0;
+    if (Moderate(r) && Moderate(t)) return r / t;
+    if (std::fabs(t) > kTiny &&
+        std::fabs(std::log(std::fabs(t)) - std::log(std::fabs(r))) < kLnLimit) {
+      return r / t;
+    }
+    failed_ = true;
+    return r;
+  }
+
+  // factor := signed { "^" signed }
+  Real Factor() {
+    Real r = Signed();
+    while (ch_ == '^') {
+      Next();
+      r = Raise(r, Signed());
+    }
+    return r;
+  }
+
+  Real Raise(Real x, Real y) {
+    // ln(x)*y may overflow to infinity for absurd exponents; that only fails the test below.
+    if (x > 0 && std::fabs(std::log(x) * y) <= kLnLimit) return Power(x, y);
+    if (std::fabs(y) > kLnLimit || y != Nearest(y)) {
+      failed_ = true;  // a base that is not positive needs an integer exponent
+      return x;
+    }
+    Real result;
+    if (x < 0 && std::fabs(std::log(std::fabs(x)) * y) <= kLnLimit) {
+      result = Power(std::fabs(x), y);
+    } else if (y > 0 && x == 0) {
+      result = 0;
+    } else {
+      failed_ = true;
+      return x;
+    }
+    if (x < 0 && std::fmod(Nearest(std::fabs(y)), 2) == 1) result = -result;
+    return result;
+  }
+
+  // signed := "-" primary | primary
+  Real Signed() {
+    if (ch_ != '-') return Primary();
+    Next();
+    return -Primary();
+  }
+
+  // primary := number | "(" expression ")" | function primary
+  Real Primary() {
+    if (IsDigit(ch_)) return Number();
+    // Brackets and function calls are the only nesting; a unary minus cannot repeat.
+    if (depth_ >= kMaxEvalDepth) {
+      failed_ = true;
+      ch_ = kStop;
+      return 0;
+    }
+    ++depth_;
+    const Real v = ch_ == '(' ? Bracket() : FunctionCall();
+    --depth_;
+    return v;
+  }
+
+  // number := digit { digit | "." } [ "e" [ "+" | "-" ] { digit } ]
+  Real Number() {
+    const int first = pos_;
+    int last = pos_;
+    while (IsDigit(ch_) || ch_ == '.') {
+      last = pos_;
+      Next();
+    }
+    if (ch_ == 'e' || ch_ == 'E') {
+      last = pos_;
+      Next();
+      if (ch_ == '+' || ch_ == '-') {
+        last = pos_;
+        Next();
+      }
+      while (IsDigit(ch_)) {
+        last = pos_;
+        Next();
+      }
+    }
+    // Up to the last character read: blanks inside a literal are an error, blanks after it
+    // separate tokens.
+    Real value = 0;
+    int error_index = 0;
+    const std::string_view literal(text_ + first - 1, static_cast<size_t>(last - first + 1));
+    if (!ReadDecimal(literal, value, error_index)) {
+      pos_ = first + error_index - 1;
+      ch_ = kStop;
+      return 0;
+    }
+    return value;
+  }
+
+  // bracket := "(" expression ")"
+  Real Bracket() {
+    Next();
+    const Real v = Expression();
+    if (ch_ == ')') {
+      Next();
+    } else {
+      ch_ = kStop;
+    }
+    return v;
+  }
+
+  // function := name primary, the name from the built-in table
+  Real FunctionCall() {
+    const FunctionEntry* f = MatchName();
+    if (f == nullptr) {
+      ch_ = kStop;
+      return 0;
+    }
+    pos_ += static_cast<int>(f->name.size()) - 1;
+    Next();
+    const Real x = Primary();
+    if (ch_ == kStop) return x;  // reading has stopped; draw no random number for it
+    return f->apply(x, context_, failed_);
+  }
+
+  const FunctionEntry* MatchName() const {
+    if (pos_ > length_) return nullptr;
+    const char* at = text_ + pos_ - 1;
+    const size_t room = static_cast<size_t>(length_ - pos_ + 1);
+    for (const FunctionEntry& f : kFunctions) {
+      if (f.name[0] == *at && f.name.size() <= room &&
+          std::memcmp(at, f.name.data(), f.name.size()) == 0) {
+        return &f;
+      }
+    }
+    return nullptr;
+  }
+
+  const char* text_;
+  int length_;
+  const EvalContext& context_;
+  int pos_ = 0;
+  char ch_ = kEnd;
+  bool failed_ = false;
+  int depth_ = 0;
+};
+
+}  // namespace
+
+void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
+                        const EvalContext& context) {
+  if (text.empty()) {
+    failed = true;
+    return;
+  }
+  NormaliseSigns(text);
+  for (char& c : text) c = DanishLower(c);
+  // Positions are ints; no sheet text comes near this.
+  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) {
+    failed = true;
+    error_position = 1;
+    return;
+  }
+  Evalue evalue(text, context);
+  Real v = 0;
+  const bool at_end = evalue.Run(v);
+  failed = evalue.failed();
+  if (at_end && !failed) {
+    RoundTripNumber(v, 21);
+    error_position = 0;
+  } else {
+    error_position = evalue.position();
+  }
+  // The guards keep every step finite; this is the last line of defence for the value cells.
+  if (!std::isfinite(v)) {
+    v = 0;
+    failed = true;
+    if (error_position == 0) error_position = evalue.position();
+  }
+  value = v;
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,72 @@
+#include "expression/name_table.h"
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "expression/text_ops.h"
+
+namespace ravnelok {
+
+NameCheck CheckName(const Document& doc, const std::string& name) {
+  NameCheck check;
+  if (name.empty()) return check;
+  if (!IsDanishLetter(name[0])) check.bad_characters = true;
+  for (size_t i = 1; i < name.size(); ++i) {
+    if (!IsDanishLetter(name[i]) && !IsDigit(name[i])) check.bad_characters = true;
+  }
+  const std::string lower = DanishLowerCase(name);
+  const std::string word = "&" + lower + "&";
+  check.built_in = doc.built_in_words.find(word) != std::string::npos;
+  check.condition_word = doc.texts[108].find(word) != std::string::npos;
+  check.pi = lower == "pi";
+  if (name.size() >= 2 && name[0] == 'A') {
+    check.label_form = true;
+    for (size_t i = 1; i < name.size(); ++i) {
+      if (!IsDigit(name[i])) check.label_form = false;
+    }
+  }
+  return check;
+}
+
+namespace {
+
+void Report(const Document& doc, Ui& ui, const std::string& name, int text) {
+  ui.ShowMessage(doc.texts[53] + " " + name + " " + doc.texts[text]);
+}
+
+}  // namespace
+
+bool BuildNameTable(Document& doc, Ui& ui) {
+  bool ok = true;
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+    std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
+    if (name != doc.sheet.Cell(Document::kName, k)) doc.sheet.SetCell(Document::kName, k, name);
+    bool refused = false;
+    const NameCheck check = CheckName(doc, name);
+    if (check.Any()) {
+      if (ok) {
+        ok = false;
+        refused = true;
+        // One message per flag, in this order.
+        if (check.bad_characters) Report(doc, ui, name, 54);
+        if (check.built_in) Report(doc, ui, name, 55);
+        if (check.pi) Report(doc, ui, name, 56);
+        if (check.label_form) Report(doc, ui, name, 57);
+        if (check.condition_word) Report(doc, ui, name, 113);
+      }
+    } else if (name.empty()) {
+      // nothing
+    } else if (doc.records.NameUsedAbove(name, k)) {
+      if (ok) {
+        ok = false;
+        refused = true;
+        Report(doc, ui, name, 58);
+      }
+    } else {
+      doc.records.SetLineName(name, k);
+    }
+    if (refused) doc.sheet.SetCell(Document::kName, k, std::string());
+  }
+  return ok;
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,163 @@
+#include "graphics/table.h"
+
+#include <algorithm>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "expression/text_ops.h"
+#include "graphics/graph.h"
+#include "sheet/format_value.h"
+#include "sheet/number_text.h"
+#include "sheet/recalc.h"
+
+namespace ravnelok {
+namespace {
+
+bool IsTLine(const Document& doc, int k) {
+  return doc.sheet.Cell(Document::kTableMark, k) == "T";
+}
+
+}  // namespace
+
+void PressSheetGrid(Document& doc, Ui& ui, MouseButton button, int col, int row) {
+  TextGrid& sheet = doc.sheet;
+  doc.settings.clicked_column = col;
+  if (button == MouseButton::kMiddle) return;
+  if (button == MouseButton::kRight) {
+    if (col != Document::kValue || row < 1 || row >= sheet.RowCount()) return;
+    sheet.SetCurrent(Document::kValue, row);
+    Real value = 0;
+    if (doc.records.Value(row, value)) ui.ShowMessage(ScientificText21(value));
+    return;
+  }
+  if (col == Document::kValue && row == 0) {
+    sheet.Select({Document::kValue, 1, Document::kValue, sheet.RowCount() - 1});
+    return;
+  }
+  if (row < 0 || row >= sheet.RowCount()) return;
+  const std::string& expression = sheet.Cell(Document::kExpression, row);
+  if (expression.find_first_not_of(' ') == std::string::npos || IsTextLine(expression)) return;
+  if (col != Document::kTableMark && col != Document::kFixedMark) return;
+  if (row == 0) {
+    for (int k = 1; k < sheet.RowCount(); ++k) sheet.SetCell(col, k, " ");
+  } else if (col == Document::kTableMark) {
+    if (doc.settings.view_mode == 1) SetViewMode(doc, ui, 2);
+    sheet.SetCell(col, row, IsTLine(doc, row) ? " " : "T");
+  } else {
+    sheet.SetCell(col, row, sheet.Cell(col, row) == "*" ? " " : "*");
+  }
+  if (col == Document::kTableMark) {
+    ClearTable(doc);
+    BuildTableHeaders(doc);
+    ClearGraph(doc, ui);
+  }
+}
+
+int CountTableLines(const Document& doc) {
+  int count = 0;
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) count += IsTLine(doc, k) ? 1 : 0;
+  return count;
+}
+
+void ClearTable(Document& doc) {
+  TextGrid& table = doc.table;
+  table.ClearCells();
+  table.SetRowCount(50);
+  table.top_row = 1;
+  table.left_col = 0;
+  table.SetDefaultColWidth(50);
+  table.SetCurrent(0, 1);
+  doc.settings.table_rows = 0;
+  doc.graph.data_rows = 0;
+  doc.graph.data_columns = 0;
+  doc.table_values.Clear();
+  doc.table_row_opened = false;
+}
+
+void BuildTableHeaders(Document& doc) {
+  const int count = CountTableLines(doc);
+  doc.settings.table_columns = count;
+  if (count <= 0) return;
+  if (doc.table.ColCount() < count) doc.table.SetColCount(count);
+  int written = 0;
+  for (int k = 1; k < doc.sheet.RowCount() && written < count; ++k) {
+    if (!IsTLine(doc, k)) continue;
+    const std::string& name = doc.sheet.Cell(Document::kName, k);
+    doc.table.SetCell(written, 0, name.empty() ? doc.sheet.Cell(Document::kLabel, k) : name);
+    ++written;
+  }
+}
+
+void AppendTableValue(Document& doc, int line, long double value) {
+  TextGrid& table = doc.table;
+  int k = 0;
+  for (int i = 1; i <= line && i < doc.sheet.RowCount(); ++i) k += IsTLine(doc, i) ? 1 : 0;
+  if (k < 1) return;
+  // One row per pass, opened by the pass's first value, whichever "T" line gives it; a pass
+  // whose first "T" line fails still gets a row of its own and never writes into the header.
+  if (!doc.table_row_opened) {
+    ++doc.settings.table_rows;
+    doc.table_row_opened = true;
+  }
+  const int row = doc.settings.table_rows;
+  if (table.RowCount() - 3 < row) table.SetRowCount(table.RowCount() + 1);
+  if (table.ColCount() < k) table.SetColCount(k);
+  table.SetCell(k - 1, row, FormatValue(doc, value, line));
+  doc.table_values.Add(value, row, k - 1, line);
+  if (table.top_row + table.visible_rows - 1 < row) table.top_row = row - table.visible_rows + 1;
+  AlignTableColumn(doc, k - 1);
+}
+
+void AlignTableColumn(Document& doc, int col) {
+  TextGrid& table = doc.table;
+  const int rows = doc.settings.table_rows;
+  size_t width = 0;
+  for (int r = 1; r <= rows; ++r) width = std::max(width, WithoutBlanks(table.Cell(col, r)).size());
+  table.SetColWidth(col, table.font_size * (static_cast<int>(width) + 1));
+  for (int r = 1; r <= rows; ++r) {
+    const std::string bare = WithoutBlanks(table.Cell(col, r));
+    std::string aligned(width - bare.size() + 1, ' ');
+    aligned += bare;
+    if (aligned != table.Cell(col, r)) table.SetCell(col, r, std::move(aligned));
+  }
+}
+
+void RemoveTableRows(Document& doc, Ui& ui, int top, int bottom) {
+  TextGrid& table = doc.table;
+  int& rows = doc.settings.table_rows;
+  const int columns = doc.settings.table_columns;
+  if (top >= 1) {
+    const int n = std::min(bottom, rows) - top + 1;
+    if (n >= 1) {
+      auto empty_row = [&](int r) {
+        for (int c = 0; c < columns; ++c) {
+          table.SetCell(c, r, std::string());
+          doc.table_values.MoveRow(c, r, -1);
+        }
+      };
+      for (int r = top; r <= bottom; ++r) empty_row(r);
+      for (int r = top; r <= rows - n; ++r) {
+        for (int c = 0; c < columns; ++c) {
+          table.SetCell(c, r, table.Cell(c, r + n));
+          doc.table_values.MoveRow(c, r + n, r);
+        }
+      }
+      for (int r = rows - n + 1; r <= rows; ++r) empty_row(r);
+      rows -= n;
+    }
+    table.SetCurrent(0, 1);
+  }
+  RefreshGraph(doc, ui);
+}
+
+void ClearTableCommand(Document& doc, Ui& ui) {
+  ClearTable(doc);
+  BuildTableHeaders(doc);
+  const int kind = doc.settings.graph_kind;
+  if (doc.settings.graph_shown && (kind == 1 || kind == 4 || kind == 5 || kind == 7)) {
+    ClearGraph(doc, ui);
+    doc.settings.graph_shown = true;
+  }
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,108 @@
+#include "sheet/decimals.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "graphics/table.h"
+#include "sheet/format_value.h"
+
+namespace ravnelok {
+namespace {
+
+bool CurrentInValueColumn(const Document& doc) {
+  return doc.sheet.CurrentCol() == Document::kValue;
+}
+
+void RedisplayAll(Document& doc) {
+  RedisplayValues(doc);
+  if (doc.table_values.Empty()) return;
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+    if (doc.sheet.Cell(Document::kTableMark, k) == "T") RedisplayTableEntries(doc, k);
+  }
+}
+
+// Applies `change` to the decimals of every selected line that has a value.
+template <typename Change>
+void ChangeDecimals(Document& doc, Change change) {
+  if (!CurrentInValueColumn(doc)) return;
+  const GridRect& sel = doc.sheet.Selection();
+  const int last = std::min(sel.bottom, doc.sheet.RowCount() - 1);
+  for (int k = std::max(sel.top, 1); k <= last; ++k) {
+    Real v = 0;
+    if (!doc.records.Value(k, v)) continue;
+    const int d = doc.records.Decimals(k);
+    const bool whole = v == std::truncl(v);
+    doc.records.SetDecimals(k, change(d, whole, v));
+  }
+  RedisplayAll(doc);
+}
+
+}  // namespace
+
+void RedisplayValues(Document& doc) {
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+    Real v = 0;
+    if (doc.records.Value(k, v)) doc.sheet.SetCell(Document::kValue, k, FormatValue(doc, v, k));
+  }
+}
+
+void RedisplayTableEntries(Document& doc, int k) {
+  int earliest_col = -1;
+  for (const TableEntry& e : doc.table_values.Entries()) {
+    if (e.line != k || e.row < 1) continue;
+    doc.table.SetCell(e.col, e.row, FormatValue(doc, e.value, k));
+    if (earliest_col < 0) earliest_col = e.col;
+  }
+  if (earliest_col >= 0) AlignTableColumn(doc, earliest_col);
+}
+
+void MoreDecimals(Document& doc) {
+  const int width = doc.settings.value_width;
+  ChangeDecimals(doc, [width](int d, bool whole, Real v) {
+    if (d >= 0) return std::min(d + 1, width - 3);
+    if (whole) return 1;
+    return std::min(CountShownDecimals(v, width) + 1, width - 3);
+  });
+}
+
+void FewerDecimals(Document& doc) {
+  const int width = doc.settings.value_width;
+  ChangeDecimals(doc, [width](int d, bool whole, Real v) {
+    if (d >= 1) return d - 1;
+    if (d == 0) return 0;
+    if (whole) return 0;
+    return CountShownDecimals(v, width) - 1;
+  });
+}
+
+void DecimalsDialogCommand(Document& doc, Ui& ui) {
+  DecimalsDialog dialog;
+  dialog.caption = doc.texts[69];
+  dialog.yes = doc.texts[50];
+  dialog.no = doc.texts[51];
+  dialog.check_caption = doc.texts[115];
+  dialog.field = doc.settings.decimals_text;
+  dialog.value_width = doc.settings.value_width;
+  const std::string& f = dialog.field;
+  int spin = 0;
+  std::from_chars(f.data(), f.data() + f.size(), spin);
+  dialog.spin = spin;
+  dialog.auto_checked = doc.settings.decimals_auto_checked;
+  const bool confirmed = ui.RunDecimalsDialog(dialog);
+  doc.settings.decimals_auto_checked = dialog.auto_checked;
+  if (!confirmed) return;
+  doc.settings.default_decimals = dialog.auto_checked ? -1 : dialog.spin;
+  doc.settings.decimals_text = dialog.field;
+  if (CurrentInValueColumn(doc)) {
+    const GridRect& sel = doc.sheet.Selection();
+    const int last = std::min(sel.bottom, doc.sheet.RowCount() - 1);
+    for (int k = std::max(sel.top, 1); k <= last; ++k) {
+      doc.records.SetDecimals(k, doc.settings.default_decimals);
+    }
+  }
+  RedisplayAll(doc);
+}
+
+}  // namespace ravnelok
