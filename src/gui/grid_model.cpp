@@ -16,7 +16,9 @@ GridModel::GridModel(const TextGrid& grid, int fixed_columns, QObject* parent)
       cols_(grid.ColCount()),
       generation_(grid.Generation()) {}
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
 
 int GridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : cols_;

@@ -31,8 +31,8 @@ namespace {
 
 // Entries whose commands come with later work (graphs, copy and paste, line operations,
 // clipboard, printing): present, but disabled.
-constexpr int kLaterEntries[] = {1, 4, 7, 8, 9, 10, 12, 13, 14, 23, 24, 25,
-                                 26, 27, 28, 29, 30, 31, 32};
+constexpr int kLaterEntries[] = {1,  4,  7,  8,  9,  10, 12, 13, 14, 23,
+                                 24, 25, 26, 27, 28, 29, 30, 31, 32};
 constexpr int kLaterButtons[] = {0, 1};
 
 }  // namespace
@@ -216,8 +216,7 @@ void MainWindow::BuildAreas() {
     if (!syncing_) PullGrid(doc_.table, table_view_);
   };
   connect(table_view_->selectionModel(), &QItemSelectionModel::currentChanged, this, pull_table);
-  connect(table_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          pull_table);
+  connect(table_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, pull_table);
   connect(table_view_, &SheetView::scrolled, this, [this] {
     if (syncing_) return;
     doc_.table.top_row = table_view_->rowAt(0) + 1;
@@ -312,9 +311,8 @@ void MainWindow::ClearLinesCommand() {
 }
 
 void MainWindow::LayOutWindow() {
-  const WindowLayout l =
-      ComputeLayout(doc_.settings.view_mode, client_->width(), client_->height(),
-                    doc_.sheet.ColWidth(0), doc_.sheet.ColWidth(1));
+  const WindowLayout l = ComputeLayout(doc_.settings.view_mode, client_->width(), client_->height(),
+                                       doc_.sheet.ColWidth(0), doc_.sheet.ColWidth(1));
   ApplyLayout(doc_, l);
   auto rect = [](const AreaRect& a) { return QRect(a.left, a.top, a.width, a.height); };
   tool_bar_->setGeometry(rect(l.tool_bar));
@@ -377,7 +375,9 @@ bool MainWindow::RunTextInputDialog(TextInputDialog& dialog) {
   return text_input_dialog_->Run(dialog);
 }
 
-bool MainWindow::RunAngleDialog(AngleDialog& dialog) { return angle_dialog_->Run(dialog); }
+bool MainWindow::RunAngleDialog(AngleDialog& dialog) {
+  return angle_dialog_->Run(dialog);
+}
 
 namespace {
 

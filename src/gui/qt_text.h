@@ -12,7 +12,9 @@ namespace ravnelok::gui {
 inline QString Q(const std::string& bytes) {
   return QString::fromStdString(cp1252::ToUtf8(bytes));
 }
-inline std::string W(const QString& text) { return cp1252::FromUtf8(text.toStdString()); }
+inline std::string W(const QString& text) {
+  return cp1252::FromUtf8(text.toStdString());
+}
 
 // A font the program names: asked for by name, with a style hint so that the system's
 // substitute is used. `pixel_size` wins over `point_size` when it is positive.

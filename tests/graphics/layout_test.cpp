@@ -94,9 +94,13 @@ TEST(LayoutTest, ModesDivideTheClientArea) {
     const WindowLayout l = ComputeLayout(c.mode, c.width, c.height, 17, 17);
     EXPECT_EQ(l.sheet_area, c.sheet_area);
     EXPECT_EQ(l.sheet_grid, c.sheet_grid);
-    if (c.mode == 3) EXPECT_EQ(l.graph_area, c.graph_area);
+    if (c.mode == 3) {
+      EXPECT_EQ(l.graph_area, c.graph_area);
+    }
     EXPECT_EQ(l.graph_shown, c.mode == 3);
-    if (c.table) EXPECT_EQ(l.table_area, c.table_area);
+    if (c.table) {
+      EXPECT_EQ(l.table_area, c.table_area);
+    }
     EXPECT_EQ(l.table_shown, c.table);
     EXPECT_EQ(l.clear_table_button, c.clear_table);
     EXPECT_EQ(l.clear_graph_button, c.clear_graph);
