@@ -47,7 +47,7 @@ void Document::InitialiseGrid() {
   sheet.SetCell(kValue, 0, texts[48]);
   sheet.SetCell(kUnit, 0, texts[49]);
   for (int k = 1; k < sheet.RowCount(); ++k) {
-    sheet.SetCell(kLabel, k, "A" + std::to_string(k));
+    sheet.SetCell(kLabel, k, LabelOf(k));
     sheet.SetCell(kTableMark, k, " ");
     sheet.SetCell(kFixedMark, k, " ");
   }
@@ -62,7 +62,7 @@ void Document::SetLineCount(int lines) {
   const int old_rows = sheet.RowCount();
   sheet.SetRowCount(lines + 1);
   for (int k = old_rows; k < sheet.RowCount(); ++k) {
-    sheet.SetCell(kLabel, k, "A" + std::to_string(k));
+    sheet.SetCell(kLabel, k, LabelOf(k));
     sheet.SetCell(kTableMark, k, " ");
     sheet.SetCell(kFixedMark, k, " ");
   }

@@ -7,6 +7,8 @@
 
 namespace ravnelok {
 
+class Canvas;
+
 // The decimals dialog (TBtnBottomDlg). Its logic lives with the decimals commands; the widget
 // only shows these fields and calls the three actions.
 struct DecimalsDialog {
@@ -40,6 +42,18 @@ struct AngleDialog {
   int choice = 0;
 };
 
+// The graph settings dialogs: `form` 2 (TForm2, bars and curves from the sheet) and 4 (TForm4,
+// from the table) show a radio group (`group`, `choices`, the selected `choice`); form 3
+// (TForm3, xy-points) shows the check boxes. Each has only the button `ok`.
+struct GraphSettingsDialog {
+  int form = 2;
+  std::string caption, group, ok;
+  std::vector<std::string> choices;
+  int choice = 0;
+  std::vector<std::string> check_captions;
+  std::vector<bool> checks;  // one per caption
+};
+
 // Everything that asks or tells the user. Texts are Windows-1252. The desktop program
 // implements it with real dialogs; tests with a scripted fake.
 class Ui {
@@ -66,6 +80,11 @@ class Ui {
   virtual void LayOutWindow() {}
   // The graph bitmap was drawn anew and should be copied to the graph area.
   virtual void GraphChanged() {}
+  // The canvas of the graph bitmap, sized doc.bitmap_width x doc.bitmap_height; nullptr when
+  // there is none (headless), and then nothing is drawn.
+  virtual Canvas* GraphCanvas() { return nullptr; }
+  // Shows a graph settings dialog modally. Its controls' states count however it is closed.
+  virtual void RunGraphSettingsDialog(GraphSettingsDialog&) {}
 };
 
 }  // namespace ravnelok

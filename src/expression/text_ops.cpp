@@ -29,15 +29,19 @@ void NormaliseSigns(std::string& text) {
     text.erase(0, 1);
     if (text.empty()) return;
   }
-  if (text[0] == '-') text.insert(0, 1, '0');
-  // Each rewrite removes its occurrence, so one left-to-right sweep matches the repeated
-  // first-occurrence rule, also for overlapping cases such as "((+-3".
-  for (size_t p = text.find("(+"); p != std::string::npos; p = text.find("(+", p))
-    text.erase(p + 1, 1);
-  for (size_t p = text.find("(-"); p != std::string::npos; p = text.find("(-", p + 2)) {
-    text.insert(p + 1, 1, '0');
+  // One sweep gives what the repeated first-occurrence rewrites give ("(+" loses its "+",
+  // "(-" becomes "(0-"), also for runs such as "((++-3", in linear time.
+  std::string out;
+  out.reserve(text.size() + text.size() / 4 + 1);
+  if (text[0] == '-') out += '0';
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    out += c == ',' ? '.' : c;
+    if (c != '(') continue;
+    while (i + 1 < text.size() && text[i + 1] == '+') ++i;
+    if (i + 1 < text.size() && text[i + 1] == '-') out += '0';
   }
-  std::replace(text.begin(), text.end(), ',', '.');
+  text = std::move(out);
 }
 
 }  // namespace ravnelok

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace ravnelok {
 
 class Document;
 class Ui;
+
+// Sheet files larger than this are refused ("Forkert filtype") without being read: a real sheet
+// is a few hundred kilobytes, and a bound keeps both reading and the recalculation that follows
+// short.
+constexpr std::size_t kMaxSheetFileBytes = std::size_t{16} << 20;
 
 // The name check: the last four characters are exactly ".rlk".
 bool HasSheetExtension(const std::string& path);

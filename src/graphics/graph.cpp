@@ -2,6 +2,7 @@
 
 #include "app/document.h"
 #include "app/ui.h"
+#include "graphics/render.h"
 
 namespace ravnelok {
 
@@ -10,12 +11,14 @@ void SetViewMode(Document& doc, Ui& ui, int mode) {
   ui.LayOutWindow();
 }
 
-// Graphs are not drawn yet: clearing only ends the live graph, refreshing does nothing.
 void ClearGraph(Document& doc, Ui& ui) {
-  doc.settings.graph_shown = false;
+  if (Canvas* canvas = ui.GraphCanvas()) {
+    BlankGraph(*canvas, doc.bitmap_width, doc.bitmap_height);
+  }
   ui.GraphChanged();
+  doc.settings.graph_shown = false;
 }
 
-void RefreshGraph(Document&, Ui&) {}
+// RefreshGraph lives with the data collection (graph_data.cpp).
 
 }  // namespace ravnelok

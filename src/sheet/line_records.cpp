@@ -12,7 +12,7 @@ void LineRecords::Rebuild(int default_decimals) {
   records_.assign(kMaxLines, linie_type{});
   by_name_.clear();
   for (int i = 0; i < kMaxLines; ++i) {
-    records_[i].label = "A" + std::to_string(i + 1);
+    records_[i].label = LabelOf(i + 1);
     records_[i].line = i + 1;
     records_[i].decimals = default_decimals;
   }

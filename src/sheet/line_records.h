@@ -13,6 +13,13 @@ namespace ravnelok {
 
 constexpr int kMaxLines = 999;
 
+// The label of line k: "A" followed by k.
+inline std::string LabelOf(int k) {
+  std::string label(1, 'A');
+  label += std::to_string(k);
+  return label;
+}
+
 // One record per possible sheet line, always 999 of them.
 struct linie_type {
   std::string name;

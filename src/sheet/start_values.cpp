@@ -34,7 +34,7 @@ bool IsSelfReferring(const Document& doc, int k) {
   const std::string& expression = doc.sheet.Cell(Document::kExpression, k);
   const std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
   return ContainsWholeWord(expression, name) ||
-         ContainsWholeWord(expression, "A" + std::to_string(k));
+         ContainsWholeWord(expression, LabelOf(k));
 }
 
 void StartValuesCommand(Document& doc, Ui& ui) {
@@ -55,7 +55,7 @@ void StartValuesCommand(Document& doc, Ui& ui) {
   dialog.rows.push_back({"  " + doc.texts[86], "  " + doc.texts[87]});
   for (int k : lines) {
     const std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
-    dialog.rows.push_back({" " + (name.empty() ? "A" + std::to_string(k) : name), "0"});
+    dialog.rows.push_back({" " + (name.empty() ? LabelOf(k) : name), "0"});
   }
   if (!ui.RunStartValuesDialog(dialog)) return;
 

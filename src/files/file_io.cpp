@@ -1,0 +1,120 @@
+#include "files/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace ravnelok {
+
+namespace {
+
+// Closes the descriptor on every way out.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now and reports whether the close succeeded (it can report a late write error).
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// A fresh, hidden name in the target's directory, created exclusively so that no other file is
+// ever touched. The mode follows the umask like any new file.
+int CreateTemporary(const std::string& path, std::string& temp_path) {
+  const auto slash = path.rfind('/');
+  const std::string prefix = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp_path = prefix + ".ravnelok-" + std::to_string(::getpid()) + "-" +
+                std::to_string(counter++) + ".tmp";
+    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+ReadResult ReadFileCapped(const std::string& path, std::size_t max_bytes, std::string& bytes) {
+  bytes.clear();
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) return ReadResult::kCannotOpen;
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return ReadResult::kReadError;
+  if (!S_ISREG(st.st_mode)) return ReadResult::kNotRegular;
+  if (static_cast<unsigned long long>(st.st_size) > max_bytes) return ReadResult::kTooLarge;
+  // The size may change while we read: read up to one byte past the cap to notice.
+  bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) {
+      if (bytes.size() > max_bytes) return ReadResult::kTooLarge;
+      bytes.resize(std::min(max_bytes + 1, bytes.size() * 2));
+    }
+    const ssize_t n = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return ReadResult::kReadError;
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  if (filled > max_bytes) return ReadResult::kTooLarge;
+  bytes.resize(filled);
+  return ReadResult::kOk;
+}
+
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string temp_path;
+  Fd fd(CreateTemporary(path, temp_path));
+  if (fd.get() < 0) return WriteResult::kCannotCreate;
+
+  struct stat old {};
+  bool ok = true;
+  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    ok = ::fchmod(fd.get(), old.st_mode & 07777) == 0;
+  }
+  ok = ok && WriteAll(fd.get(), bytes);
+  ok = ok && ::fsync(fd.get()) == 0;
+  ok = fd.Close() && ok;
+  ok = ok && ::rename(temp_path.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp_path.c_str());
+    return WriteResult::kWriteFailed;
+  }
+  // Make the rename itself durable; the new file is complete either way.
+  Fd dir(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
+  return WriteResult::kOk;
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,205 @@
+#include "files/sheet_file.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "files/file_io.h"
+#include "graphics/graph.h"
+#include "graphics/table.h"
+#include "sheet/recalc.h"
+
+namespace ravnelok {
+
+namespace {
+
+constexpr int kFileTypeText = 65;  // "Forkert filtype"
+constexpr int kOpenTitle = 64;     // "Åben ark"
+constexpr int kSaveTitle = 66;     // "Gem ark"
+constexpr int kMinRowCount = 2;
+constexpr int kMaxRowCount = kMaxLines + 1;
+
+// The columns a sheet line keeps in the file, in file order.
+constexpr std::array<int, 4> kFileColumns = {Document::kFixedMark, Document::kName,
+                                             Document::kExpression, Document::kUnit};
+
+// Lines end with CR LF or a lone LF; a line without an end at the end of the file still counts.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : rest_(bytes) {}
+  bool AtEnd() const { return rest_.empty(); }
+  // The next line without its end, or the empty text past the end of the file.
+  std::string_view Next() {
+    const auto lf = rest_.find('\n');
+    std::string_view line = rest_.substr(0, lf);
+    rest_.remove_prefix(lf == std::string_view::npos ? rest_.size() : lf + 1);
+    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    return line;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// The integer a line starts with: leading blanks, an optional sign, digits, then the end of the
+// line or a blank (what follows the blank is ignored). Nothing when there is no such integer or
+// it does not fit.
+std::optional<long long> LeadingInteger(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && IsBlank(line[i])) ++i;
+  if (i < line.size() && line[i] == '+') ++i;
+  long long value = 0;
+  const char* first = line.data() + i;
+  const char* last = line.data() + line.size();
+  const auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || ptr == first) return std::nullopt;
+  if (ptr != last && !IsBlank(*ptr)) return std::nullopt;
+  // from_chars reads "-" itself; a second sign after "+" is not a number.
+  if (i > 0 && line[i - 1] == '+' && *first == '-') return std::nullopt;
+  return value;
+}
+
+// A sheet as read from a file, checked whole before the document is touched.
+struct ParsedSheet {
+  int row_count = 0;
+  std::vector<std::array<std::string, 4>> cells;  // per line: mark, name, expression, unit
+  std::vector<std::optional<int>> decimals;       // per line; nothing keeps default_decimals
+};
+
+std::optional<ParsedSheet> ParseSheet(std::string_view bytes) {
+  LineReader reader(bytes);
+  const auto count = LeadingInteger(reader.Next());
+  if (!count || *count < kMinRowCount || *count > kMaxRowCount) return std::nullopt;
+  ParsedSheet sheet;
+  sheet.row_count = static_cast<int>(*count);
+  const int lines = sheet.row_count - 1;
+  sheet.cells.resize(lines);
+  for (auto& line : sheet.cells) {
+    for (auto& cell : line) cell = std::string(reader.Next());
+  }
+  sheet.decimals.resize(lines);
+  if (!reader.AtEnd()) {
+    for (auto& decimals : sheet.decimals) {
+      const auto value = LeadingInteger(reader.Next());
+      if (value && *value >= -1 && *value <= 7) decimals = static_cast<int>(*value);
+    }
+  }
+  return sheet;
+}
+
+void ApplySheet(Document& doc, const ParsedSheet& parsed) {
+  TextGrid& sheet = doc.sheet;
+  sheet.SetRowCount(parsed.row_count);
+  doc.records.Rebuild(doc.settings.default_decimals);
+  sheet.top_row = 1;
+  if (sheet.CurrentRow() >= sheet.RowCount()) sheet.SetCurrent(sheet.CurrentCol(), 1);
+  for (int k = 1; k < sheet.RowCount(); ++k) {
+    sheet.SetCell(Document::kTableMark, k, " ");
+    sheet.SetCell(Document::kFixedMark, k, " ");
+    sheet.SetCell(Document::kLabel, k, "A" + std::to_string(k));
+    for (int col = Document::kName; col <= Document::kUnit; ++col) sheet.SetCell(col, k, "");
+  }
+  for (int k = 1; k < sheet.RowCount(); ++k) {
+    const auto& line = parsed.cells[k - 1];
+    for (std::size_t i = 0; i < kFileColumns.size(); ++i) {
+      sheet.SetCell(kFileColumns[i], k, line[i]);
+    }
+    // A mark cell holds "*" or a blank, nothing else: other mark bytes in a file mean no mark.
+    if (line[0] != "*") sheet.SetCell(Document::kFixedMark, k, " ");
+    if (parsed.decimals[k - 1]) doc.records.SetDecimals(k, *parsed.decimals[k - 1]);
+  }
+}
+
+void AppendLine(std::string& out, std::string_view text) {
+  const std::size_t start = out.size();
+  out.append(text);
+  // A line feed inside a cell would split it into two file lines and shift every later cell.
+  for (std::size_t i = start; i < out.size(); ++i) {
+    if (out[i] == '\n') out[i] = ' ';
+  }
+  out.append("\r\n");
+}
+
+void AppendInteger(std::string& out, int value) {
+  char digits[16];
+  const auto [ptr, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  AppendLine(out, std::string_view(digits, static_cast<std::size_t>(ptr - digits)));
+}
+
+}  // namespace
+
+bool HasSheetExtension(const std::string& path) {
+  return path.size() >= 4 && path.compare(path.size() - 4, 4, ".rlk") == 0;
+}
+
+bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
+  doc.settings.file_name = path;
+  std::string bytes;
+  const ReadResult read = ReadFileCapped(path, kMaxSheetFileBytes, bytes);
+  if (read == ReadResult::kCannotOpen || !HasSheetExtension(path)) {
+    ui.ShowMessage(doc.texts[kFileTypeText]);
+    return false;
+  }
+  const auto backslash = doc.settings.file_name.rfind('\\');
+  if (backslash != std::string::npos) doc.settings.file_name.erase(0, backslash + 1);
+
+  std::optional<ParsedSheet> parsed;
+  if (read == ReadResult::kOk) parsed = ParseSheet(bytes);
+  if (!parsed) {
+    ui.ShowMessage(doc.texts[kFileTypeText]);
+    return false;
+  }
+  ApplySheet(doc, *parsed);
+  ClearTable(doc);
+  ClearGraph(doc, ui);
+  SetViewMode(doc, ui, 1);
+  RecalculateSheet(doc, ui, 0);
+  return true;
+}
+
+std::string SheetFileBytes(const Document& doc) {
+  const TextGrid& sheet = doc.sheet;
+  std::string out;
+  AppendInteger(out, sheet.RowCount());
+  for (int k = 1; k < sheet.RowCount(); ++k) {
+    for (const int col : kFileColumns) AppendLine(out, sheet.Cell(col, k));
+  }
+  for (int k = 1; k < sheet.RowCount(); ++k) AppendInteger(out, doc.records.Decimals(k));
+  return out;
+}
+
+bool SaveSheet(Document& doc, Ui& ui, const std::string& path) {
+  if (!HasSheetExtension(path)) {
+    ui.ShowMessage(doc.texts[kFileTypeText]);
+    return false;
+  }
+  const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc));
+  if (written != WriteResult::kCannotCreate) doc.settings.file_name = path;
+  if (written != WriteResult::kOk) {
+    ui.ShowMessage(doc.texts[kFileTypeText]);
+    return false;
+  }
+  return true;
+}
+
+void OpenCommand(Document& doc, Ui& ui) {
+  const auto path = ui.AskOpenFileName(doc.texts[kOpenTitle], "*.rlk");
+  if (path) LoadSheet(doc, ui, *path);
+}
+
+void SaveCommand(Document& doc, Ui& ui) {
+  const auto path = ui.AskSaveFileName(doc.texts[kSaveTitle], doc.settings.file_name);
+  if (path) SaveSheet(doc, ui, *path);
+}
+
+}  // namespace ravnelok

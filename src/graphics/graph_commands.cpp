@@ -1,0 +1,93 @@
+#include "graphics/graph_commands.h"
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "graphics/axis.h"
+#include "graphics/graph.h"
+#include "graphics/render.h"
+
+namespace ravnelok {
+
+namespace {
+
+bool SheetGraph(int kind) {
+  return kind == 2 || kind == 3 || kind == 6;
+}
+
+GraphSettingsDialog DialogFrame(const Document& doc, int form) {
+  GraphSettingsDialog d;
+  d.form = form;
+  d.caption = doc.texts[99];
+  d.ok = doc.texts[97];
+  return d;
+}
+
+// TForm3: the xy-points options.
+void RunXyDialog(Document& doc, Ui& ui) {
+  GraphSettings& s = doc.graph_settings;
+  GraphSettingsDialog d = DialogFrame(doc, 3);
+  d.check_captions = {doc.texts[104], doc.texts[105], doc.texts[106], doc.texts[117]};
+  d.checks = {s.show_x0, s.show_y0, s.join_points, s.same_unit};
+  ui.RunGraphSettingsDialog(d);
+  if (d.checks.size() != 4) return;
+  s.show_x0 = d.checks[0];
+  s.show_y0 = d.checks[1];
+  s.join_points = d.checks[2];
+  s.same_unit = d.checks[3];
+}
+
+// TForm2 (sheet, three choices) and TForm4 (table, the two numeric choices).
+void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
+  GraphSettings& s = doc.graph_settings;
+  GraphSettingsDialog d = DialogFrame(doc, from_sheet ? 2 : 4);
+  d.group = doc.texts[100];
+  if (from_sheet) d.choices.push_back(doc.texts[101]);
+  d.choices.push_back(doc.texts[102]);
+  d.choices.push_back(doc.texts[103]);
+  d.choice = from_sheet ? s.sheet_x_axis : s.table_x_axis;
+  ui.RunGraphSettingsDialog(d);
+  // A choice outside the group keeps the previous one.
+  if (d.choice < 0 || d.choice >= static_cast<int>(d.choices.size())) return;
+  (from_sheet ? s.sheet_x_axis : s.table_x_axis) = d.choice;
+}
+
+}  // namespace
+
+void GraphCommand(Document& doc, Ui& ui, int kind) {
+  if (SheetGraph(kind)) {
+    doc.graph.sheet_first_row = doc.sheet.Selection().top;
+    doc.graph.sheet_last_row = doc.sheet.Selection().bottom;
+  }
+  doc.settings.graph_shown = true;
+  doc.settings.graph_kind = kind;
+  if (doc.settings.view_mode != 3) SetViewMode(doc, ui, 3);
+  RefreshGraph(doc, ui);
+}
+
+void EditGraphSettings(Document& doc, Ui& ui) {
+  if (!doc.settings.graph_shown) return;
+  switch (doc.settings.graph_kind) {
+    case 1:
+      // Fresh ranges from the data, so that an option switched off now takes effect.
+      ScaleXY(doc.graph, 1, doc.ranges);
+      RunXyDialog(doc, ui);
+      break;
+    case 2:
+    case 3:
+      RunAxisDialog(doc, ui, true);
+      break;
+    case 4:
+    case 5:
+      RunAxisDialog(doc, ui, false);
+      break;
+    default:
+      break;
+  }
+  RenderGraph(doc, ui);
+}
+
+void ClearGraphCommand(Document& doc, Ui& ui) {
+  ClearGraph(doc, ui);
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,187 @@
+#include "graphics/graph_data.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "graphics/bin.h"
+#include "graphics/graph.h"
+#include "graphics/graph_test_support.h"
+
+namespace ravnelok {
+namespace {
+
+using testing::FillTable;
+using testing::GraphUi;
+using testing::SetLine;
+
+const std::string kTooLargeTable = "Blokken må kun have 700 linier og 10 kolonner";
+const std::string kTooLargeSheet = "Blokken må kun have 700 linier";
+const std::string kBadNumbers = "Ukorrekt eller manglende tal i det markerede område";
+
+enum class Outcome { kDrawn, kKept, kCleared };
+
+// A refresh of `kind` with lines first..last of which `valued` have values (value = line), a
+// table of `table` rows and, when `select` is set, that table selection.
+struct RefreshCase {
+  const char* what;
+  int kind;
+  std::vector<int> valued;
+  int first, last;
+  std::vector<std::vector<Real>> table;
+  std::optional<GridRect> select;
+  std::vector<std::string> messages;  // UTF-8
+  Outcome outcome;
+};
+
+Outcome Observe(const Document& doc, const GraphUi& ui) {
+  if (!ui.canvas.Calls(RecordingCanvas::Op::kLineTo).empty()) return Outcome::kDrawn;
+  if (!doc.settings.graph_shown) return Outcome::kCleared;
+  EXPECT_TRUE(ui.canvas.calls.empty());
+  return Outcome::kKept;
+}
+
+const char* Name(Outcome o) {
+  return o == Outcome::kDrawn ? "drawn" : o == Outcome::kKept ? "kept" : "cleared";
+}
+
+TEST(RefreshGraph, MessagesAndEffectsByKind) {
+  const std::string kTwoRows = "Markér mindst to rækker";
+  const std::string kTwoColumns = "Markér mindst to søjler og mindst to rækker";
+  const std::string kOneColumn = "Markér netop en søjle og mindst to rækker";
+  const std::string kOneColumnFreq = "Marker netop en søjle og mindst to rækker";
+  using O = Outcome;
+  // clang-format off
+  const RefreshCase cases[] = {
+      {"sheet bars", 2, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, O::kDrawn},
+      {"sheet bars, line 5 empty", 2, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, O::kCleared},
+      {"sheet curve of one line", 3, {2}, 2, 2, {}, {}, {kTwoRows}, O::kKept},
+      {"sheet bars over 701 lines", 2, {}, 1, 701, {}, {}, {kTooLargeSheet}, O::kKept},
+      {"sheet frequencies over 701 lines", 6, {}, 1, 701, {}, {}, {kTooLargeSheet}, O::kKept},
+      {"sheet frequencies", 6, {1, 2, 3}, 1, 3, {}, {}, {}, O::kDrawn},
+      {"sheet frequencies, a line empty", 6, {1}, 1, 2, {}, {}, {kBadNumbers}, O::kCleared},
+      {"the header row is not a line", 2, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, O::kCleared},
+      {"xy, whole table", 1, {}, 0, 0, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}}, {}, {},
+       O::kDrawn},
+      {"xy, one T line", 1, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, O::kKept},
+      {"xy, a missing cell", 1, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, O::kCleared},
+      {"xy, 701 rows", 1, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, O::kKept},
+      {"xy, 11 columns", 1, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 10, 2}, {kTooLargeTable}, O::kKept},
+      {"table bars, two columns", 4, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2}, {kOneColumn},
+       O::kKept},
+      {"table bars, empty table", 4, {}, 0, 0, {}, {}, {}, O::kKept},
+      {"table curve, one row, whole table", 5, {}, 0, 0, {{4}}, {}, {}, O::kKept},
+      {"table curve, one column", 5, {}, 0, 0, {{1, 10}, {2, 20}}, GridRect{1, 1, 1, 2}, {},
+       O::kDrawn},
+      {"table frequencies", 7, {}, 0, 0, {{3}, {1}, {3}, {2}, {3}}, {}, {}, O::kDrawn},
+      {"table frequencies, two columns", 7, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
+       {kOneColumnFreq}, O::kCleared},
+      {"table frequencies, empty table", 7, {}, 0, 0, {}, {}, {}, O::kKept},
+      {"table frequencies below the table", 7, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
+       {kBadNumbers}, O::kCleared},
+  };
+  // clang-format on
+  for (const RefreshCase& c : cases) {
+    Document doc;
+    doc.InitialiseGrid();
+    GraphUi ui;
+    for (int k : c.valued) SetLine(doc, k, k);
+    doc.graph.sheet_first_row = c.first;
+    doc.graph.sheet_last_row = c.last;
+    if (!c.table.empty()) FillTable(doc, c.table);
+    if (c.select) doc.table.Select(*c.select);
+    doc.settings.graph_shown = true;
+    doc.settings.graph_kind = c.kind;
+    RefreshGraph(doc, ui);
+    EXPECT_EQ(ui.MessagesUtf8(), c.messages) << c.what;
+    EXPECT_EQ(Name(Observe(doc, ui)), Name(c.outcome)) << c.what;
+  }
+}
+
+TEST(RefreshGraph, MoreThan700DistinctValues) {
+  for (bool with_gap : {false, true}) {
+    Document doc;
+    GraphUi ui;
+    std::vector<std::vector<Real>> rows;
+    for (int i = 0; i < 702; ++i) rows.push_back({static_cast<Real>(i)});
+    FillTable(doc, rows);
+    if (with_gap) doc.table_values.MoveRow(0, 5, -1);
+    doc.settings.graph_shown = true;
+    doc.settings.graph_kind = 7;
+    RefreshGraph(doc, ui);
+    // The refusal speaks alone; a gap in the column then also clears the graph.
+    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"For mange forskellige værdier"});
+    EXPECT_EQ(doc.settings.graph_shown, !with_gap);
+    EXPECT_TRUE(ui.canvas.Calls(RecordingCanvas::Op::kLineTo).empty());
+  }
+}
+
+TEST(RefreshGraph, NothingWithoutALiveGraph) {
+  for (auto [shown, kind] : {std::pair{false, 2}, std::pair{true, 0}, std::pair{true, 8}}) {
+    Document doc;
+    GraphUi ui;
+    doc.graph.sheet_first_row = 1;
+    doc.graph.sheet_last_row = 5;  // no values: a refresh would complain
+    doc.settings.graph_shown = shown;
+    doc.settings.graph_kind = kind;
+    RefreshGraph(doc, ui);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.canvas.calls.empty());
+    EXPECT_EQ(doc.settings.graph_shown, shown);
+  }
+}
+
+TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
+  Document doc;
+  doc.InitialiseGrid();
+  GraphUi ui;
+  for (int k = 3; k <= 7; ++k) {
+    doc.sheet.SetCell(Document::kName, k, k == 4 ? "" : "n" + std::to_string(k));
+    SetLine(doc, k, k * 10);
+    doc.sheet.SetCell(Document::kValue, k, "999");  // a cell text is never read
+  }
+  doc.graph.sheet_first_row = 3;
+  doc.graph.sheet_last_row = 7;
+  CollectSheetLines(doc, ui);
+  EXPECT_TRUE(doc.graph.data_ok);
+  EXPECT_FALSE(doc.graph.data_bad);
+  ASSERT_EQ(doc.graph.data_rows, 5);
+  const std::vector<std::string> names(doc.graph.names.begin(), doc.graph.names.begin() + 5);
+  EXPECT_EQ(names, (std::vector<std::string>{"n3", "A4", "n5", "n6", "n7"}));
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(doc.graph.At(i, 0), (i + 3) * 10);
+}
+
+TEST(CollectTableBlock, SingleCellMeansTheWholeTable) {
+  Document doc;
+  GraphUi ui;
+  FillTable(doc, {{1, 10, 100}, {2, 20, 200}, {3, 30, 300}, {4, 40, 400}});
+  doc.table.SetCell(1, 2, "999");  // never parsed
+  doc.settings.graph_kind = 1;
+  EXPECT_TRUE(CollectTableBlock(doc, ui));
+  EXPECT_EQ(doc.graph.data_rows, 4);
+  EXPECT_EQ(doc.graph.data_columns, 3);
+  EXPECT_EQ(doc.graph.At(3, 2), 400);
+  EXPECT_EQ(doc.graph.At(1, 1), 20);
+
+  // Kinds 4 and 5 take the whole column of the selected cell.
+  doc.settings.graph_kind = 4;
+  doc.table.Select({2, 3, 2, 3});
+  EXPECT_TRUE(CollectTableBlock(doc, ui));
+  EXPECT_EQ(doc.graph.data_rows, 4);
+  EXPECT_EQ(doc.graph.data_columns, 1);
+  EXPECT_EQ(doc.graph.At(0, 0), 100);
+
+  // A block is taken from its top-left corner.
+  doc.table.Select({1, 2, 2, 3});
+  EXPECT_FALSE(CollectTableBlock(doc, ui));
+  EXPECT_EQ(doc.graph.data_rows, 2);
+  EXPECT_EQ(doc.graph.data_columns, 2);
+  EXPECT_EQ(doc.graph.At(0, 0), 20);
+  EXPECT_EQ(doc.graph.At(1, 1), 300);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace ravnelok

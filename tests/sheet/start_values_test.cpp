@@ -1,0 +1,106 @@
+#include "sheet/start_values.h"
+
+#include <gtest/gtest.h>
+
+#include "app/document.h"
+#include "sheet/recalc.h"
+#include "support/fake_ui.h"
+#include "support/sheet_builder.h"
+#include "text/cp1252.h"
+
+namespace ravnelok {
+namespace {
+
+using testing::CellUtf8;
+using testing::FakeUi;
+using testing::FillSheet;
+
+TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
+  struct Case {
+    const char* name;
+    const char* expression;
+    bool self;
+  };
+  const Case cases[] = {
+      {"x", "x+1", true},  {"x", "xx+1", false}, {"x", "x2+1", false}, {"", "A3*2", true},
+      {"x", "A3*2", true}, {"", "A33*2", false}, {"x", "X+1", false},  {"x", "2*(x)", true},
+      {"x", "x_1", true},  {"øl", "øl*2", true}, {"l", "øl*2", false}, {"", "", false},
+  };
+  for (const auto& c : cases) {
+    Document doc;
+    FillSheet(doc, {{"", "1"}, {"", "2"}, {c.name, c.expression}});
+    EXPECT_EQ(IsSelfReferring(doc, 3), c.self) << c.name << " " << c.expression;
+  }
+}
+
+TEST(StartValues, ConfirmedValuesAreUsedOnceThenTheExpressionIterates) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, {{"x", "x+1"}, {"", "A2*2"}, {"y", "7"}});
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    EXPECT_EQ(d.height, 230);
+    EXPECT_EQ(d.rows.size(), 3u);
+    EXPECT_EQ(cp1252::ToUtf8(d.rows[0][0]), "  Navn");
+    EXPECT_EQ(cp1252::ToUtf8(d.rows[0][1]), "  Startværdi");
+    EXPECT_EQ(d.rows[1][0], " x");
+    EXPECT_EQ(d.rows[2][0], " A2");
+    EXPECT_EQ(d.rows[1][1], "0");
+    d.rows[1][1] = "10";
+    d.rows[2][1] = "2,5";
+    return true;
+  });
+  StartValuesCommand(doc, ui);
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"Startstil navne"});
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(CellUtf8(doc, Document::kValue, 1), "        10");
+  EXPECT_EQ(CellUtf8(doc, Document::kValue, 2), "       2.5");
+  RecalculateSheet(doc, ui, 1);
+  EXPECT_EQ(CellUtf8(doc, Document::kValue, 1), "        11");
+  EXPECT_EQ(CellUtf8(doc, Document::kValue, 2), "         5");
+}
+
+TEST(StartValues, InvalidValuesShowOneMessageAndLeaveTheLinesWithoutValue) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, {{"a", "a+1"}, {"b", "b+1"}, {"c", "c+1"}});
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    d.rows[1][1] = "abc";
+    d.rows[2][1] = "";
+    d.rows[3][1] = "4";
+    return true;
+  });
+  StartValuesCommand(doc, ui);
+  EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"Ukorrekt angivelse af værdi"});
+  EXPECT_EQ(CellUtf8(doc, Document::kValue, 1), " ???");
+  EXPECT_EQ(CellUtf8(doc, Document::kValue, 3), "         4");
+}
+
+TEST(StartValues, SevenLinesMakeATallDialogAndCancelKeepsThemPending) {
+  Document doc;
+  FakeUi ui;
+  std::vector<testing::LineSpec> lines;
+  for (int i = 1; i <= 7; ++i) lines.push_back({"", "A" + std::to_string(i) + "+1"});
+  FillSheet(doc, lines);
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    EXPECT_EQ(d.height, 400);
+    EXPECT_EQ(d.rows.size(), 8u);
+    return false;
+  });
+  StartValuesCommand(doc, ui);
+  for (int k = 1; k <= 7; ++k) EXPECT_TRUE(doc.records.StartPending(k));
+  // The next pass clears the marks.
+  RecalculateSheet(doc, ui, 1);
+  EXPECT_FALSE(doc.records.StartPending(1));
+}
+
+TEST(StartValues, NothingSelfReferringShowsNothing) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, {{"x", "1"}, {"y", "x+1"}});
+  StartValuesCommand(doc, ui);
+  EXPECT_TRUE(ui.questions.empty());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace ravnelok
