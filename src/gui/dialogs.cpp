@@ -103,10 +103,13 @@ bool DecimalsDialogWidget::Run(DecimalsDialog& dialog) {
 
 void StartValuesTable::CommitOpenEditor() {
   if (state() != QAbstractItemView::EditingState) return;
-  QWidget* editor = QApplication::focusWidget();
-  if (editor && isAncestorOf(editor)) {
+  // The open editor is the visible child of the viewport; the focus need not be on it (the
+  // dialog may not be the active window).
+  for (QWidget* editor : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!editor->isVisible()) continue;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return;
   }
 }
 

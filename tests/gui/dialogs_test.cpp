@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -127,7 +128,9 @@ void DialogsTest::startValuesDialog() {
     for (int r = 0; r < rows; ++r) firsts << d->table()->item(r, 0)->text();
     // Typed into the grid's own editor and left open: "OK" still takes it.
     QTest::keyClick(d->table(), Qt::Key_1);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0,5"));
+    auto* editor = d->table()->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor != nullptr);
+    QTest::keyClicks(editor, QStringLiteral("0,5"));
     QTest::mouseClick(d->ok(), Qt::LeftButton);
   });
   QTest::keyClick(s.w().sheetView(), Qt::Key_F10);
