@@ -1,0 +1,93 @@
+#include "app/commands.h"
+
+#include <charconv>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "expression/text_ops.h"
+#include "sheet/line_records.h"
+#include "sheet/recalc.h"
+
+namespace ravnelok {
+
+std::string EnglishCaption(const std::string& caption) {
+  const std::string rest = caption.size() > 9 ? caption.substr(9, 40) : std::string();
+  return "Ravnekal   " + rest;
+}
+
+std::string MainWindowCaption(const UiTexts& texts) {
+  return texts.English() ? EnglishCaption(kMainCaption) : std::string(kMainCaption);
+}
+
+std::string AboutProductName(const UiTexts& texts) {
+  return texts.English() ? "Ravnekal" : "Ravnelok";
+}
+
+std::string JoinCommandLine(const std::vector<std::string>& args) {
+  std::string joined;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (i > 0) joined += ' ';
+    joined += args[i];
+  }
+  return joined;
+}
+
+std::string HelpFilePath(const std::string& working_folder) {
+  if (working_folder.empty() || working_folder.back() == '/') {
+    return working_folder + "ravnelok.hlp";
+  }
+  return working_folder + "/ravnelok.hlp";
+}
+
+bool ConfirmClose(Document& doc, Ui& ui) {
+  return ui.Confirm(doc.texts[91], doc.texts[90], doc.texts[50], doc.texts[51]);
+}
+
+void AngleCommand(Document& doc, Ui& ui) {
+  AngleDialog dialog;
+  dialog.caption = doc.texts[92];
+  dialog.label = doc.texts[93];
+  dialog.group = doc.texts[94];
+  dialog.degrees = doc.texts[95];
+  dialog.radians = doc.texts[96];
+  dialog.ok = doc.texts[97];
+  dialog.choice = doc.settings.angle_choice;
+  if (ui.RunAngleDialog(dialog)) doc.settings.angle_in_degrees = dialog.choice == 0;
+  // The dialog keeps the choice the user left it with, even when closed without its button.
+  doc.settings.angle_choice = dialog.choice == 1 ? 1 : 0;
+  RecalculateSheet(doc, ui, 0);
+}
+
+int ParseLineCount(const std::string& text) {
+  const std::string bare = WithoutBlanks(text);
+  int n = 0;
+  const char* first = bare.data();
+  const char* last = bare.data() + bare.size();
+  const auto [end, error] = std::from_chars(first, last, n);
+  if (bare.empty() || error != std::errc() || end != last) return 0;
+  return n >= 1 && n <= kMaxLines ? n : 0;
+}
+
+void NumberOfLinesCommand(Document& doc, Ui& ui) {
+  TextInputDialog dialog;
+  dialog.field = std::to_string(doc.LineCount());
+  dialog.caption = doc.texts[67];
+  dialog.label = doc.texts[68] + " " + std::to_string(kMaxLines) + ")";
+  dialog.yes = doc.texts[50];
+  dialog.no = doc.texts[51];
+  if (ui.RunTextInputDialog(dialog)) {
+    const int n = ParseLineCount(dialog.field);
+    if (n > 0) doc.SetLineCount(n);
+  }
+  // A shrunk sheet must not leave the current cell or the editor below its last line.
+  const int last = doc.LineCount();
+  if (doc.sheet.CurrentRow() > last) doc.sheet.SetCurrent(doc.sheet.CurrentCol(), last);
+  if (doc.settings.editor_row > last) doc.settings.editor_row = last;
+  doc.records.Rebuild(doc.settings.default_decimals);
+}
+
+void RecalculateCommand(Document& doc, Ui& ui) {
+  RecalculateSheet(doc, ui, 1);
+}
+
+}  // namespace ravnelok

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ravnelok {
+
+class Document;
+class Ui;
+class UiTexts;
+
+// The main window's caption as built, and as the English edition shows it.
+inline constexpr const char* kMainCaption = "Ravnelok  version 1.69";
+// "Ravnekal   " followed by `caption` from its 10th character, at most 40 characters.
+std::string EnglishCaption(const std::string& caption);
+// The caption for the loaded texts.
+std::string MainWindowCaption(const UiTexts& texts);
+// The product name of the about box: Ravnekal in the English edition.
+std::string AboutProductName(const UiTexts& texts);
+
+// All command-line arguments joined by single blanks: one file name, blanks and all.
+std::string JoinCommandLine(const std::vector<std::string>& args);
+
+// The help file in the working folder.
+std::string HelpFilePath(const std::string& working_folder);
+
+// A request to close the main window: true when the user confirms.
+bool ConfirmClose(Document& doc, Ui& ui);
+
+// "&Grader / radianer ..": the angle dialog; recalculates in mode 0 however it is closed.
+void AngleCommand(Document& doc, Ui& ui);
+
+// "Antal &linier i arket ..": the text input dialog; the line records are rebuilt whether the
+// dialog was confirmed or not.
+void NumberOfLinesCommand(Document& doc, Ui& ui);
+// The number of lines a text gives (blanks removed, a whole decimal integer 1..999), or 0.
+int ParseLineCount(const std::string& text);
+
+// "&Gennemregn arket" (F9) and the "Gennemregn" button.
+void RecalculateCommand(Document& doc, Ui& ui);
+
+}  // namespace ravnelok

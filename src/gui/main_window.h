@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "editing/cell_edit.h"
+
+class QAction;
+class QButtonGroup;
+class QItemSelection;
+class QToolButton;
+
+namespace ravnelok::gui {
+
+class AboutBox;
+class AngleDialogWidget;
+class CellEditor;
+class ConfirmDialogWidget;
+class DecimalsDialogWidget;
+class GraphArea;
+class GridModel;
+class HelpWindow;
+class SheetView;
+class StartValuesDialogWidget;
+class TextInputDialogWidget;
+
+// The main window: owns the Document, shows it, and turns widget events into commands. It is
+// also the Ui port, with the real dialogs.
+class MainWindow : public QMainWindow, public Ui {
+  Q_OBJECT
+ public:
+  // `args`: the command-line arguments after the program name, as the system gave them.
+  explicit MainWindow(std::vector<std::string> args = {}, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Document& document() { return doc_; }
+
+  // The widgets, for the widget tests.
+  QAction* entry(int i) const { return entries_[static_cast<size_t>(i)]; }
+  QToolButton* toolButton(int i) const { return buttons_[static_cast<size_t>(i)]; }
+  SheetView* sheetView() const { return sheet_view_; }
+  SheetView* tableView() const { return table_view_; }
+  CellEditor* editor() const { return editor_; }
+  QWidget* client() const { return client_; }
+  QWidget* sheetArea() const { return sheet_panel_; }
+  QWidget* tableArea() const { return table_panel_; }
+  GraphArea* graphArea() const { return graph_area_; }
+  const QImage& bitmap() const { return bitmap_; }
+  bool editing() const { return editing_; }
+  DecimalsDialogWidget* decimalsDialog() const { return decimals_dialog_; }
+  StartValuesDialogWidget* startValuesDialog() const { return start_values_dialog_; }
+  ConfirmDialogWidget* confirmDialog() const { return confirm_dialog_; }
+  TextInputDialogWidget* textInputDialog() const { return text_input_dialog_; }
+  AngleDialogWidget* angleDialog() const { return angle_dialog_; }
+  AboutBox* aboutBox() const { return about_box_; }
+  HelpWindow* helpWindow() const { return help_window_; }
+  // The position of a sheet cell in the sheet view's viewport (its centre).
+  QPoint SheetCellCentre(int col, int row) const;
+
+  // Shows what the Document holds: cells, current cells, selections, scroll positions.
+  void RefreshViews();
+
+  // Ui
+  void ShowMessage(const std::string& text) override;
+  bool Confirm(const std::string& caption, const std::string& message, const std::string& yes,
+               const std::string& no) override;
+  bool RunDecimalsDialog(DecimalsDialog& dialog) override;
+  bool RunStartValuesDialog(StartValuesDialog& dialog) override;
+  bool RunTextInputDialog(TextInputDialog& dialog) override;
+  bool RunAngleDialog(AngleDialog& dialog) override;
+  std::optional<std::string> AskOpenFileName(const std::string& title,
+                                             const std::string& initial) override;
+  std::optional<std::string> AskSaveFileName(const std::string& title,
+                                             const std::string& initial) override;
+  void LayOutWindow() override;
+  void GraphChanged() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildAreas();
+  void ApplyTexts();
+  void InitialiseGridMessage();
+  void CommandLineOpenMessage();
+
+  // Every menu item and tool button: the editor commits first, the views follow after.
+  void Run(const std::function<void()>& command);
+  void ShowAbout();
+  void ShowHelp();
+  void ClearLinesCommand();
+
+  // Cell editing.
+  void PlaceEditorAt(int col, int row, bool reload);
+  void OpenEditor(const std::string* text);
+  void CommitEditor();
+  void OnSheetPressed(Qt::MouseButton button, int col, int row, bool* handled);
+  void OnSheetDoubleClicked();
+  void OnCharacterTyped(const QString& text, bool* handled);
+  void OnEditorKeyReleased(int key);
+  void OnEditorFocusLost(Qt::FocusReason reason);
+  void OnEditorTextEdited(const QString& text);
+  void FinishEditing(EditorKey key);
+
+  // Views <-> Document.
+  void PushGrid(const TextGrid& grid, SheetView* view, GridModel* model, int& top_pushed);
+  void PullGrid(TextGrid& grid, SheetView* view);
+  void OnSheetCurrentChanged();
+  void OnSheetScrolled();
+
+  Document doc_;
+  std::vector<std::string> args_;
+  QString working_folder_;
+  QImage bitmap_;
+
+  QWidget* client_ = nullptr;
+  QWidget* tool_bar_ = nullptr;
+  std::array<QToolButton*, 10> buttons_{};
+  QButtonGroup* view_group_ = nullptr;
+  QWidget* sheet_panel_ = nullptr;
+  SheetView* sheet_view_ = nullptr;
+  GridModel* sheet_model_ = nullptr;
+  CellEditor* editor_ = nullptr;
+  GraphArea* graph_area_ = nullptr;
+  QWidget* table_panel_ = nullptr;
+  SheetView* table_view_ = nullptr;
+  GridModel* table_model_ = nullptr;
+  std::array<QAction*, 36> entries_{};
+
+  DecimalsDialogWidget* decimals_dialog_ = nullptr;
+  AngleDialogWidget* angle_dialog_ = nullptr;
+  AboutBox* about_box_ = nullptr;
+  StartValuesDialogWidget* start_values_dialog_ = nullptr;
+  ConfirmDialogWidget* confirm_dialog_ = nullptr;
+  TextInputDialogWidget* text_input_dialog_ = nullptr;
+  HelpWindow* help_window_ = nullptr;
+
+  bool shown_once_ = false;
+  bool editing_ = false;
+  bool committing_ = false;
+  bool syncing_ = false;
+  int sheet_top_pushed_ = 1;
+  int table_top_pushed_ = 1;
+  int last_col_ = -1;
+  int last_row_ = -1;
+};
+
+}  // namespace ravnelok::gui

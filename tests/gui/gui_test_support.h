@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "gui/main_window.h"
+#include "gui/sheet_view.h"
+#include "text/cp1252.h"
+
+namespace ravnelok::gui::testing {
+
+// A main window started as the program starts it, in a working folder of its own (so that no
+// ravnmenu.txt of the developer's is read), with its posted start-up messages handled.
+class Started {
+ public:
+  explicit Started(const QByteArray& menu_file = {}, std::vector<std::string> args = {}) {
+    old_dir_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    if (!menu_file.isEmpty()) {
+      QFile file(dir_.filePath(QStringLiteral("ravnmenu.txt")));
+      if (file.open(QIODevice::WriteOnly)) file.write(menu_file);
+    }
+    window_ = std::make_unique<MainWindow>(std::move(args));
+    window_->resize(1000, 700);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    if (!QTest::qWaitForWindowActive(window_.get())) qWarning("main window not active");
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  }
+  ~Started() {
+    window_->hide();
+    window_.reset();
+    QDir::setCurrent(old_dir_);
+  }
+  MainWindow& w() { return *window_; }
+  Document& doc() { return window_->document(); }
+  QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+
+  // The client area becomes width x height.
+  void SetClientSize(int width, int height) {
+    const QSize frame = window_->size() - window_->client()->size();
+    window_->resize(QSize(width, height) + frame);
+    QCoreApplication::processEvents();
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QString old_dir_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+// Runs `act` on the next modal dialog of type T as soon as it is shown (the test itself is
+// then blocked in the dialog's exec). Gives up after about five seconds.
+template <typename T>
+void OnModal(std::function<void(T*)> act) {
+  auto* timer = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      act(dialog);
+    } else if (++*tries > 500) {
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start();
+}
+
+inline QString Utf8(const std::string& cp1252_text) {
+  return QString::fromStdString(cp1252::ToUtf8(cp1252_text));
+}
+
+// Clicks a sheet cell (row 0 is the header).
+inline void ClickCell(MainWindow& w, int col, int row, Qt::MouseButton button = Qt::LeftButton) {
+  SheetView* view = w.sheetView();
+  if (row == 0) {
+    QHeaderView* header = view->horizontalHeader();
+    const int x = header->sectionViewportPosition(col) + header->sectionSize(col) / 2;
+    QTest::mouseClick(header->viewport(), button, {}, QPoint(x, header->height() / 2));
+  } else {
+    view->scrollTo(view->model()->index(row - 1, col));
+    QTest::mouseClick(view->viewport(), button, {}, w.SheetCellCentre(col, row));
+  }
+}
+
+// Types `text` on the current sheet cell: the first character opens the editor, the others go
+// into it; `end_key` (for example Enter) finishes.
+inline void TypeIntoCell(MainWindow& w, const char* text, int end_key = Qt::Key_Return) {
+  const QString s = QString::fromUtf8(text);
+  QTest::keyClicks(w.sheetView(), s.left(1));
+  if (s.size() > 1) QTest::keyClicks(w.editor(), s.mid(1));
+  if (end_key != 0) QTest::keyClick(w.editor(), static_cast<Qt::Key>(end_key));
+}
+
+inline void EnterCell(MainWindow& w, int col, int row, const char* text) {
+  ClickCell(w, col, row);
+  TypeIntoCell(w, text);
+}
+
+}  // namespace ravnelok::gui::testing
