@@ -342,7 +342,8 @@ void MainWindow::LayOutWindow() {
 }
 
 void MainWindow::GraphChanged() {
-  if (!doc_.settings.graph_shown) DrawBlankBitmap(bitmap_);
+  // Graphs are not drawn in the window yet: the area shows the blank bitmap.
+  DrawBlankBitmap(bitmap_);
   graph_area_->update();
 }
 

@@ -43,6 +43,10 @@ class Started {
     QDir::setCurrent(old_dir_);
   }
   MainWindow& w() { return *window_; }
+  void Activate() {
+    QApplication::setActiveWindow(window_.get());
+    if (!QTest::qWaitForWindowActive(window_.get())) qWarning("main window not active");
+  }
   Document& doc() { return window_->document(); }
   QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
 
