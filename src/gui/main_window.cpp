@@ -348,6 +348,8 @@ void MainWindow::LayOutWindow() {
   table_view_->horizontalHeader()->setFixedHeight(doc_.table.row_height);
   editor_->setFont(NamedFont("Courier", l.editor_font_size, true, true));
   doc_.sheet.visible_rows = std::max(1, sheet_view_->viewport()->height() / l.sheet_row_height);
+  doc_.table.visible_rows =
+      std::max(1, table_view_->viewport()->height() / std::max(1, doc_.table.row_height));
   // The cells moved: the editor follows its cell (an open editor keeps what was typed).
   PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, !editing_);
 }

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# End-to-end check of the desktop program: start the real `ravnelok` under Xvfb on the xcb
+# platform with a sheet on its command line, take a screenshot of the screen, and check that
+# the window came up and drew something (not a blank image).
+#
+#   tools/e2e_screenshot.sh [BINARY] [SHEET] [OUTPUT.png]
+#
+# BINARY defaults to build/dev/src/gui/ravnelok, SHEET to the first examples/*.rlk (or a small
+# sheet written on the spot), OUTPUT to build/e2e/ravnelok.png.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+binary=${1:-$root/build/dev/src/gui/ravnelok}
+sheet=${2:-}
+output=${3:-$root/build/e2e/ravnelok.png}
+
+for tool in Xvfb import identify convert xwininfo; do
+  command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
+done
+[ -x "$binary" ] || { echo "e2e: no program at $binary" >&2; exit 2; }
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+if [ -z "$sheet" ]; then
+  sheet=$(ls "$root"/examples/*.rlk 2>/dev/null | head -n 1 || true)
+fi
+if [ -z "$sheet" ]; then
+  sheet=$work/cirkel.rlk
+  printf '4\r\n*\r\nradius\r\n5\r\ncm\r\n \r\nareal\r\nPI*radius^2\r\ncm2\r\n \r\nomkreds\r\n2*PI*radius\r\ncm\r\n-1\r\n-1\r\n-1\r\n' >"$sheet"
+fi
+sheet=$(cd "$(dirname "$sheet")" && pwd)/$(basename "$sheet")
+mkdir -p "$(dirname "$output")"
+
+# Xvfb picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+
+# The working folder is a fresh one: no ravnmenu.txt, so the Danish texts are used.
+(cd "$work" && QT_QPA_PLATFORM=xcb exec "$binary" "$sheet") >"$work/app.log" 2>&1 &
+app_pid=$!
+
+# Wait for the main window to be mapped, then give it a moment to paint.
+found=""
+for _ in $(seq 100); do
+  if xwininfo -root -tree 2>/dev/null | grep -q 'Ravnelok  version 1.69'; then found=yes; break; fi
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ -z "$found" ]; then
+  echo "e2e: the main window did not come up" >&2
+  cat "$work/app.log" >&2
+  exit 1
+fi
+sleep 1.5
+import -window root "$output"
+
+# A drawn window has many colours and a clear spread; a blank screen has one colour.
+colours=$(identify -format '%k' "$output")
+spread=$(convert "$output" -colorspace Gray -format '%[fx:int(1000*standard_deviation)]' info:)
+echo "e2e: $output: $colours colours, spread $spread"
+if [ "$colours" -lt 8 ] || [ "$spread" -lt 20 ]; then
+  echo "e2e: the screenshot is blank" >&2
+  exit 1
+fi
+kill -0 "$app_pid" 2>/dev/null || { echo "e2e: the program ended by itself" >&2; exit 1; }
+echo "e2e: ok"
