@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLine>
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
@@ -46,8 +47,11 @@ class QtCanvas : public Canvas {
   void DrawLine(Point from, Point to) override;
 
  private:
-  // The open painter with the canvas's pen (and brush, when `with_brush`).
-  QPainter& Painter(bool with_brush);
+  // The open painter with the canvas's pen and no brush (fills are drawn separately).
+  QPainter& Painter();
+  // Draws the lines and points collected in the pen now applied.
+  void Flush();
+  bool SetPixels();
   QPen QtPen() const;
   // Fills the inside of a box with the brush and draws the outline of `shape` with the pen.
   void DrawBox(int x1, int y1, int x2, int y2, bool ellipse);
@@ -69,9 +73,15 @@ class QtCanvas : public Canvas {
   Font cached_font_;
   QFont qt_font_;
   bool font_valid_ = false;
+  // What the painter holds, so that an unchanged pen is not handed over again for every line.
+  Pen applied_pen_;
+  bool pen_applied_ = false;
   std::vector<EllipsePixels> ellipses_;
   EllipsePixels uncached_;
-  QPolygon points_;
+  // Lines and points in one solid one-pixel pen are collected and drawn together: in a single
+  // opaque colour their order does not show, and a graph has thousands of them.
+  std::vector<QLine> batch_lines_;
+  QPolygon batch_points_;
 };
 
 }  // namespace ravnelok::gui

@@ -245,6 +245,33 @@ class QtCanvasTest : public QObject {
     QVERIFY(!QFontInfo(small).family().isEmpty());
   }
 
+  // Later drawings cover earlier ones in other colours, however the canvas groups its work.
+  void LaterDrawingsCoverEarlierOnes() {
+    QImage image = Blank();
+    {
+      QtCanvas cv(&image);
+      cv.SetBrush(Brush{BrushStyle::kClear, colors::kWhite});
+      cv.SetPen(Pen{colors::kBlack, PenStyle::kSolid, 1});
+      cv.MoveTo(0, 20);
+      cv.LineTo(50, 20);
+      cv.SetPen(Pen{colors::kRed, PenStyle::kSolid, 1});
+      cv.Rectangle(10, 15, 20, 26);  // crosses the line at x = 10 and x = 19
+      cv.SetPen(Pen{colors::kBlue, PenStyle::kSolid, 1});
+      cv.Ellipse(30, 18, 35, 23);  // its leftmost pixel is (30, 20)
+      cv.SetPen(Pen{colors::kBlack, PenStyle::kSolid, 1});
+      cv.MoveTo(19, 10);
+      cv.LineTo(19, 30);
+      cv.SetBrush(Brush{BrushStyle::kSolid, colors::kWhite});
+      cv.Rectangle(40, 19, 43, 22);  // white inside, over the black line
+    }
+    QCOMPARE(image.pixel(10, 20), kRedFill);
+    QCOMPARE(image.pixel(19, 20), kBlack);
+    QCOMPARE(image.pixel(30, 20), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(32, 20), kBlack);  // inside the hollow circle the line shows
+    QCOMPARE(image.pixel(41, 20), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(45, 20), kBlack);
+  }
+
   // Each drawing uses the pen and brush in force when it is made.
   void StateChangesBetweenDrawings() {
     QImage image = Blank();
