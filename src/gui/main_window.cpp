@@ -33,8 +33,8 @@ namespace ravnelok::gui {
 
 namespace {
 
-// Entries whose commands come with later work (graphs, copy and paste, line operations,
-// clipboard, printing): present, but disabled.
+// Entries whose commands come with later work (copy and paste, line operations, sheet and
+// table on the clipboard, printing): present, but disabled.
 constexpr int kLaterEntries[] = {1, 4, 7, 8, 9, 10, 12, 13};
 constexpr int kLaterButtons[] = {0, 1};
 
