@@ -45,6 +45,8 @@ GraphSettingsForm::GraphSettingsForm(int form, QWidget* parent)
       form_(form == 3 || form == 4 ? form : 2) {
   setObjectName(QStringLiteral("TForm%1").arg(form_));
   setModal(true);
+  // The fixed geometry is made for the system font 13 pixels high.
+  setFont(NamedFont("MS Sans Serif", 0, false, false, 13));
   const FormLayout l = LayoutOf(form_);
   setFixedSize(l.client);
   choice_count_ = l.choices;
