@@ -1,25 +1,27 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 namespace ravnelok::gui {
 
-// Shows the graph bitmap with its top-left corner at the area's top-left corner, as much of it
-// as the area holds.
+class GraphBitmap;
+
+// Shows the graph bitmap: its pixels from row 1 down, at (0, 1), as much of them as the area
+// holds. A right-button release asks for the graph settings.
 class GraphArea : public QWidget {
   Q_OBJECT
  public:
-  GraphArea(const QImage& bitmap, QWidget* parent);
+  GraphArea(GraphBitmap& bitmap, QWidget* parent);
+
+ signals:
+  void rightButtonReleased();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  const QImage& bitmap_;
+  GraphBitmap& bitmap_;
 };
-
-// The blank graph: white, with a one-pixel black frame from (0, 1) to (W - 1, H - 1).
-void DrawBlankBitmap(QImage& bitmap);
 
 }  // namespace ravnelok::gui

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,10 +16,12 @@
 #include "app/commands.h"
 #include "files/sheet_file.h"
 #include "graphics/graph.h"
+#include "graphics/graph_commands.h"
 #include "graphics/layout.h"
 #include "graphics/table.h"
 #include "gui/dialogs.h"
 #include "gui/graph_area.h"
+#include "gui/graph_dialogs.h"
 #include "gui/grid_model.h"
 #include "gui/icons.h"
 #include "gui/qt_text.h"
@@ -29,10 +33,9 @@ namespace ravnelok::gui {
 
 namespace {
 
-// Entries whose commands come with later work (graphs, copy and paste, line operations,
-// clipboard, printing): present, but disabled.
-constexpr int kLaterEntries[] = {1,  4,  7,  8,  9,  10, 12, 13, 14, 23,
-                                 24, 25, 26, 27, 28, 29, 30, 31, 32};
+// Entries whose commands come with later work (copy and paste, line operations, sheet and
+// table on the clipboard, printing): present, but disabled.
+constexpr int kLaterEntries[] = {1, 4, 7, 8, 9, 10, 12, 13};
 constexpr int kLaterButtons[] = {0, 1};
 
 }  // namespace
@@ -42,8 +45,7 @@ MainWindow::MainWindow(std::vector<std::string> args, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(QString::fromLatin1(kMainCaption));
   setWindowIcon(ProgramIcon());
-  bitmap_ = QImage(doc_.bitmap_width, doc_.bitmap_height, QImage::Format_RGB32);
-  DrawBlankBitmap(bitmap_);
+  bitmap_.SetSize(doc_.bitmap_width, doc_.bitmap_height);
   BuildMenus();
   BuildAreas();
   BuildToolBar();
@@ -55,6 +57,9 @@ MainWindow::MainWindow(std::vector<std::string> args, QWidget* parent)
   confirm_dialog_ = new ConfirmDialogWidget(this);
   text_input_dialog_ = new TextInputDialogWidget(this);
   help_window_ = new HelpWindow(this);
+  for (int form = 2; form <= 4; ++form) {
+    graph_forms_[static_cast<size_t>(form - 2)] = new GraphSettingsForm(form, this);
+  }
   resize(900, 600);
 }
 
@@ -93,7 +98,7 @@ void MainWindow::BuildMenus() {
   edit->addSeparator();
   item(edit, 12, nullptr);
   item(edit, 13, nullptr);
-  item(edit, 14, nullptr);
+  item(edit, 14, [this] { QGuiApplication::clipboard()->setImage(bitmap_.Image()); });
 
   QMenu* settings = menu(15);
   item(settings, 16, [this, &d] { NumberOfLinesCommand(d, *this); });
@@ -107,14 +112,19 @@ void MainWindow::BuildMenus() {
   QMenu* graphics = menu(22);
   QMenu* from_sheet = graphics->addMenu(QString());
   entries_[23] = from_sheet->menuAction();
-  item(from_sheet, 26, nullptr);
-  item(from_sheet, 27, nullptr);
-  item(from_sheet, 28, nullptr);
+  // Kinds 2, 3, 6 from the sheet; 1, 4, 5, 7 from the table.
+  item(from_sheet, 26, [this, &d] { GraphCommand(d, *this, 2); });
+  item(from_sheet, 27, [this, &d] { GraphCommand(d, *this, 3); });
+  item(from_sheet, 28, [this, &d] { GraphCommand(d, *this, 6); });
   QMenu* from_table = graphics->addMenu(QString());
   entries_[24] = from_table->menuAction();
-  for (int i = 29; i <= 32; ++i) item(from_table, i, nullptr);
+  const int table_kinds[] = {1, 4, 5, 7};
+  for (int i = 29; i <= 32; ++i) {
+    const int kind = table_kinds[i - 29];
+    item(from_table, i, [this, &d, kind] { GraphCommand(d, *this, kind); });
+  }
   graphics->addSeparator();
-  item(graphics, 25, nullptr);
+  item(graphics, 25, [this, &d] { EditGraphSettings(d, *this); });
 
   QMenu* help = menu(33);
   entries_[34] = help->addAction(QString());
@@ -153,7 +163,7 @@ void MainWindow::BuildToolBar() {
       [&d] { MoreDecimals(d); },
       [&d] { FewerDecimals(d); },
       [this, &d] { ClearTableCommand(d, *this); },
-      [this, &d] { ClearGraph(d, *this); },
+      [this, &d] { ClearGraphCommand(d, *this); },
   };
   for (int k = 0; k < 10; ++k) {
     auto* button = new QToolButton(tool_bar_);
@@ -188,6 +198,8 @@ void MainWindow::BuildAreas() {
   sheet_view_->setModel(sheet_model_);
   graph_area_ = new GraphArea(bitmap_, sheet_panel_);
   graph_area_->setObjectName("GraphArea");
+  connect(graph_area_, &GraphArea::rightButtonReleased, this,
+          [this] { Run([this] { EditGraphSettings(doc_, *this); }); });
   editor_ = new CellEditor(sheet_panel_);
   editor_->setObjectName("Editor");
 
@@ -256,12 +268,11 @@ void MainWindow::InitialiseGridMessage() {
   LayOutWindow();
   // The bitmap keeps the size the graph area has in the first layout.
   const QSize size = graph_area_->size().expandedTo(QSize(2, 3));
-  bitmap_ = QImage(size, QImage::Format_RGB32);
+  bitmap_.SetSize(size.width(), size.height());
   doc_.bitmap_width = size.width();
   doc_.bitmap_height = size.height();
   doc_.settings.view_mode = 1;
   LayOutWindow();
-  DrawBlankBitmap(bitmap_);
   graph_area_->update();
   RefreshViews();
   sheet_view_->setFocus();
@@ -344,9 +355,21 @@ void MainWindow::LayOutWindow() {
 }
 
 void MainWindow::GraphChanged() {
-  // Graphs are not drawn in the window yet: the area shows the blank bitmap.
-  DrawBlankBitmap(bitmap_);
+  bitmap_.Image();  // ends the drawing, so the area copies finished pixels
   graph_area_->update();
+}
+
+Canvas* MainWindow::GraphCanvas() {
+  return bitmap_.GetCanvas();
+}
+
+GraphSettingsForm* MainWindow::graphSettingsForm(int form) const {
+  if (form < 2 || form > 4) return nullptr;
+  return graph_forms_[static_cast<size_t>(form - 2)];
+}
+
+void MainWindow::RunGraphSettingsDialog(GraphSettingsDialog& dialog) {
+  if (GraphSettingsForm* form = graphSettingsForm(dialog.form)) form->Run(dialog);
 }
 
 // ---- Ui

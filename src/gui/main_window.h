@@ -10,6 +10,7 @@
 #include "app/document.h"
 #include "app/ui.h"
 #include "editing/cell_edit.h"
+#include "gui/graph_bitmap.h"
 
 class QAction;
 class QButtonGroup;
@@ -24,6 +25,7 @@ class CellEditor;
 class ConfirmDialogWidget;
 class DecimalsDialogWidget;
 class GraphArea;
+class GraphSettingsForm;
 class GridModel;
 class HelpWindow;
 class SheetView;
@@ -51,7 +53,9 @@ class MainWindow : public QMainWindow, public Ui {
   QWidget* sheetArea() const { return sheet_panel_; }
   QWidget* tableArea() const { return table_panel_; }
   GraphArea* graphArea() const { return graph_area_; }
-  const QImage& bitmap() const { return bitmap_; }
+  const QImage& bitmap() { return bitmap_.Image(); }
+  // The graph settings dialog of `form` (2, 3 or 4).
+  GraphSettingsForm* graphSettingsForm(int form) const;
   bool editing() const { return editing_; }
   DecimalsDialogWidget* decimalsDialog() const { return decimals_dialog_; }
   StartValuesDialogWidget* startValuesDialog() const { return start_values_dialog_; }
@@ -80,6 +84,8 @@ class MainWindow : public QMainWindow, public Ui {
                                              const std::string& initial) override;
   void LayOutWindow() override;
   void GraphChanged() override;
+  Canvas* GraphCanvas() override;
+  void RunGraphSettingsDialog(GraphSettingsDialog& dialog) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -121,7 +127,7 @@ class MainWindow : public QMainWindow, public Ui {
   Document doc_;
   std::vector<std::string> args_;
   QString working_folder_;
-  QImage bitmap_;
+  GraphBitmap bitmap_;
 
   QWidget* client_ = nullptr;
   QWidget* tool_bar_ = nullptr;
@@ -144,6 +150,7 @@ class MainWindow : public QMainWindow, public Ui {
   ConfirmDialogWidget* confirm_dialog_ = nullptr;
   TextInputDialogWidget* text_input_dialog_ = nullptr;
   HelpWindow* help_window_ = nullptr;
+  std::array<GraphSettingsForm*, 3> graph_forms_{};
 
   bool shown_once_ = false;
   bool editing_ = false;

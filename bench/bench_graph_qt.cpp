@@ -1,0 +1,102 @@
+// Collecting, scaling and drawing an xy graph of 700 rows x 10 columns into the real graph
+// bitmap through the QPainter canvas: what a recalculation with a live graph costs in pixels.
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <optional>
+#include <string>
+
+#include "app/document.h"
+#include "app/ui.h"
+#include "graphics/axis.h"
+#include "graphics/graph.h"
+#include "graphics/graph_data.h"
+#include "graphics/render.h"
+#include "gui/graph_bitmap.h"
+
+namespace {
+
+using namespace ravnelok;
+
+class BitmapUi : public Ui {
+ public:
+  void ShowMessage(const std::string&) override { ++messages; }
+  bool Confirm(const std::string&, const std::string&, const std::string&,
+               const std::string&) override {
+    return false;
+  }
+  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
+  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
+  bool RunTextInputDialog(TextInputDialog&) override { return false; }
+  bool RunAngleDialog(AngleDialog&) override { return false; }
+  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  Canvas* GraphCanvas() override { return bitmap.GetCanvas(); }
+  // As the main window does: the drawing is finished before the area copies it.
+  void GraphChanged() override { benchmark::DoNotOptimize(bitmap.Image().constBits()); }
+
+  gui::GraphBitmap bitmap;
+  int messages = 0;
+};
+
+// A full table: 700 passes of 10 marked lines, x descending so that the sort has work to do;
+// the bitmap of a maximised window's graph area.
+void FillTable(Document& doc, BitmapUi& ui, bool join) {
+  for (int r = 1; r <= 700; ++r) {
+    for (int c = 0; c < 10; ++c) {
+      const Real v = c == 0 ? 700 - r : (r * 37 + c * 101) % 997 - 300.5L;
+      doc.table_values.Add(v, r, c, c + 1);
+    }
+  }
+  doc.settings.table_rows = 700;
+  doc.settings.table_columns = 10;
+  doc.table.SetRowCount(703);
+  doc.table.SetColCount(10);
+  doc.settings.graph_shown = true;
+  doc.settings.graph_kind = 1;
+  doc.graph_settings.join_points = join;
+  doc.bitmap_width = 1280;
+  doc.bitmap_height = 560;
+  ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
+}
+
+void BM_RefreshXyGraphIntoBitmap(benchmark::State& state) {
+  Document doc;
+  BitmapUi ui;
+  FillTable(doc, ui, state.range(0) != 0);
+  for (auto _ : state) RefreshGraph(doc, ui);
+  if (ui.messages != 0 || !doc.settings.graph_shown) state.SkipWithError("graph refused");
+}
+BENCHMARK(BM_RefreshXyGraphIntoBitmap)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_DrawXyGraphIntoBitmap(benchmark::State& state) {
+  Document doc;
+  BitmapUi ui;
+  FillTable(doc, ui, true);
+  CollectTableBlock(doc, ui);
+  ScaleXY(doc.graph, 1, doc.ranges);
+  Canvas& canvas = *ui.bitmap.GetCanvas();
+  for (auto _ : state) {
+    BlankGraph(canvas, doc.bitmap_width, doc.bitmap_height);
+    DrawGraph(doc, canvas, 1);
+    benchmark::DoNotOptimize(ui.bitmap.Image().constBits());
+  }
+}
+BENCHMARK(BM_DrawXyGraphIntoBitmap)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,294 @@
+// Graphs in the main window: the "&Grafik" menu and its short-cuts, the graph area following
+// the recalculations, the settings dialogs, clearing and copying.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui/graph_area.h"
+#include "gui/graph_dialogs.h"
+#include "gui_test_support.h"
+
+using namespace ravnelok;
+using namespace ravnelok::gui;
+using namespace ravnelok::gui::testing;
+
+namespace {
+
+// Any message box is recorded and closed, so that a refused graph fails the test instead of
+// blocking it.
+class MessageWatch : public QObject {
+ public:
+  MessageWatch() {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts << box->text();
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};
+
+QImage Rgb(const QImage& image) {
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage AreaImage(MainWindow& w) {
+  return Rgb(w.graphArea()->grab().toImage());
+}
+
+// The bitmap has a drawing on it: more than the blank frame.
+bool Drawn(MainWindow& w) {
+  const QImage b = Rgb(w.bitmap());
+  for (int y = 3; y < b.height() - 3; ++y) {
+    for (int x = 3; x < b.width() - 3; ++x) {
+      if (b.pixel(x, y) != qRgb(255, 255, 255)) return true;
+    }
+  }
+  return false;
+}
+
+// The area shows the bitmap from its row 1 down.
+bool AreaShowsBitmap(MainWindow& w) {
+  const QImage area = AreaImage(w);
+  const QImage bitmap = Rgb(w.bitmap());
+  const int width = std::min(area.width(), bitmap.width());
+  const int height = std::min(area.height(), bitmap.height());
+  return area.copy(0, 1, width, height - 1) == bitmap.copy(0, 1, width, height - 1);
+}
+
+void Key(MainWindow& w, Qt::Key key) {
+  // Short-cuts act in the active window; a closed dialog may have left none active.
+  QApplication::setActiveWindow(&w);
+  QTest::keyClick(w.sheetView(), key);
+  QCoreApplication::processEvents();
+}
+
+void SelectSheetLines(MainWindow& w, int first, int last) {
+  ClickCell(w, 3, first);
+  QTest::mouseClick(w.sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    w.SheetCellCentre(3, last));
+}
+
+}  // namespace
+
+class GraphWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void bitmapSizedOnceInViewMode3();
+  void tableGraphsByShortcut();
+  void sheetGraphsFromMenu();
+  void settingsByRightClick();
+  void clearAndCopy();
+};
+
+// The bitmap takes the graph area's size of the first lay-out and keeps it.
+void GraphWindowTest::bitmapSizedOnceInViewMode3() {
+  Started s;
+  const QSize first(s.doc().bitmap_width, s.doc().bitmap_height);
+  QCOMPARE(s.w().bitmap().size(), first);
+  QCOMPARE(s.doc().settings.view_mode, 1);
+  QTest::mouseClick(s.w().toolButton(4), Qt::LeftButton);
+  QCOMPARE(s.w().graphArea()->size(), first);
+  s.SetClientSize(700, 500);
+  QVERIFY(s.w().graphArea()->size() != first);
+  QCOMPARE(s.w().bitmap().size(), first);
+  QCOMPARE(s.doc().bitmap_width, first.width());
+}
+
+void GraphWindowTest::tableGraphsByShortcut() {
+  Started s;
+  MessageWatch messages;
+  MainWindow& w = s.w();
+  EnterCell(w, 3, 1, "x");
+  EnterCell(w, 4, 1, "1");
+  EnterCell(w, 3, 2, "y");
+  EnterCell(w, 4, 2, "x*x");
+  EnterCell(w, 3, 3, "z");
+  EnterCell(w, 4, 3, "10-2*x");
+  for (int k = 1; k <= 3; ++k) ClickCell(w, 0, k);
+  for (const char* x : {"2", "3", "5", "4"}) EnterCell(w, 4, 1, x);
+  QCOMPARE(s.doc().settings.table_rows, 4);
+  QCOMPARE(s.doc().settings.view_mode, 2);
+  QVERIFY(!Drawn(w));
+
+  Key(w, Qt::Key_F5);
+  QCOMPARE(s.doc().settings.graph_kind, 1);
+  QCOMPARE(s.doc().settings.view_mode, 3);
+  QVERIFY(w.toolButton(4)->isChecked());
+  QVERIFY(w.graphArea()->isVisible());
+  QVERIFY(Drawn(w));
+  QVERIFY(AreaShowsBitmap(w));
+  QImage previous = AreaImage(w);
+
+  // The next recalculation adds a row; the graph follows it.
+  EnterCell(w, 4, 1, "6");
+  QCOMPARE(s.doc().settings.table_rows, 5);
+  QVERIFY(AreaImage(w) != previous);
+  QVERIFY(AreaShowsBitmap(w));
+  previous = AreaImage(w);
+
+  const struct {
+    Qt::Key key;
+    int kind;
+    const char* next_x;
+  } table_graphs[] = {
+      {Qt::Key_F6, 4, "7"}, {Qt::Key_F7, 5, "-3"}, {Qt::Key_F8, 7, "8"}, {Qt::Key_F5, 1, "0.5"}};
+  for (const auto& g : table_graphs) {
+    Key(w, g.key);
+    QCOMPARE(s.doc().settings.graph_kind, g.kind);
+    QVERIFY(s.doc().settings.graph_shown);
+    QVERIFY(Drawn(w));
+    const QImage now = AreaImage(w);
+    QVERIFY2(now != previous, qPrintable(QStringLiteral("kind %1 drawn anew").arg(g.kind)));
+    QVERIFY(AreaShowsBitmap(w));
+    // Each kind follows the next recalculation, here with a new x.
+    const int rows = s.doc().settings.table_rows;
+    EnterCell(w, 4, 1, g.next_x);
+    QCOMPARE(s.doc().settings.table_rows, rows + 1);
+    QVERIFY2(AreaImage(w) != now, qPrintable(QStringLiteral("kind %1 follows").arg(g.kind)));
+    previous = AreaImage(w);
+  }
+  QCOMPARE(messages.texts, QStringList());
+}
+
+void GraphWindowTest::sheetGraphsFromMenu() {
+  Started s;
+  MessageWatch messages;
+  MainWindow& w = s.w();
+  const char* lines[][2] = {{"a", "4"}, {"b", "7"}, {"c", "-2"}, {"d", "5"}, {"e", "a+b"}};
+  for (int k = 1; k <= 5; ++k) {
+    EnterCell(w, 3, k, lines[k - 1][0]);
+    EnterCell(w, 4, k, lines[k - 1][1]);
+  }
+  SelectSheetLines(w, 2, 5);
+  QImage previous = AreaImage(w);
+  const struct {
+    int entry;
+    int kind;
+  } sheet_graphs[] = {{26, 2}, {27, 3}, {28, 6}};
+  for (const auto& g : sheet_graphs) {
+    w.entry(g.entry)->trigger();
+    QCOMPARE(s.doc().settings.graph_kind, g.kind);
+    QCOMPARE(s.doc().settings.view_mode, 3);
+    QCOMPARE(s.doc().graph.sheet_first_row, 2);
+    QCOMPARE(s.doc().graph.sheet_last_row, 5);
+    QVERIFY(Drawn(w));
+    QVERIFY(AreaImage(w) != previous);
+    QVERIFY(AreaShowsBitmap(w));
+    previous = AreaImage(w);
+  }
+  // The lines were taken when the command was given: a new selection does not move them, a
+  // changed value does show.
+  w.entry(26)->trigger();
+  previous = AreaImage(w);
+  SelectSheetLines(w, 1, 2);
+  EnterCell(w, 4, 3, "9");
+  QCOMPARE(s.doc().graph.sheet_first_row, 2);
+  QVERIFY(AreaImage(w) != previous);
+  QCOMPARE(messages.texts, QStringList());
+
+  // A line without a value: the message, and the area goes blank.
+  EnterCell(w, 4, 4, "1/0");
+  QCOMPARE(messages.texts.size(), 1);
+  QVERIFY(!s.doc().settings.graph_shown);
+  QVERIFY(!Drawn(w));
+  QVERIFY(AreaShowsBitmap(w));
+}
+
+void GraphWindowTest::settingsByRightClick() {
+  Started s;
+  MessageWatch messages;
+  MainWindow& w = s.w();
+  for (int k = 1; k <= 3; ++k) EnterCell(w, 4, k, k == 2 ? "8" : "3");
+  SelectSheetLines(w, 1, 3);
+  w.entry(26)->trigger();
+  const QImage names = AreaImage(w);
+
+  // A left click does nothing (a dialog would block here); a right click opens TForm2 with
+  // the current choice.
+  QSignalSpy asked(w.graphArea(), &GraphArea::rightButtonReleased);
+  QTest::mouseClick(w.graphArea(), Qt::LeftButton);
+  QTest::mouseClick(w.graphArea(), Qt::MiddleButton);
+  QCOMPARE(asked.count(), 0);
+  QCOMPARE(AreaImage(w), names);
+
+  int form = 0;
+  bool first_checked = false;
+  QString caption;
+  OnModal<GraphSettingsForm>([&](GraphSettingsForm* f) {
+    form = f->form();
+    caption = f->windowTitle();
+    first_checked = f->choice(0)->isChecked();
+    QTest::mouseClick(f->choice(1), Qt::LeftButton, {}, QPoint(6, f->choice(1)->height() / 2));
+    QTest::mouseClick(f->ok(), Qt::LeftButton);
+  });
+  QTest::mouseClick(w.graphArea(), Qt::RightButton);
+  QTRY_COMPARE(form, 2);
+  QCOMPARE(caption, QStringLiteral("Indstil grafik"));
+  QVERIFY(first_checked);
+  QCOMPARE(s.doc().graph_settings.sheet_x_axis, 1);
+  QVERIFY(AreaImage(w) != names);  // numbers under the bars now
+
+  // "&Redigér grafik .." on an xy graph: TForm3; joining the points redraws at once.
+  for (int k = 1; k <= 2; ++k) ClickCell(w, 0, k);
+  for (const char* v : {"1", "4", "2"}) EnterCell(w, 4, 1, v);
+  Key(w, Qt::Key_F5);
+  QCOMPARE(s.doc().settings.graph_kind, 1);
+  const QImage points = AreaImage(w);
+  form = 0;
+  OnModal<GraphSettingsForm>([&](GraphSettingsForm* f) {
+    form = f->form();
+    f->check(2)->click();
+    f->close();  // the state counts however the dialog closes
+  });
+  w.entry(25)->trigger();
+  QCOMPARE(form, 3);
+  QVERIFY(s.doc().graph_settings.join_points);
+  QVERIFY(AreaImage(w) != points);
+  QCOMPARE(messages.texts, QStringList());
+}
+
+void GraphWindowTest::clearAndCopy() {
+  Started s;
+  MessageWatch messages;
+  MainWindow& w = s.w();
+  EnterCell(w, 4, 1, "2");
+  EnterCell(w, 4, 2, "5");
+  SelectSheetLines(w, 1, 2);
+  w.entry(27)->trigger();
+  QVERIFY(Drawn(w));
+
+  // The whole bitmap, frame included, as a picture on the clipboard.
+  QGuiApplication::clipboard()->clear();
+  w.entry(14)->trigger();
+  const QImage copied = Rgb(QGuiApplication::clipboard()->image());
+  QCOMPARE(copied.size(), w.bitmap().size());
+  QVERIFY(copied == Rgb(w.bitmap()));
+  QCOMPARE(copied.pixel(0, 1), qRgb(0, 0, 0));
+
+  // "Rens grafik": blank, and no longer refreshed.
+  QVERIFY(w.toolButton(9)->isVisible());
+  QTest::mouseClick(w.toolButton(9), Qt::LeftButton);
+  QVERIFY(!s.doc().settings.graph_shown);
+  QVERIFY(!Drawn(w));
+  EnterCell(w, 4, 1, "3");
+  QVERIFY(!Drawn(w));
+  QVERIFY(AreaShowsBitmap(w));
+  QCOMPARE(messages.texts, QStringList());
+}
+
+QTEST_MAIN(GraphWindowTest)
+#include "graph_window_test.moc"
