@@ -18,4 +18,10 @@ std::string CellUtf8(const Document& doc, int col, int row) {
   return cp1252::ToUtf8(doc.sheet.Cell(col, row));
 }
 
+std::vector<std::string> Column(const Document& doc, int col, int first, int last) {
+  std::vector<std::string> cells;
+  for (int k = first; k <= last; ++k) cells.push_back(doc.sheet.Cell(col, k));
+  return cells;
+}
+
 }  // namespace ravnelok::testing

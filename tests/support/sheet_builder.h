@@ -17,5 +17,7 @@ struct LineSpec {
 void FillSheet(Document& doc, const std::vector<LineSpec>& lines);
 // Cell text as UTF-8.
 std::string CellUtf8(const Document& doc, int col, int row);
+// The raw cells of column `col` on lines first..last.
+std::vector<std::string> Column(const Document& doc, int col, int first, int last);
 
 }  // namespace ravnelok::testing
