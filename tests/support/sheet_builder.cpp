@@ -28,7 +28,7 @@ void FillRows(Document& doc, const std::vector<std::string>& rows, const std::ve
     for (const int col : cols) {
       const size_t end = std::min(rows[i].find('|', start), rows[i].size());
       doc.sheet.SetCell(col, static_cast<int>(i) + 1, rows[i].substr(start, end - start));
-      start = end + 1;
+      start = std::min(end + 1, rows[i].size());
     }
   }
 }
