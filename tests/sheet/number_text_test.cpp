@@ -119,22 +119,19 @@ TEST(NumberText, ReadDecimalAcceptsAndRejects) {
   EXPECT_EQ(Read("-3.6e-4951"), -std::numeric_limits<Real>::denorm_min());
 }
 
+// Cases the value formatting pins already are not repeated here.
 TEST(NumberText, FixedNotationAndScientificText21) {
   const struct {
     Real v;
     int decimals, width;
     const char* text;
   } cases[] = {
-      {-0.001L, 2, 0, "-0.00"},
-      {0.125L, 2, 0, "0.13"},
-      {2.5L, 0, 0, "3"},
       {-2.5L, 0, 0, "-3"},
       {0.45L, 1, 0, "0.5"},  // the 18-digit string rounds, not the binary value
       {2.0L / 3, 20, 0, "0.66666666666666666700"},
       {9.999L, 2, 0, "10.00"},
       {0.0049L, 2, 0, "0.00"},
       {-0.0L, 2, 0, "0.00"},
-      {3.14159L, 2, 10, "      3.14"},
       {123456.789L, 3, 4, "123456.789"},  // never cut
       {1e20L, 0, 0, "100000000000000000000"},
       {1234567890123456789.0L, 0, 0, "1234567890123456790"},
