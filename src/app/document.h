@@ -56,7 +56,7 @@ class Document {
   bool table_row_opened = false;
 
   // Per line, the last evaluation of its substituted text; cleared with the word lists.
-  std::vector<LineEvalCache> eval_cache;
+  mutable std::vector<LineEvalCache> eval_cache;
 
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }

@@ -17,6 +17,14 @@ struct LineEvalCache {
   Real value = 0;
   int error_position = -1;
   bool failed = false;
+  // The last sum written into this line's text, and the last value cell made for it.
+  bool sum_valid = false;
+  Real sum_total = 0;
+  std::string sum_text;
+  bool cell_valid = false;
+  Real cell_value = 0;
+  int cell_decimals = 0;
+  std::string cell_text;
 };
 
 }  // namespace ravnelok

@@ -13,8 +13,12 @@ NameCheck CheckName(const Document& doc, const std::string& name) {
   for (size_t i = 1; i < name.size(); ++i) {
     if (!IsDanishLetter(name[i]) && !IsDigit(name[i])) check.bad_characters = true;
   }
-  const std::string lower = DanishLowerCase(name);
-  const uint8_t flags = doc.words.Flags(lower);
+  std::string lower;
+  uint8_t flags = 0;
+  if (doc.words.MayHold(DanishLower(name[0]), name.size()) || name.size() == 2) {
+    lower = DanishLowerCase(name);
+    flags = doc.words.Flags(lower);
+  }
   check.built_in = (flags & WordTable::kBuiltIn) != 0;
   check.condition_word = (flags & WordTable::kCondition) != 0;
   check.pi = lower == "pi";

@@ -51,6 +51,20 @@ bool DrawsRandomNumbers(std::string_view text) {
          FindDanishLower(text, "rand") != std::string_view::npos;
 }
 
+// The text of a sum; a line that sums the same total as in the previous pass reuses it.
+std::string SumText(const Document& doc, int k, Real total) {
+  if (k < 1 || k >= static_cast<int>(doc.eval_cache.size())) {
+    return Bracketed(NumberToExprText(total, 21));
+  }
+  LineEvalCache& cache = doc.eval_cache[k];
+  if (!cache.sum_valid || cache.sum_total != total) {
+    cache.sum_text = Bracketed(NumberToExprText(total, 21));
+    cache.sum_total = total;
+    cache.sum_valid = true;
+  }
+  return cache.sum_text;
+}
+
 const std::string& PiText() {
   static const std::string text =
       Bracketed(NumberToExprText(3.14159265358979323846264338327950288L, 21));
@@ -75,8 +89,12 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
     const size_t end = (p == last && IsTokenChar(text[last])) ? last : p - 1;
     const size_t before = p;
     const std::string word = text.substr(start, end - start + 1);
-    const std::string lower = DanishLowerCase(word);
-    const uint8_t kinds = doc.words.Flags(lower);
+    std::string lower;
+    uint8_t kinds = 0;
+    if (doc.words.MayHold(DanishLower(word[0]), word.size())) {
+      lower = DanishLowerCase(word);
+      kinds = doc.words.Flags(lower);
+    }
     bool stop = false;
 
     // Replaces start..to; the length check counts from the token's end, as for every word.
@@ -119,7 +137,7 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
             if (doc.records.Value(line, v)) total += v;
           }
           ok = std::isfinite(total);
-          if (ok) replace(close, Bracketed(NumberToExprText(total, 21)));
+          if (ok) replace(close, SumText(doc, k, total));
         }
       }
       if (!ok) {

@@ -8,6 +8,7 @@ void WordTable::Add(std::string_view list, uint8_t flag) {
     const size_t to = list.find('&', from + 1);
     if (to == std::string_view::npos) break;
     const std::string_view word = list.substr(from + 1, to - from - 1);
+    if (!word.empty()) shapes_[static_cast<unsigned char>(word[0])] |= LengthBit(word.size());
     auto it = words_.find(word);
     if (it == words_.end()) {
       words_.emplace(std::string(word), flag);

@@ -31,17 +31,11 @@ void LineRecords::ResetDecimals(int default_decimals) {
   for (auto& r : records_) r.decimals = default_decimals;
 }
 
-bool LineRecords::Value(int k, Real& value) const {
-  const linie_type& r = records_[Index(k)];
-  if (r.has_value) value = r.value;
-  return r.has_value;
-}
-
 void LineRecords::StoreValue(int k, Real value) {
   linie_type& r = records_[Index(k)];
+  if (r.value != value) r.value_text_valid = false;
   r.value = value;
   r.has_value = true;
-  r.value_text_valid = false;
 }
 
 void LineRecords::SetName(int index, const std::string& name) {
@@ -76,10 +70,11 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
                                       int line) {
   auto store = [&](int index) {
     linie_type& r = records_[index];
+    // The same value again keeps its substitution text.
+    if (r.value != value) r.value_text_valid = false;
     r.value = value;
     r.line = line;
     r.has_value = true;
-    r.value_text_valid = false;
   };
   if (!name.empty()) {
     auto it = by_name_.find(name);
@@ -106,7 +101,7 @@ LookupResult LineRecords::Lookup(std::string_view word) const {
   LookupResult result;
   int best = -1;
   if (!word.empty()) {
-    auto it = by_name_.find(std::string(word));
+    auto it = by_name_.find(word);
     if (it != by_name_.end() && !it->second.empty()) best = it->second.back();
   }
   const int by_label = LabelRecord(word);

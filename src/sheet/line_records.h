@@ -58,7 +58,11 @@ class LineRecords {
   void ResetDecimals(int default_decimals);
 
   // The value and whether the record has one.
-  bool Value(int k, Real& value) const;
+  bool Value(int k, Real& value) const {
+    const linie_type& r = records_[Index(k)];
+    if (r.has_value) value = r.value;
+    return r.has_value;
+  }
   bool HasValue(int k) const { return records_[Index(k)].has_value; }
   void StoreValue(int k, Real value);
   void ClearHasValue(int k) { records_[Index(k)].has_value = false; }
@@ -93,8 +97,12 @@ class LineRecords {
   void ResetRecord(int index);
 
   std::vector<linie_type> records_;
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
   // Name -> indices (0-based) of the records that carry it.
-  std::unordered_map<std::string, std::vector<int>> by_name_;
+  std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>> by_name_;
 };
 
 }  // namespace ravnelok

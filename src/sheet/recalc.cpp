@@ -21,6 +21,21 @@ bool IsTextLine(const std::string& expression) {
 
 namespace {
 
+// Writes the formatted value; the text of the previous pass is reused for the same value.
+void SetValueCell(Document& doc, int k, Real value) {
+  LineEvalCache& cache = doc.eval_cache[k];
+  const int decimals = doc.records.Decimals(k);
+  if (!cache.cell_valid || cache.cell_value != value || cache.cell_decimals != decimals) {
+    cache.cell_text = FormatValue(doc, value, k);
+    cache.cell_value = value;
+    cache.cell_decimals = decimals;
+    cache.cell_valid = true;
+  }
+  if (doc.sheet.Cell(Document::kValue, k) != cache.cell_text) {
+    doc.sheet.SetCell(Document::kValue, k, cache.cell_text);
+  }
+}
+
 bool IsTableGraph(int kind) {
   return kind == 1 || kind == 4 || kind == 5 || kind == 7;
 }
@@ -70,7 +85,7 @@ void Pass(Document& doc, Ui& ui, int mode) {
       doc.records.SetNameNoValue(k, name);
       continue;
     }
-    sheet.SetCell(Document::kValue, k, FormatValue(doc, result.value, k));
+    SetValueCell(doc, k, result.value);
     const std::string& label = sheet.Cell(Document::kLabel, k);
     const bool blanks = label.find(' ') != std::string::npos;
     if (blanks) bare_label = WithoutBlanks(label);

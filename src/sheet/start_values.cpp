@@ -33,8 +33,7 @@ bool ContainsWholeWord(const std::string& text, const std::string& word) {
 bool IsSelfReferring(const Document& doc, int k) {
   const std::string& expression = doc.sheet.Cell(Document::kExpression, k);
   const std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
-  return ContainsWholeWord(expression, name) ||
-         ContainsWholeWord(expression, LabelOf(k));
+  return ContainsWholeWord(expression, name) || ContainsWholeWord(expression, LabelOf(k));
 }
 
 void StartValuesCommand(Document& doc, Ui& ui) {
