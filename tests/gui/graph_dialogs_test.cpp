@@ -1,4 +1,4 @@
-// The graph settings dialogs: their fixed layouts, texts, and the states they hand back.
+// The graph settings dialogs: their texts, and the states they hand back however they close.
 #include "gui/graph_dialogs.h"
 
 #include <QCheckBox>
@@ -68,17 +68,6 @@ class GraphDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void FixedSizes() {
-    const QSize sizes[] = {{219, 169}, {281, 192}, {249, 160}};
-    const QRect oks[] = {{64, 136, 89, 25}, {96, 160, 89, 25}, {72, 128, 89, 25}};
-    for (int form = 2; form <= 4; ++form) {
-      GraphSettingsForm f(form, nullptr);
-      QCOMPARE(f.size(), sizes[form - 2]);
-      QCOMPARE(f.maximumSize(), sizes[form - 2]);
-      QCOMPARE(f.ok()->geometry(), oks[form - 2]);
-    }
-  }
-
   // The choice made counts however the dialog is closed.
   void RadioChoiceReadBack_data() {
     QTest::addColumn<int>("form");

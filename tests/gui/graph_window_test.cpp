@@ -48,6 +48,21 @@ bool AreaShowsBitmap(MainWindow& w) {
   return area.copy(0, 1, width, height - 1) == bitmap.copy(0, 1, width, height - 1);
 }
 
+int Count(const QImage& image, QRgb colour) {
+  const QImage b = Rgb(image);
+  int n = 0;
+  for (int y = 0; y < b.height(); ++y) {
+    for (int x = 0; x < b.width(); ++x) n += b.pixel(x, y) == colour;
+  }
+  return n;
+}
+
+// With RAVNELOK_WRITE_DOCS set, example graphs are kept in docs/.
+void WriteDoc(const QImage& image, const char* name) {
+  if (name == nullptr || qEnvironmentVariableIsEmpty("RAVNELOK_WRITE_DOCS")) return;
+  QVERIFY(image.save(QStringLiteral(RAVNELOK_SOURCE_DIR "/docs/") + QLatin1String(name)));
+}
+
 void SelectSheetLines(MainWindow& w, int first, int last) {
   ClickCell(w, 3, first);
   QTest::mouseClick(w.sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
@@ -93,6 +108,7 @@ void GraphWindowTest::tableGraphsByShortcut() {
   for (const auto& g : table_graphs) {
     Key(w, g.key);
     QCOMPARE(s.doc().settings.graph_kind, g.kind);
+    WriteDoc(w.bitmap(), g.kind == 1 ? "graph-xy.png" : nullptr);
     QCOMPARE(s.doc().settings.view_mode, 3);
     QVERIFY(w.toolButton(4)->isChecked());
     QVERIFY(s.doc().settings.graph_shown);
@@ -107,6 +123,10 @@ void GraphWindowTest::tableGraphsByShortcut() {
     QVERIFY2(AreaImage(w) != now, qPrintable(QStringLiteral("kind %1 follows").arg(g.kind)));
     previous = AreaImage(w);
   }
+  // Points of two series, y and z, in the colours of series 1 and 2 with a dotted silver grid.
+  QVERIFY(Count(w.bitmap(), qRgb(0, 0, 255)) >= 6 * 12);
+  QCOMPARE(Count(w.bitmap(), qRgb(255, 0, 0)), 0);
+  QVERIFY(Count(w.bitmap(), qRgb(192, 192, 192)) > 100);
   QCOMPARE(messages.texts, QStringList());
 }
 
@@ -121,10 +141,14 @@ void GraphWindowTest::sheetGraphsFromMenu() {
   }
   SelectSheetLines(w, 2, 5);
   QImage previous = AreaImage(w);
-  const std::pair<int, int> sheet_graphs[] = {{27, 3}, {28, 6}, {26, 2}};  // entry, kind
-  for (const auto& [entry, kind] : sheet_graphs) {
-    w.entry(entry)->trigger();
-    QCOMPARE(s.doc().settings.graph_kind, kind);
+  const struct {
+    int entry, kind;
+    const char* doc;
+  } sheet_graphs[] = {{27, 3, "graph-curve.png"}, {28, 6, nullptr}, {26, 2, "graph-bars.png"}};
+  for (const auto& g : sheet_graphs) {
+    w.entry(g.entry)->trigger();
+    QCOMPARE(s.doc().settings.graph_kind, g.kind);
+    WriteDoc(w.bitmap(), g.doc);
     QCOMPARE(s.doc().settings.view_mode, 3);
     QCOMPARE(s.doc().graph.sheet_first_row, 2);
     QCOMPARE(s.doc().graph.sheet_last_row, 5);
