@@ -72,6 +72,8 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
       {"table frequencies, two columns", 7, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
        {kOneColumnFreq}, kCleared},
       {"table frequencies, empty table", 7, {}, 0, 0, {}, {}, {}, kKept},
+      {"no graph kind", 0, {}, 1, 5, {}, {}, {}, kKept},
+      {"unknown graph kind", 8, {}, 1, 5, {}, {}, {}, kKept},
       {"table frequencies below the table", 7, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
        {kBadNumbers}, kCleared},
   };
@@ -108,21 +110,6 @@ TEST(RefreshGraph, MoreThan700DistinctValues) {
     EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"For mange forskellige værdier"});
     EXPECT_EQ(doc.settings.graph_shown, !with_gap);
     EXPECT_TRUE(ui.canvas.Calls(RecordingCanvas::Op::kLineTo).empty());
-  }
-}
-
-TEST(RefreshGraph, NothingWithoutALiveGraph) {
-  for (auto [shown, kind] : {std::pair{false, 2}, std::pair{true, 0}, std::pair{true, 8}}) {
-    Document doc;
-    GraphUi ui;
-    doc.graph.sheet_first_row = 1;
-    doc.graph.sheet_last_row = 5;  // no values: a refresh would complain
-    doc.settings.graph_shown = shown;
-    doc.settings.graph_kind = kind;
-    RefreshGraph(doc, ui);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(ui.canvas.calls.empty());
-    EXPECT_EQ(doc.settings.graph_shown, shown);
   }
 }
 
