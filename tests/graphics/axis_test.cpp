@@ -11,7 +11,7 @@
 namespace ravnelok {
 namespace {
 
-using testing::Rows;
+using testing::GraphRows;
 constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
 const PlotGeometry kPlot = PlotGeometry::ForBitmap(640, 300);
 
@@ -108,7 +108,7 @@ TEST(Scale, RangesOfTheData) {
   struct Case {
     const char* what;
     int kind;  // 1, 6, 7: ScaleXY; 2: ScaleBars
-    Rows rows;
+    GraphRows rows;
     AxisRanges want;
   } cases[] = {
       {"two rows swapped", 1, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},

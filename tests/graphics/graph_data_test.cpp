@@ -38,7 +38,7 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
     int kind;
     std::vector<int> valued;
     int first, last;
-    testing::Rows table;
+    testing::GraphRows table;
     std::optional<GridRect> select;
     std::vector<std::string> messages;  // UTF-8
     const char* outcome;

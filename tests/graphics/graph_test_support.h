@@ -11,7 +11,7 @@
 
 namespace ravnelok::testing {
 
-using Rows = std::vector<std::vector<Real>>;
+using GraphRows = std::vector<std::vector<Real>>;
 
 // The fake Ui with a graph bitmap that records, and scripted graph settings dialogs.
 class GraphUi : public FakeUi {
@@ -31,7 +31,7 @@ class GraphUi : public FakeUi {
 };
 
 // The graph matrix holding `rows`.
-inline void SetData(GraphData& data, const Rows& rows) {
+inline void SetData(GraphData& data, const GraphRows& rows) {
   data.data_rows = static_cast<int>(rows.size());
   data.data_columns = rows.empty() ? 0 : static_cast<int>(rows[0].size());
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -40,7 +40,7 @@ inline void SetData(GraphData& data, const Rows& rows) {
 }
 
 // A table of recorded passes: rows[r][c] goes to table row r + 1, column c.
-inline void FillTable(Document& doc, const Rows& rows) {
+inline void FillTable(Document& doc, const GraphRows& rows) {
   int cols = 0;
   for (size_t r = 0; r < rows.size(); ++r) {
     for (size_t c = 0; c < rows[r].size(); ++c) {

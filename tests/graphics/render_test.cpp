@@ -27,7 +27,7 @@ Box BoxOf(const RecordingCanvas::Call& c) {
 }
 
 // The graph of `kind` over `rows`, scaled as a refresh would; bars are named n1, n2, ...
-void SetGraph(Document& doc, int kind, const testing::Rows& rows) {
+void SetGraph(Document& doc, int kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
   testing::SetData(doc.graph, rows);
   for (size_t i = 0; i < rows.size(); ++i) doc.graph.names[i] = "n" + std::to_string(i + 1);
@@ -43,8 +43,8 @@ AxisMap Map(const Document& doc) {
   return AxisMap{doc.ranges, PlotGeometry::ForBitmap(640, 300)};
 }
 
-testing::Rows Column(const std::vector<Real>& values) {
-  testing::Rows rows;
+testing::GraphRows Column(const std::vector<Real>& values) {
+  testing::GraphRows rows;
   for (Real v : values) rows.push_back({v});
   return rows;
 }
