@@ -18,6 +18,8 @@ for tool in Xvfb import identify convert xwininfo; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
 done
 [ -x "$binary" ] || { echo "e2e: no program at $binary" >&2; exit 2; }
+# The program runs in a fresh working folder, so every path must be absolute.
+binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
 work=$(mktemp -d)
 xvfb_pid=""

@@ -11,17 +11,16 @@
 namespace ravnelok {
 namespace {
 
-using testing::CellUtf8;
+using testing::Column;
 using testing::FakeUi;
 using testing::FillSheet;
+using Texts = std::vector<std::string>;
 
 TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
-  struct Case {
-    const char* name;
-    const char* expression;
+  const struct {
+    const char *name, *expression;
     bool self;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"x", "x+1", true},  {"x", "xx+1", false}, {"x", "x2+1", false}, {"", "A3*2", true},
       {"x", "A3*2", true}, {"", "A33*2", false}, {"x", "X+1", false},  {"x", "2*(x)", true},
       {"x", "x_1", true},  {"øl", "øl*2", true}, {"l", "øl*2", false}, {"", "", false},
@@ -39,24 +38,26 @@ TEST(StartValues, ConfirmedValuesAreUsedOnceThenTheExpressionIterates) {
   FillSheet(doc, {{"x", "x+1"}, {"", "A2*2"}, {"y", "7"}});
   ui.start_values_script.push_back([](StartValuesDialog& d) {
     EXPECT_EQ(d.height, 230);
-    EXPECT_EQ(d.rows.size(), 3u);
-    EXPECT_EQ(cp1252::ToUtf8(d.rows[0][0]), "  Navn");
-    EXPECT_EQ(cp1252::ToUtf8(d.rows[0][1]), "  Startværdi");
-    EXPECT_EQ(d.rows[1][0], " x");
-    EXPECT_EQ(d.rows[2][0], " A2");
-    EXPECT_EQ(d.rows[1][1], "0");
+    using Row = std::array<std::string, 2>;
+    EXPECT_EQ(d.rows,
+              (std::vector<Row>{
+                  {"  Navn", cp1252::FromUtf8("  Startværdi")}, {" x", "0"}, {" A2", "0"}}));
     d.rows[1][1] = "10";
     d.rows[2][1] = "2,5";
     return true;
   });
   StartValuesCommand(doc, ui);
-  EXPECT_EQ(ui.questions, std::vector<std::string>{"Startstil navne"});
+  EXPECT_EQ(ui.questions, Texts{"Startstil navne"});
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(CellUtf8(doc, Document::kValue, 1), "        10");
-  EXPECT_EQ(CellUtf8(doc, Document::kValue, 2), "       2.5");
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        10", "       2.5"}));
   RecalculateSheet(doc, ui, 1);
-  EXPECT_EQ(CellUtf8(doc, Document::kValue, 1), "        11");
-  EXPECT_EQ(CellUtf8(doc, Document::kValue, 2), "         5");
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        11", "         5"}));
+
+  // Nothing refers to itself: nothing is asked or said.
+  FillSheet(doc, {{"x", "1"}, {"y", "x+1"}});
+  StartValuesCommand(doc, ui);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(StartValues, InvalidValuesShowOneMessageAndLeaveTheLinesWithoutValue) {
@@ -70,9 +71,8 @@ TEST(StartValues, InvalidValuesShowOneMessageAndLeaveTheLinesWithoutValue) {
     return true;
   });
   StartValuesCommand(doc, ui);
-  EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"Ukorrekt angivelse af værdi"});
-  EXPECT_EQ(CellUtf8(doc, Document::kValue, 1), " ???");
-  EXPECT_EQ(CellUtf8(doc, Document::kValue, 3), "         4");
+  EXPECT_EQ(ui.MessagesUtf8(), Texts{"Ukorrekt angivelse af værdi"});
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 3), (Texts{" ???", " ???", "         4"}));
 }
 
 TEST(StartValues, SevenLinesMakeATallDialogAndCancelKeepsThemPending) {
@@ -88,18 +88,8 @@ TEST(StartValues, SevenLinesMakeATallDialogAndCancelKeepsThemPending) {
   });
   StartValuesCommand(doc, ui);
   for (int k = 1; k <= 7; ++k) EXPECT_TRUE(doc.records.StartPending(k));
-  // The next pass clears the marks.
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, 1);  // the next pass clears the marks
   EXPECT_FALSE(doc.records.StartPending(1));
-}
-
-TEST(StartValues, NothingSelfReferringShowsNothing) {
-  Document doc;
-  FakeUi ui;
-  FillSheet(doc, {{"x", "1"}, {"y", "x+1"}});
-  StartValuesCommand(doc, ui);
-  EXPECT_TRUE(ui.questions.empty());
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

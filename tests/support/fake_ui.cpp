@@ -5,12 +5,21 @@
 namespace ravnelok::testing {
 
 namespace {
-template <typename Dialog>
-bool RunScript(std::deque<std::function<bool(Dialog&)>>& script, Dialog& dialog) {
-  if (script.empty()) return false;
-  auto step = std::move(script.front());
+// The next scripted answer, or `fallback` when the script has run out.
+template <typename T>
+T Next(std::deque<T>& script, T fallback) {
+  if (script.empty()) return fallback;
+  T next = std::move(script.front());
   script.pop_front();
-  return step(dialog);
+  return next;
+}
+
+template <typename Dialog>
+bool Run(std::vector<std::string>& questions, std::deque<std::function<bool(Dialog&)>>& script,
+         Dialog& dialog) {
+  questions.push_back(cp1252::ToUtf8(dialog.caption));
+  const auto step = Next(script, std::function<bool(Dialog&)>());
+  return step && step(dialog);
 }
 }  // namespace
 
@@ -21,48 +30,32 @@ void FakeUi::ShowMessage(const std::string& text) {
 bool FakeUi::Confirm(const std::string& caption, const std::string& message, const std::string&,
                      const std::string&) {
   questions.push_back(cp1252::ToUtf8(caption) + ": " + cp1252::ToUtf8(message));
-  if (confirm_answers.empty()) return false;
-  const bool answer = confirm_answers.front();
-  confirm_answers.pop_front();
-  return answer;
+  return Next(confirm_answers, false);
 }
 
-bool FakeUi::RunDecimalsDialog(DecimalsDialog& dialog) {
-  questions.push_back(cp1252::ToUtf8(dialog.caption));
-  return RunScript(decimals_script, dialog);
+bool FakeUi::RunDecimalsDialog(DecimalsDialog& d) {
+  return Run(questions, decimals_script, d);
 }
-
-bool FakeUi::RunStartValuesDialog(StartValuesDialog& dialog) {
-  questions.push_back(cp1252::ToUtf8(dialog.caption));
-  return RunScript(start_values_script, dialog);
+bool FakeUi::RunStartValuesDialog(StartValuesDialog& d) {
+  return Run(questions, start_values_script, d);
 }
-
-bool FakeUi::RunTextInputDialog(TextInputDialog& dialog) {
-  questions.push_back(cp1252::ToUtf8(dialog.caption));
-  return RunScript(text_input_script, dialog);
+bool FakeUi::RunTextInputDialog(TextInputDialog& d) {
+  return Run(questions, text_input_script, d);
 }
-
-bool FakeUi::RunAngleDialog(AngleDialog& dialog) {
-  questions.push_back(cp1252::ToUtf8(dialog.caption));
-  return RunScript(angle_script, dialog);
+bool FakeUi::RunAngleDialog(AngleDialog& d) {
+  return Run(questions, angle_script, d);
 }
 
 std::optional<std::string> FakeUi::AskOpenFileName(const std::string& title, const std::string&) {
   questions.push_back(cp1252::ToUtf8(title));
-  if (open_answers.empty()) return std::nullopt;
-  auto answer = open_answers.front();
-  open_answers.pop_front();
-  return answer;
+  return Next(open_answers, std::optional<std::string>());
 }
 
 std::optional<std::string> FakeUi::AskSaveFileName(const std::string& title,
                                                    const std::string& initial) {
   questions.push_back(cp1252::ToUtf8(title));
   save_initials.push_back(initial);
-  if (save_answers.empty()) return std::nullopt;
-  auto answer = save_answers.front();
-  save_answers.pop_front();
-  return answer;
+  return Next(save_answers, std::optional<std::string>());
 }
 
 std::vector<std::string> FakeUi::MessagesUtf8() const {

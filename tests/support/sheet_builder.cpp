@@ -1,5 +1,7 @@
 #include "support/sheet_builder.h"
 
+#include <algorithm>
+
 #include "text/cp1252.h"
 
 namespace ravnelok::testing {
@@ -16,6 +18,35 @@ void FillSheet(Document& doc, const std::vector<LineSpec>& lines) {
 
 std::string CellUtf8(const Document& doc, int col, int row) {
   return cp1252::ToUtf8(doc.sheet.Cell(col, row));
+}
+
+void FillRows(Document& doc, const std::vector<std::string>& rows, const std::vector<int>& cols) {
+  doc.InitialiseGrid();
+  doc.SetLineCount(static_cast<int>(rows.size()));
+  for (size_t i = 0; i < rows.size(); ++i) {
+    size_t start = 0;
+    for (const int col : cols) {
+      const size_t end = std::min(rows[i].find('|', start), rows[i].size());
+      doc.sheet.SetCell(col, static_cast<int>(i) + 1, rows[i].substr(start, end - start));
+      start = std::min(end + 1, rows[i].size());
+    }
+  }
+}
+
+std::vector<std::string> Rows(const Document& doc, const std::vector<int>& cols) {
+  std::vector<std::string> rows;
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+    std::string row;
+    for (size_t j = 0; j < cols.size(); ++j) row += (j ? "|" : "") + doc.sheet.Cell(cols[j], k);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::vector<std::string> Column(const Document& doc, int col, int first, int last) {
+  std::vector<std::string> cells;
+  for (int k = first; k <= last; ++k) cells.push_back(doc.sheet.Cell(col, k));
+  return cells;
 }
 
 }  // namespace ravnelok::testing
