@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 #include "app/document.h"
@@ -12,6 +11,8 @@
 
 namespace ravnelok::testing {
 
+using GraphRows = std::vector<std::vector<Real>>;
+
 // The fake Ui with a graph bitmap that records, and scripted graph settings dialogs.
 class GraphUi : public FakeUi {
  public:
@@ -19,9 +20,8 @@ class GraphUi : public FakeUi {
   void RunGraphSettingsDialog(GraphSettingsDialog& dialog) override {
     dialogs.push_back(dialog);
     if (dialog_script.empty()) return;
-    auto step = std::move(dialog_script.front());
+    dialog_script.front()(dialog);
     dialog_script.pop_front();
-    step(dialog);
   }
 
   bool with_canvas = true;
@@ -30,13 +30,17 @@ class GraphUi : public FakeUi {
   std::deque<std::function<void(GraphSettingsDialog&)>> dialog_script;
 };
 
-// Sheet line k gets a stored value.
-inline void SetLine(Document& doc, int k, Real value) {
-  doc.records.StoreValue(k, value);
+// The graph matrix holding `rows`.
+inline void SetData(GraphData& data, const GraphRows& rows) {
+  data.data_rows = static_cast<int>(rows.size());
+  data.data_columns = rows.empty() ? 0 : static_cast<int>(rows[0].size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t j = 0; j < rows[i].size(); ++j) data.At(i, j) = rows[i][j];
+  }
 }
 
 // A table of recorded passes: rows[r][c] goes to table row r + 1, column c.
-inline void FillTable(Document& doc, const std::vector<std::vector<Real>>& rows) {
+inline void FillTable(Document& doc, const GraphRows& rows) {
   int cols = 0;
   for (size_t r = 0; r < rows.size(); ++r) {
     for (size_t c = 0; c < rows[r].size(); ++c) {
@@ -47,16 +51,7 @@ inline void FillTable(Document& doc, const std::vector<std::vector<Real>>& rows)
   }
   doc.settings.table_rows = static_cast<int>(rows.size());
   doc.settings.table_columns = cols;
-  if (doc.table.RowCount() < doc.settings.table_rows + 3) {
-    doc.table.SetRowCount(doc.settings.table_rows + 3);
-  }
-}
-
-// Values of one table column.
-inline void FillColumn(Document& doc, std::initializer_list<Real> values) {
-  std::vector<std::vector<Real>> rows;
-  for (Real v : values) rows.push_back({v});
-  FillTable(doc, rows);
+  doc.table.SetRowCount(std::max(doc.table.RowCount(), doc.settings.table_rows + 3));
 }
 
 }  // namespace ravnelok::testing

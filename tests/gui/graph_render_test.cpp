@@ -1,17 +1,8 @@
-// The graph drawn by the real canvas into the real bitmap: the blank bitmap, and graphs of an
-// example sheet. With RAVNELOK_WRITE_DOCS set, the example graphs are also written to docs/.
-#include <QDir>
+// The graph bitmap: its blank frame at any size, and blank again after a drawing.
 #include <QImage>
 #include <QTest>
-#include <string>
-#include <vector>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "graphics/graph_commands.h"
-#include "graphics/table.h"
 #include "gui/graph_bitmap.h"
-#include "sheet/recalc.h"
 
 using namespace ravnelok;
 using ravnelok::gui::GraphBitmap;
@@ -20,40 +11,6 @@ namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
-
-// The program's Ui as far as the graph needs it: the bitmap, and the messages it was told.
-class BitmapUi : public Ui {
- public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool Confirm(const std::string&, const std::string&, const std::string&,
-               const std::string&) override {
-    return true;
-  }
-  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
-  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
-  bool RunTextInputDialog(TextInputDialog&) override { return false; }
-  bool RunAngleDialog(AngleDialog&) override { return false; }
-  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  Canvas* GraphCanvas() override { return bitmap.GetCanvas(); }
-  void GraphChanged() override { ++changes; }
-
-  GraphBitmap bitmap;
-  std::vector<std::string> messages;
-  int changes = 0;
-};
-
-int Count(const QImage& image, QRgb colour) {
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour ? 1 : 0;
-  }
-  return n;
-}
 
 // Inside the frame: pixels that are not white.
 int Ink(const QImage& image) {
@@ -84,163 +41,27 @@ void CheckFrame(const QImage& image) {
   }
 }
 
-void WriteDoc(const QImage& image, const char* name) {
-  if (qEnvironmentVariableIsEmpty("RAVNELOK_WRITE_DOCS")) return;
-  const QString dir = QStringLiteral(RAVNELOK_SOURCE_DIR "/docs");
-  QDir().mkpath(dir);
-  QVERIFY(image.save(dir + QLatin1Char('/') + QLatin1String(name)));
-}
-
-// An example sheet: a dropped stone, t varied by hand, with its height and speed marked "T".
-void StoneSheet(Document& doc, BitmapUi& ui, int passes) {
-  doc.InitialiseGrid();
-  const char* lines[][2] = {{"t", "0"}, {"h", "100-4.905*t^2"}, {"v", "9.81*t"}, {"", ""}};
-  for (int k = 1; k <= 3; ++k) {
-    doc.sheet.SetCell(Document::kName, k, lines[k - 1][0]);
-    doc.sheet.SetCell(Document::kExpression, k, lines[k - 1][1]);
-  }
-  RecalculateSheet(doc, ui, 0);
-  for (int k = 1; k <= 3; ++k) PressSheetGrid(doc, ui, MouseButton::kLeft, 0, k);
-  for (int i = 0; i < passes; ++i) {
-    const std::string t = std::to_string(i) + ".5";
-    doc.sheet.SetCell(Document::kExpression, 1, t);
-    RecalculateSheet(doc, ui, 1);
-  }
-}
-
 }  // namespace
 
 class GraphRenderTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void BlankBitmapHasFrame_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("start-up default") << QSize(640, 300);
-    QTest::newRow("a wide area") << QSize(1013, 377);
-    QTest::newRow("smallest") << QSize(2, 3);
-  }
   void BlankBitmapHasFrame() {
-    QFETCH(QSize, size);
-    GraphBitmap bitmap(size.width(), size.height());
-    QCOMPARE(bitmap.Image().size(), size);
-    CheckFrame(bitmap.Image());
-    QCOMPARE(Ink(bitmap.Image()), 0);
-  }
-
-  void BlankAgainAfterDrawing() {
+    for (const QSize size : {QSize(640, 300), QSize(1013, 377), QSize(2, 3)}) {
+      GraphBitmap bitmap(size.width(), size.height());
+      QCOMPARE(bitmap.Image().size(), size);
+      CheckFrame(bitmap.Image());
+      QCOMPARE(Ink(bitmap.Image()), 0);
+    }
     GraphBitmap bitmap(200, 100);
-    Canvas* cv = bitmap.GetCanvas();
-    QVERIFY(cv != nullptr);
-    cv->SetPen(Pen{colors::kRed, PenStyle::kSolid, 1});
-    cv->MoveTo(10, 50);
-    cv->LineTo(150, 50);
+    bitmap.GetCanvas()->MoveTo(10, 50);
+    bitmap.GetCanvas()->LineTo(150, 50);
     QVERIFY(Ink(bitmap.Image()) > 0);
     bitmap.Blank();
     QCOMPARE(Ink(bitmap.Image()), 0);
     CheckFrame(bitmap.Image());
     QVERIFY(GraphBitmap().GetCanvas() == nullptr);
-  }
-
-  // xy-points from the table: h and v against t, in the colours of series 1 and 2.
-  void XyGraphOfTable() {
-    Document doc;
-    BitmapUi ui;
-    ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
-    StoneSheet(doc, ui, 5);
-    QCOMPARE(doc.settings.table_rows, 5);
-    QCOMPARE(doc.settings.table_columns, 3);
-    GraphCommand(doc, ui, 1);
-    QVERIFY(ui.messages.empty());
-    QVERIFY(doc.settings.graph_shown);
-    const QImage& image = ui.bitmap.Image();
-    CheckFrame(image);
-    WriteDoc(image, "graph-xy.png");
-    QVERIFY(Ink(image) > 1000);
-    QVERIFY(Count(image, qRgb(192, 192, 192)) > 100);  // the dotted grid
-    QVERIFY(Count(image, qRgb(0, 0, 255)) >= 5 * 12);  // five hollow circles of series 2
-    // Only two series: no third or fourth colour anywhere.
-    QCOMPARE(Count(image, qRgb(255, 0, 0)), 0);
-    QCOMPARE(Count(image, qRgb(0, 128, 128)), 0);
-
-    // The next pass adds a row: the graph follows.
-    const QImage before = image.copy();
-    doc.sheet.SetCell(Document::kExpression, 1, "4.4");
-    RecalculateSheet(doc, ui, 1);
-    QVERIFY(ui.messages.empty());
-    QVERIFY(ui.bitmap.Image() != before);
-    CheckFrame(ui.bitmap.Image());
-  }
-
-  // Joined points and a third series (teal would be the fourth).
-  void XyGraphJoinedThreeSeries() {
-    Document doc;
-    BitmapUi ui;
-    ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
-    StoneSheet(doc, ui, 0);
-    doc.sheet.SetCell(Document::kName, 4, "e");
-    doc.sheet.SetCell(Document::kExpression, 4, "h/10+v");
-    PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 4);
-    for (const char* t : {"0", "1", "2", "3", "4"}) {
-      doc.sheet.SetCell(Document::kExpression, 1, t);
-      RecalculateSheet(doc, ui, 1);
-    }
-    doc.graph_settings.join_points = true;
-    GraphCommand(doc, ui, 1);
-    QVERIFY(ui.messages.empty());
-    const QImage& image = ui.bitmap.Image();
-    QVERIFY(Count(image, qRgb(255, 0, 0)) > 5 * 12);  // circles and the joining line
-    QCOMPARE(Count(image, qRgb(0, 128, 128)), 0);
-    CheckFrame(image);
-  }
-
-  // Data bars of sheet lines, labelled with the line names.
-  void BarsOfSheetLines() {
-    Document doc;
-    BitmapUi ui;
-    ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
-    doc.InitialiseGrid();
-    const char* lines[][2] = {{"jan", "12"}, {"feb", "17.5"}, {"mar", "-4"},   {"apr", "21"},
-                              {"maj", "9"},  {"", "jan+feb"}, {"jul", "30.25"}};
-    for (int k = 1; k <= 7; ++k) {
-      doc.sheet.SetCell(Document::kName, k, lines[k - 1][0]);
-      doc.sheet.SetCell(Document::kExpression, k, lines[k - 1][1]);
-    }
-    RecalculateSheet(doc, ui, 0);
-    doc.sheet.Select({Document::kExpression, 1, Document::kExpression, 7});
-    GraphCommand(doc, ui, 2);
-    QVERIFY(ui.messages.empty());
-    const QImage image = ui.bitmap.Image();  // shared until the next drawing detaches it
-    CheckFrame(image);
-    WriteDoc(image, "graph-bars.png");
-    // Seven bars: black columns between the x axis and the values.
-    QVERIFY(Count(image, kBlack) > 7 * 2 * 20);
-    QCOMPARE(Count(image, qRgb(0, 0, 255)), 0);
-
-    // The curve of the same lines has grey drop lines as well.
-    GraphCommand(doc, ui, 3);
-    QVERIFY(ui.messages.empty());
-    const QImage curve = ui.bitmap.Image();
-    QVERIFY(curve != image);
-    WriteDoc(curve, "graph-curve.png");
-  }
-
-  // A refused selection clears the bitmap to its blank frame.
-  void RefusalBlanksTheBitmap() {
-    Document doc;
-    BitmapUi ui;
-    ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
-    doc.InitialiseGrid();
-    doc.sheet.SetCell(Document::kExpression, 1, "3");
-    doc.sheet.SetCell(Document::kExpression, 2, "");
-    doc.sheet.SetCell(Document::kExpression, 3, "5");
-    RecalculateSheet(doc, ui, 0);
-    doc.sheet.Select({Document::kExpression, 1, Document::kExpression, 3});
-    GraphCommand(doc, ui, 2);
-    QCOMPARE(ui.messages.size(), size_t{1});
-    QVERIFY(!doc.settings.graph_shown);
-    QCOMPARE(Ink(ui.bitmap.Image()), 0);
-    CheckFrame(ui.bitmap.Image());
   }
 };
 

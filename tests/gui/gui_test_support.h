@@ -6,11 +6,13 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "gui/main_window.h"
 #include "gui/sheet_view.h"
@@ -48,6 +50,7 @@ class Started {
     if (!QTest::qWaitForWindowActive(window_.get())) qWarning("main window not active");
   }
   Document& doc() { return window_->document(); }
+  std::string Cell(int col, int row) { return doc().sheet.Cell(col, row); }
   QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
 
   // The client area becomes width x height.
@@ -113,5 +116,32 @@ inline void EnterCell(MainWindow& w, int col, int row, const char* text) {
   ClickCell(w, col, row);
   TypeIntoCell(w, text);
 }
+
+// A short-cut key; short-cuts act in the active window, which a closed dialog may have taken.
+inline void Key(MainWindow& w, Qt::Key key) {
+  QApplication::setActiveWindow(&w);
+  QTest::keyClick(w.sheetView(), key);
+  QCoreApplication::processEvents();
+}
+
+// Records and closes every message box, so that an unexpected message fails a test instead of
+// blocking it.
+class MessageWatch : public QObject {
+ public:
+  MessageWatch() {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts << box->text();
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};
 
 }  // namespace ravnelok::gui::testing

@@ -31,57 +31,35 @@ class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void startsWithTheEmptySheet();
-  void menusAndToolBar();
   void viewModeGeometry_data();
   void viewModeGeometry();
-  void blankGraphBitmap();
   void marksAndTheViewSwitch();
-  void valueHeaderAndRightPress();
   void closeAnsweredNo();
   void englishTextFile();
-  void capitalEnglishIsNotEnglish();
 };
 
 void MainWindowTest::startsWithTheEmptySheet() {
   Started s;
   QCOMPARE(s.w().windowTitle(), QStringLiteral("Ravnelok  version 1.69"));
-  QCOMPARE(s.doc().settings.view_mode, 1);
   QCOMPARE(s.doc().sheet.CurrentCol(), 3);
-  QCOMPARE(s.doc().sheet.CurrentRow(), 1);
-  QCOMPARE(s.w().sheetView()->currentIndex().column(), 3);
-  QCOMPARE(s.w().sheetView()->model()->rowCount(), 199);
+  QCOMPARE(s.w().sheetView()->currentIndex(), s.w().sheetView()->model()->index(0, 3));
   const QAbstractItemModel* m = s.w().sheetView()->model();
   QStringList headers;
   for (int c = 0; c < 7; ++c) headers << m->headerData(c, Qt::Horizontal).toString();
   QCOMPARE(headers, (QStringList{"T", "*", "", "Navn", "Udtryk", "Værdi", "Enhed"}));
+  QCOMPARE(m->rowCount(), 199);
   QCOMPARE(m->index(198, 2).data().toString(), QStringLiteral("A199"));
-  QVERIFY(s.w().toolButton(2)->isChecked());
-  // The sheet's right alignment needs a fixed-pitch bold font.
-  const QFontInfo info(s.w().sheetView()->font());
-  QVERIFY(info.fixedPitch());
-  QVERIFY(info.bold());
-  QVERIFY(!s.w().tableArea()->isVisible());
-  QVERIFY(!s.w().graphArea()->isVisible());
-}
-
-void MainWindowTest::menusAndToolBar() {
-  Started s;
-  const QList<QAction*> menus = s.w().menuBar()->actions();
-  QStringList titles;
-  for (QAction* a : menus) titles << a->text();
-  QCOMPARE(titles,
+  // The sheet's right alignment needs a fixed-pitch font.
+  QVERIFY(QFontInfo(s.w().sheetView()->font()).fixedPitch());
+  QStringList menus, filer;
+  for (QAction* a : s.w().menuBar()->actions()) menus << a->text();
+  for (QAction* a : s.w().menuBar()->actions()[0]->menu()->actions()) {
+    filer << (a->isSeparator() ? "-" : a->text());
+  }
+  QCOMPARE(menus,
            (QStringList{"&Filer", "&Redigér", "&Indstil", "Funk&tioner", "&Grafik", "&Hjælp"}));
-  // Menu 0: items 1, 2, 3, dash, 4, dash, 5.
-  QStringList filer;
-  for (QAction* a : menus[0]->menu()->actions()) filer << (a->isSeparator() ? "-" : a->text());
   QCOMPARE(filer, (QStringList{"&Nyt ark", "Å&bn ark ..", "&Gem ark ..", "-", "&Udskriv", "-",
                                "&Afslut"}));
-  QCOMPARE(s.w().entry(21)->shortcut(), QKeySequence(Qt::Key_F9));
-  QCOMPARE(s.w().entry(20)->shortcut(), QKeySequence(Qt::Key_F10));
-  QCOMPARE(s.w().entry(35)->shortcut(), QKeySequence(Qt::Key_F1));
-  QCOMPARE(s.w().entry(11)->shortcut(), QKeySequence(Qt::Key_Delete));
-  QVERIFY(!s.w().entry(4)->isEnabled());  // printing comes later
-  QVERIFY(s.w().entry(2)->isEnabled());
   const int lefts[] = {8, 56, 120, 160, 200, 264, 320, 368, 432, 488};
   const char* hints[] = {"Tag kopi",
                          "Sæt kopi",
@@ -94,79 +72,47 @@ void MainWindowTest::menusAndToolBar() {
                          "Rens tabel",
                          "Rens grafik"};
   for (int k = 0; k < 10; ++k) {
-    QToolButton* b = s.w().toolButton(k);
-    QCOMPARE(b->geometry(), QRect(lefts[k], 8, 41, 41));
-    QCOMPARE(b->toolTip(), QString::fromUtf8(hints[k]));
+    QCOMPARE(s.w().toolButton(k)->geometry(), QRect(lefts[k], 8, 41, 41));
+    QCOMPARE(s.w().toolButton(k)->toolTip(), QString::fromUtf8(hints[k]));
   }
-  // F9 recalculates.
-  s.doc().sheet.SetCell(4, 1, "3+4");
-  QTest::keyClick(s.w().sheetView(), Qt::Key_F9);
-  QCOMPARE(s.doc().sheet.Cell(5, 1), std::string("         7"));
 }
 
+// In a 900 x 600 client area, tool bar included; the expression column takes what is left.
 void MainWindowTest::viewModeGeometry_data() {
   QTest::addColumn<int>("mode");
-  QTest::addColumn<QRect>("sheetArea");
-  QTest::addColumn<QRect>("sheetGrid");
+  QTest::addColumn<int>("sheetWidth");
+  QTest::addColumn<int>("gridHeight");
   QTest::addColumn<int>("exprWidth");
   QTest::addColumn<int>("rowHeight");
-  QTest::addColumn<bool>("clearTable");
-  QTest::addColumn<bool>("clearGraph");
-  // 900 x 600 client area, tool bar included.
-  QTest::newRow("sheet") << 1 << QRect(0, 56, 900, 544) << QRect(0, 0, 900, 544)
-                         << 900 - 25 - (17 + 17 + 48 + 85 + 115 + 65 + 3) << 22 << false << false;
+  QTest::newRow("sheet") << 1 << 900 << 544 << 900 - 25 - (17 + 17 + 48 + 85 + 115 + 65 + 3) << 22;
   QTest::newRow("sheet and table")
-      << 2 << QRect(0, 56, 600, 544) << QRect(0, 0, 600, 544)
-      << 600 - 25 - (17 + 17 + 40 + 65 + 105 + 55 + 3) << 18 << true << false;
-  QTest::newRow("with graph") << 3 << QRect(0, 56, 600, 544) << QRect(0, 0, 600, 200)
-                              << 600 - 25 - (17 + 17 + 40 + 65 + 105 + 55 + 3) << 18 << true
-                              << true;
+      << 2 << 600 << 544 << 600 - 25 - (17 + 17 + 40 + 65 + 105 + 55 + 3) << 18;
+  QTest::newRow("with graph") << 3 << 600 << 200 << 600 - 25 - (17 + 17 + 40 + 65 + 105 + 55 + 3)
+                              << 18;
 }
 
 void MainWindowTest::viewModeGeometry() {
   QFETCH(int, mode);
-  QFETCH(QRect, sheetArea);
-  QFETCH(QRect, sheetGrid);
+  QFETCH(int, sheetWidth);
+  QFETCH(int, gridHeight);
   QFETCH(int, exprWidth);
   QFETCH(int, rowHeight);
-  QFETCH(bool, clearTable);
-  QFETCH(bool, clearGraph);
   Started s;
   s.SetClientSize(900, 600);
-  QCOMPARE(s.w().client()->size(), QSize(900, 600));
   QTest::mouseClick(s.w().toolButton(mode + 1), Qt::LeftButton);
   QCOMPARE(s.doc().settings.view_mode, mode);
   QVERIFY(s.w().toolButton(mode + 1)->isChecked());
-  QCOMPARE(s.w().sheetArea()->geometry(), sheetArea);
-  QCOMPARE(s.w().sheetView()->geometry(), sheetGrid);
+  QCOMPARE(s.w().sheetArea()->geometry(), QRect(0, 56, sheetWidth, 544));
+  QCOMPARE(s.w().sheetView()->geometry(), QRect(0, 0, sheetWidth, gridHeight));
   QCOMPARE(s.w().sheetView()->columnWidth(4), exprWidth);
   QCOMPARE(s.w().sheetView()->rowHeight(0), rowHeight);
+  QCOMPARE(QFontInfo(s.w().editor()->font()).pointSize(), mode == 1 ? 12 : 10);
   QCOMPARE(s.w().tableArea()->isVisible(), mode != 1);
+  QCOMPARE(s.w().toolButton(8)->isVisible(), mode != 1);
   if (mode != 1) QCOMPARE(s.w().tableArea()->geometry(), QRect(600, 56, 300, 544));
   QCOMPARE(s.w().graphArea()->isVisible(), mode == 3);
+  QCOMPARE(s.w().toolButton(9)->isVisible(), mode == 3);
   if (mode == 3) QCOMPARE(s.w().graphArea()->geometry(), QRect(0, 200, 600, 344));
-  QCOMPARE(s.w().toolButton(8)->isVisible(), clearTable);
-  QCOMPARE(s.w().toolButton(9)->isVisible(), clearGraph);
-  QCOMPARE(QFontInfo(s.w().editor()->font()).pointSize(), mode == 1 ? 12 : 10);
-}
-
-void MainWindowTest::blankGraphBitmap() {
-  Started s;
-  const QImage& b = s.w().bitmap();
-  QVERIFY(b.width() > 10 && b.height() > 10);
-  QCOMPARE(b.width(), s.doc().bitmap_width);
-  const QRgb black = qRgb(0, 0, 0);
-  const QRgb white = qRgb(255, 255, 255);
-  QCOMPARE(b.pixel(0, 0), white);  // the frame starts on the second row
-  QCOMPARE(b.pixel(5, 1), black);
-  QCOMPARE(b.pixel(0, 5), black);
-  // The frame's box (0, 1)-(W - 1, H - 1) excludes its right and bottom edges.
-  QCOMPARE(b.pixel(b.width() - 2, b.height() - 2), black);
-  QCOMPARE(b.pixel(b.width() - 2, 5), black);
-  QCOMPARE(b.pixel(5, b.height() - 2), black);
-  QCOMPARE(b.pixel(b.width() - 1, 5), white);
-  QCOMPARE(b.pixel(5, b.height() - 1), white);
-  QCOMPARE(b.pixel(b.width() / 2, b.height() / 2), white);
 }
 
 void MainWindowTest::marksAndTheViewSwitch() {
@@ -201,24 +147,15 @@ void MainWindowTest::marksAndTheViewSwitch() {
   QCOMPARE(s.doc().sheet.Cell(0, 1), std::string(" "));
   QCOMPARE(s.doc().sheet.Cell(1, 2), std::string("*"));
   QCOMPARE(s.doc().settings.view_mode, 2);
-}
-
-void MainWindowTest::valueHeaderAndRightPress() {
-  Started s;
-  EnterCell(s.w(), 4, 1, "1/3");
+  // A right press on a value shows it in full; the value header selects the whole column.
   QString shown;
   OnModal<QMessageBox>([&](QMessageBox* box) {
     shown = box->text();
     box->accept();
   });
   ClickCell(s.w(), 5, 1, Qt::RightButton);
-  QCOMPARE(shown, QStringLiteral(" 3.333333333333E-0001"));
-  QCOMPARE(s.doc().sheet.CurrentCol(), 5);
+  QCOMPARE(shown, QStringLiteral(" 2.000000000000E+0000"));
   ClickCell(s.w(), 5, 0);
-  const GridRect sel = s.doc().sheet.Selection();
-  QCOMPARE(sel.left, 5);
-  QCOMPARE(sel.top, 1);
-  QCOMPARE(sel.bottom, 199);
   QCOMPARE(s.w().sheetView()->selectionModel()->selectedIndexes().size(), 199);
 }
 
@@ -234,8 +171,7 @@ void MainWindowTest::closeAnsweredNo() {
     QTest::mouseClick(d->no(), Qt::LeftButton);
   });
   QVERIFY(!s.w().close());
-  QCOMPARE(caption, QStringLiteral("Bekræft"));
-  QCOMPARE(message, QStringLiteral("Ønsker du at afbryde programmet ?"));
+  QCOMPARE(caption + "|" + message, QStringLiteral("Bekræft|Ønsker du at afbryde programmet ?"));
   QVERIFY(yes_focused);
   QVERIFY(s.w().isVisible());
   QCOMPARE(s.doc().sheet.Cell(4, 1), std::string("12"));
@@ -247,12 +183,16 @@ void MainWindowTest::closeAnsweredNo() {
 
 void MainWindowTest::englishTextFile() {
   const QByteArray english = EnglishTexts();
-  QVERIFY(!english.isEmpty());
   QCOMPARE(english.count("\r\n"), 120);
+  {
+    // Only the exact word "english" selects the English product name.
+    QByteArray capital = english;
+    Started s(capital.replace("\r\nenglish\r\n", "\r\nEnglish\r\n"));
+    QCOMPARE(s.w().windowTitle(), QStringLiteral("Ravnelok  version 1.69"));
+    QCOMPARE(s.w().menuBar()->actions()[0]->text(), QStringLiteral("&File"));
+  }
   Started s(english);
-  QVERIFY(s.w().windowTitle().startsWith(QStringLiteral("Ravnekal   ")));
   QCOMPARE(s.w().windowTitle(), QStringLiteral("Ravnekal    version 1.69"));
-  QCOMPARE(s.w().menuBar()->actions()[0]->text(), QStringLiteral("&File"));
   QCOMPARE(s.w().entry(21)->text(), QStringLiteral("&Recalculate sheet"));
   QCOMPARE(s.w().toolButton(5)->toolTip(), QStringLiteral("Recalculate"));
   QCOMPARE(s.w().sheetView()->model()->headerData(3, Qt::Horizontal).toString(),
@@ -267,14 +207,6 @@ void MainWindowTest::englishTextFile() {
   });
   s.w().entry(34)->trigger();
   QCOMPARE(product, QStringLiteral("Ravnekal"));
-}
-
-void MainWindowTest::capitalEnglishIsNotEnglish() {
-  QByteArray texts = EnglishTexts();
-  texts.replace("\r\nenglish\r\n", "\r\nEnglish\r\n");
-  Started s(texts);
-  QCOMPARE(s.w().windowTitle(), QStringLiteral("Ravnelok  version 1.69"));
-  QCOMPARE(s.w().menuBar()->actions()[0]->text(), QStringLiteral("&File"));
 }
 
 QTEST_MAIN(MainWindowTest)
