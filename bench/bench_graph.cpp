@@ -6,6 +6,7 @@
 
 #include "app/document.h"
 #include "app/unattended_ui.h"
+#include "full_table.h"
 #include "graphics/axis.h"
 #include "graphics/canvas.h"
 #include "graphics/graph.h"
@@ -36,21 +37,8 @@ class BenchUi : public UnattendedUi {
   NullCanvas canvas;
 };
 
-// A full table: 700 passes of 10 marked lines, x descending so that the sort has work to do.
 void FillTable(Document& doc) {
-  for (int r = 1; r <= 700; ++r) {
-    for (int c = 0; c < 10; ++c) {
-      const Real v = c == 0 ? 700 - r : (r * 37 + c * 101) % 997 - 300.5L;
-      doc.table_values.Add(v, r, c, c + 1);
-    }
-  }
-  doc.settings.table_rows = 700;
-  doc.settings.table_columns = 10;
-  doc.table.SetRowCount(703);
-  doc.table.SetColCount(10);
-  doc.settings.graph_shown = true;
-  doc.settings.graph_kind = 1;
-  doc.graph_settings.join_points = true;
+  FillFullTable(doc, true);
 }
 
 void BM_RefreshXyGraph700x10(benchmark::State& state) {

@@ -9,6 +9,8 @@
 
 #include "app/document.h"
 #include "app/ui.h"
+#include "app/unattended_ui.h"
+#include "full_table.h"
 #include "graphics/axis.h"
 #include "graphics/graph.h"
 #include "graphics/graph_data.h"
@@ -19,47 +21,18 @@ namespace {
 
 using namespace ravnelok;
 
-class BitmapUi : public Ui {
+class BitmapUi : public UnattendedUi {
  public:
-  void ShowMessage(const std::string&) override { ++messages; }
-  bool Confirm(const std::string&, const std::string&, const std::string&,
-               const std::string&) override {
-    return false;
-  }
-  bool RunDecimalsDialog(DecimalsDialog&) override { return false; }
-  bool RunStartValuesDialog(StartValuesDialog&) override { return false; }
-  bool RunTextInputDialog(TextInputDialog&) override { return false; }
-  bool RunAngleDialog(AngleDialog&) override { return false; }
-  std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
   Canvas* GraphCanvas() override { return bitmap.GetCanvas(); }
   // As the main window does: the drawing is finished before the area copies it.
   void GraphChanged() override { benchmark::DoNotOptimize(bitmap.Image().constBits()); }
 
   gui::GraphBitmap bitmap;
-  int messages = 0;
 };
 
-// A full table: 700 passes of 10 marked lines, x descending so that the sort has work to do;
-// the bitmap of a maximised window's graph area.
+// The full table on the bitmap of a maximised window's graph area.
 void FillTable(Document& doc, BitmapUi& ui, bool join) {
-  for (int r = 1; r <= 700; ++r) {
-    for (int c = 0; c < 10; ++c) {
-      const Real v = c == 0 ? 700 - r : (r * 37 + c * 101) % 997 - 300.5L;
-      doc.table_values.Add(v, r, c, c + 1);
-    }
-  }
-  doc.settings.table_rows = 700;
-  doc.settings.table_columns = 10;
-  doc.table.SetRowCount(703);
-  doc.table.SetColCount(10);
-  doc.settings.graph_shown = true;
-  doc.settings.graph_kind = 1;
-  doc.graph_settings.join_points = join;
+  FillFullTable(doc, join);
   doc.bitmap_width = 1280;
   doc.bitmap_height = 560;
   ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
