@@ -24,10 +24,17 @@ size_t FindDanishLower(std::string_view text, std::string_view lower_needle);
 void NormaliseSigns(std::string& text);
 
 // Letters of names: A..Z, a..z and Æ Ø Å æ ø å.
+// One table lookup instead of eight comparisons: names are scanned character by character.
+struct DanishLetterTable {
+  bool is_letter[256] = {};
+  constexpr DanishLetterTable() {
+    for (int c = 'A'; c <= 'Z'; ++c) is_letter[c] = is_letter[c + 32] = true;
+    for (int c : {197, 198, 216, 229, 230, 248}) is_letter[c] = true;
+  }
+};
+inline constexpr DanishLetterTable kDanishLetters{};
 inline bool IsDanishLetter(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == 197 || u == 198 || u == 216 ||
-         u == 229 || u == 230 || u == 248;
+  return kDanishLetters.is_letter[static_cast<unsigned char>(c)];
 }
 inline bool IsDigit(char c) {
   return c >= '0' && c <= '9';
