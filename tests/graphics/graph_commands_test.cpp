@@ -35,11 +35,6 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   EXPECT_EQ(doc.settings.view_mode, 3);
   EXPECT_EQ(ui.layouts, 1);
   EXPECT_EQ(ui.graph_changes, 1);
-  // A later selection does not move the graph.
-  doc.sheet.Select({5, 6, 5, 9});
-  RefreshGraph(doc, ui);
-  EXPECT_EQ(doc.graph.data_rows, 3);
-  EXPECT_EQ(doc.graph.At(0, 0), 2);
 
   // F6 in mode 3: bars of the selected table column at once, no new lay-out.
   FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});

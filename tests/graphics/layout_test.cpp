@@ -21,10 +21,6 @@ TEST(LayoutTest, ModesDivideTheClientArea) {
     Widths widths;
   } cases[] = {
       // clang-format off
-      // The sheet alone fills everything below the 56-pixel tool bar.
-      {1, 900, 600, {0, 56, 900, 544}, {0, 0, 900, 544}, none, none, 22, 12, {17, 17, 48, 85, 525, 115, 65}},
-      // Two thirds for the sheet, the rest for the table.
-      {2, 900, 600, {0, 56, 600, 544}, {0, 0, 600, 544}, none, {600, 56, 300, 544}, 18, 10, {17, 17, 40, 65, 273, 105, 55}},
       // The grid gets a third of the whole client height, the graph area the rest.
       {3, 900, 600, {0, 56, 600, 544}, {0, 0, 600, 200}, {0, 200, 600, 344}, {600, 56, 300, 544}, 18, 10, {17, 17, 40, 65, 273, 105, 55}},
       // A width that does not divide by 3 rounds the sheet area down.

@@ -4,12 +4,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTextBrowser>
 #include <QToolButton>
 
 #include "gui_test_support.h"
@@ -25,14 +21,7 @@ class DialogsTest : public QObject {
   void decimalsDialog();
   void startValuesDialog_data();
   void startValuesDialog();
-  void startValuesInvalidEntry();
   void saveAndOpenThroughTheFileDialogs();
-  void wrongFileType();
-  void commandLineFileNameJoined();
-  void angleDialog();
-  void numberOfLines_data();
-  void numberOfLines();
-  void helpShowsTheFileOfTheWorkingFolder();
 };
 
 void DialogsTest::decimalsButtons() {
@@ -125,29 +114,6 @@ void DialogsTest::startValuesDialog() {
   QCOMPARE(s.Cell(5, 1), std::string("      11.5"));
 }
 
-void DialogsTest::startValuesInvalidEntry() {
-  Started s;
-  s.doc().sheet.SetCell(3, 1, "n");
-  s.doc().sheet.SetCell(4, 1, "n+1");
-  s.w().RefreshViews();
-  QString message;
-  OnModal<StartValuesDialogWidget>([&](StartValuesDialogWidget* d) {
-    d->table()->item(0, 1)->setText(QStringLiteral("abc"));
-    OnModal<QMessageBox>([&](QMessageBox* box) {
-      message = box->text();
-      box->accept();
-    });
-    d->ok()->click();
-  });
-  s.w().entry(20)->trigger();
-  QCOMPARE(message, QStringLiteral("Ukorrekt angivelse af værdi"));
-  // Cancelling shows nothing and changes nothing.
-  s.doc().sheet.SetCell(5, 1, "stale");
-  OnModal<StartValuesDialogWidget>([&](StartValuesDialogWidget* d) { d->cancel()->click(); });
-  s.w().entry(20)->trigger();
-  QCOMPARE(s.doc().sheet.Cell(5, 1), std::string("stale"));
-}
-
 void DialogsTest::saveAndOpenThroughTheFileDialogs() {
   Started s;
   EnterCell(s.w(), 3, 1, "radius");
@@ -185,108 +151,6 @@ void DialogsTest::saveAndOpenThroughTheFileDialogs() {
   QCOMPARE(s.doc().settings.view_mode, 1);
   QVERIFY(s.w().toolButton(2)->isChecked());
   QCOMPARE(s.w().sheetView()->model()->index(1, 5).data().toString(), QStringLiteral("78.5398163"));
-}
-
-void DialogsTest::wrongFileType() {
-  Started s;
-  EnterCell(s.w(), 4, 1, "1");
-  QFile other(s.Path("DATA.RLK"));
-  QVERIFY(other.open(QIODevice::WriteOnly));
-  other.write("2\r\n \r\n\r\n9\r\n\r\n");
-  other.close();
-  QString message;
-  OnModal<QFileDialog>([&](QFileDialog* d) {
-    d->setNameFilter(QStringLiteral("*"));
-    d->selectFile(s.Path("DATA.RLK"));
-    OnModal<QMessageBox>([&](QMessageBox* box) {
-      message = box->text();
-      box->accept();
-    });
-    QMetaObject::invokeMethod(d, "accept");
-  });
-  s.w().entry(2)->trigger();
-  QCOMPARE(message, QStringLiteral("Forkert filtype"));
-  QCOMPARE(s.Cell(4, 1), std::string("1"));
-}
-
-void DialogsTest::commandLineFileNameJoined() {
-  QTemporaryDir dir;
-  QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("mine ark")));
-  const QString path = dir.filePath(QStringLiteral("mine ark/a.rlk"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write("3\r\n \r\nx\r\n6*7\r\n\r\n*\r\n\r\nx/2\r\nkr\r\n");
-  file.close();
-  const QString first = dir.filePath(QStringLiteral("mine"));
-  Started s({}, {first.toStdString(), "ark/a.rlk"});
-  QCoreApplication::processEvents();
-  QCOMPARE(s.w().sheetView()->model()->rowCount(), 2);
-  QCOMPARE(s.Cell(5, 1) + "|" + s.Cell(5, 2), std::string("        42|        21"));
-}
-
-void DialogsTest::angleDialog() {
-  Started s;
-  EnterCell(s.w(), 4, 1, "sin(90)");
-  OnModal<AngleDialogWidget>([&](AngleDialogWidget* d) {
-    QVERIFY(d->degrees()->isChecked());
-    d->radians()->click();
-    d->ok()->click();
-  });
-  s.w().entry(18)->trigger();
-  QVERIFY(!s.doc().settings.angle_in_degrees);
-  QCOMPARE(s.Cell(5, 1), std::string(" 0.8939967"));
-  // Radians is still selected; closing with the close box keeps the unit.
-  bool radians_kept = false;
-  OnModal<AngleDialogWidget>([&](AngleDialogWidget* d) {
-    radians_kept = d->radians()->isChecked();
-    d->degrees()->click();
-    d->reject();
-  });
-  s.w().entry(18)->trigger();
-  QVERIFY(radians_kept);
-  QVERIFY(!s.doc().settings.angle_in_degrees);
-}
-
-void DialogsTest::numberOfLines_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<bool>("confirm");
-  QTest::addColumn<int>("lines");
-  QTest::newRow("25") << "25" << true << 25;
-  QTest::newRow("blank inside") << "2 5" << true << 25;
-  QTest::newRow("zero") << "0" << true << 199;
-  QTest::newRow("too many") << "1000" << true << 199;
-  QTest::newRow("not a number") << "12a" << true << 199;
-  QTest::newRow("cancelled") << "25" << false << 199;
-}
-
-void DialogsTest::numberOfLines() {
-  QFETCH(QString, typed);
-  QFETCH(bool, confirm);
-  QFETCH(int, lines);
-  Started s;
-  QString label, field;
-  OnModal<TextInputDialogWidget>([&](TextInputDialogWidget* d) {
-    label = d->findChild<QLabel*>()->text();
-    field = d->field()->text();
-    d->field()->selectAll();
-    QTest::keyClicks(d->field(), typed);
-    (confirm ? d->yes() : d->no())->click();
-  });
-  s.w().entry(16)->trigger();
-  QCOMPARE(label, QStringLiteral("Antal linier (max 999)"));
-  QCOMPARE(field, QStringLiteral("199"));
-  QCOMPARE(s.w().sheetView()->model()->rowCount(), lines);
-}
-
-void DialogsTest::helpShowsTheFileOfTheWorkingFolder() {
-  Started s;
-  QFile help(s.Path("ravnelok.hlp"));
-  QVERIFY(help.open(QIODevice::WriteOnly));
-  help.write("<html><body><h1>Vejledning</h1><p>Tryk F9.</p></body></html>");
-  help.close();
-  QTest::keyClick(s.w().sheetView(), Qt::Key_F1);
-  QVERIFY(s.w().helpWindow()->isVisible());
-  QVERIFY(s.w().helpWindow()->browser()->toPlainText().contains(QStringLiteral("Tryk F9.")));
 }
 
 QTEST_MAIN(DialogsTest)

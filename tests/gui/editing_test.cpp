@@ -13,8 +13,6 @@ class EditingTest : public QObject {
   Q_OBJECT
  private slots:
   void nameAndExpressionGiveValues();
-  void typingRules_data();
-  void typingRules();
   void backspaceEmptiesTheCell();
   void upAndDownMoveAndCommit();
   void deleteInsideTheEditor_data();
@@ -23,8 +21,6 @@ class EditingTest : public QObject {
   void reservedWordsInCapitals();
   void rejectedNameIsReportedAndEmptied();
   void clickElsewhereCommitsToTheOldCell();
-  void doubleClickOpensWithTheCellText();
-  void unrepresentableCharacterBecomesQuestionMark();
 };
 
 void EditingTest::nameAndExpressionGiveValues() {
@@ -40,35 +36,6 @@ void EditingTest::nameAndExpressionGiveValues() {
   QCOMPARE(model->index(1, 5).data().toString(), QStringLiteral("         7"));
   QVERIFY(!s.w().editing());
   QVERIFY(!s.w().editor()->isVisible());
-}
-
-void EditingTest::typingRules_data() {
-  QTest::addColumn<int>("col");
-  QTest::addColumn<int>("key");
-  QTest::addColumn<bool>("opens");
-  QTest::newRow("name") << 3 << int(Qt::Key_A) << true;
-  QTest::newRow("expression") << 4 << int(Qt::Key_1) << true;
-  QTest::newRow("unit") << 6 << int(Qt::Key_M) << true;
-  QTest::newRow("label") << 2 << int(Qt::Key_A) << false;
-  QTest::newRow("value") << 5 << int(Qt::Key_A) << false;
-  QTest::newRow("enter") << 4 << int(Qt::Key_Return) << false;
-}
-
-void EditingTest::typingRules() {
-  QFETCH(int, col);
-  QFETCH(int, key);
-  QFETCH(bool, opens);
-  Started s;
-  s.doc().sheet.SetCell(col, 3, "old");
-  s.w().RefreshViews();
-  ClickCell(s.w(), col, 3);
-  QTest::keyClick(s.w().sheetView(), static_cast<Qt::Key>(key));
-  QCOMPARE(s.w().editing(), opens);
-  QCOMPARE(s.w().editor()->isVisible(), opens);
-  if (opens) {
-    QCOMPARE(s.w().editor()->text().size(), 1);  // the typed character replaces "old"
-    QVERIFY(s.w().editor()->hasFocus());
-  }
 }
 
 void EditingTest::backspaceEmptiesTheCell() {
@@ -120,7 +87,6 @@ void EditingTest::deleteInsideTheEditor_data() {
   QTest::newRow("after b") << 2 << 0 << 0 << "abd" << 2;
   QTest::newRow("bc selected") << 3 << 1 << 2 << "ad" << 1;
   QTest::newRow("at the end") << 4 << 0 << 0 << "abcd" << 4;
-  QTest::newRow("at the start") << 0 << 0 << 0 << "bcd" << 0;
 }
 
 void EditingTest::deleteInsideTheEditor() {
@@ -157,10 +123,6 @@ void EditingTest::reservedWordsInCapitals_data() {
                              << "2*PI+SIN(x)";
   QTest::newRow("conditions") << "hvis 1>0 så 1 ellers 2"
                               << "HVIS 1>0 SÅ 1 ELLERS 2";
-  QTest::newRow("text line") << "!sin and cos"
-                             << "!sin and cos";
-  QTest::newRow("underscore") << "x_pi"
-                              << "x_PI";
 }
 
 void EditingTest::reservedWordsInCapitals() {
@@ -201,43 +163,6 @@ void EditingTest::clickElsewhereCommitsToTheOldCell() {
   QCOMPARE(s.doc().settings.editor_row, 8);
   QVERIFY(!s.w().editing());
   QVERIFY(clear_lines->isEnabled());
-}
-
-void EditingTest::doubleClickOpensWithTheCellText() {
-  Started s;
-  s.doc().sheet.SetCell(4, 2, "1+2");
-  s.doc().sheet.SetCell(5, 2, "stale");
-  s.w().RefreshViews();
-  for (const int col : {2, 5}) {  // label and value: nothing
-    ClickCell(s.w(), col, 2);
-    QTest::mouseDClick(s.w().sheetView()->viewport(), Qt::LeftButton, {},
-                       s.w().SheetCellCentre(col, 2));
-    QVERIFY(!s.w().editing());
-  }
-  ClickCell(s.w(), 4, 2);
-  QTest::mouseDClick(s.w().sheetView()->viewport(), Qt::LeftButton, {},
-                     s.w().SheetCellCentre(4, 2));
-  QVERIFY(s.w().editing());
-  QCOMPARE(s.w().editor()->text(), QStringLiteral("1+2"));
-  // The editor lies over its cell.
-  const QRect rect = s.w().sheetView()->visualRect(s.w().sheetView()->model()->index(1, 4));
-  const QRect cell(s.w().sheetView()->viewport()->mapTo(s.w().sheetArea(), rect.topLeft()),
-                   rect.size());
-  QVERIFY(cell.contains(s.w().editor()->geometry().center()));
-  QCOMPARE(s.w().editor()->width(), cell.width() - 2);
-}
-
-void EditingTest::unrepresentableCharacterBecomesQuestionMark() {
-  Started s;
-  ClickCell(s.w(), 6, 1);
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("Ω"));
-  QApplication::sendEvent(s.w().sheetView(), &press);
-  QVERIFY(s.w().editing());
-  QTest::keyClicks(s.w().editor(), QStringLiteral("æ"));
-  QKeyEvent more(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("€λ"));
-  QApplication::sendEvent(s.w().editor(), &more);
-  QTest::keyClick(s.w().editor(), Qt::Key_Return);
-  QCOMPARE(Utf8(s.doc().sheet.Cell(6, 1)), QStringLiteral("?æ€?"));
 }
 
 QTEST_MAIN(EditingTest)

@@ -1,12 +1,8 @@
 // Graphs in the main window: the "&Grafik" menu and its short-cuts, the graph area following
-// the recalculations, the settings dialogs, clearing and copying.
+// the recalculations and the settings dialogs.
 #include <QCheckBox>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -78,7 +74,6 @@ class GraphWindowTest : public QObject {
   void tableGraphsByShortcut();
   void sheetGraphsFromMenu();
   void settingsByRightClick();
-  void clearAndCopy();
 };
 
 void GraphWindowTest::tableGraphsByShortcut() {
@@ -182,14 +177,7 @@ void GraphWindowTest::settingsByRightClick() {
   w.entry(26)->trigger();
   const QImage names = AreaImage(w);
 
-  // A left click does nothing (a dialog would block here); a right click opens TForm2 with
-  // the current choice.
-  QSignalSpy asked(w.graphArea(), &GraphArea::rightButtonReleased);
-  QTest::mouseClick(w.graphArea(), Qt::LeftButton);
-  QTest::mouseClick(w.graphArea(), Qt::MiddleButton);
-  QCOMPARE(asked.count(), 0);
-  QCOMPARE(AreaImage(w), names);
-
+  // A right click opens TForm2 with the current choice.
   int form = 0;
   bool first_checked = false;
   QString caption;
@@ -206,61 +194,6 @@ void GraphWindowTest::settingsByRightClick() {
   QVERIFY(first_checked);
   QCOMPARE(s.doc().graph_settings.sheet_x_axis, 1);
   QVERIFY(AreaImage(w) != names);  // numbers under the bars now
-
-  // "&Redigér grafik .." on an xy graph: TForm3; joining the points redraws at once.
-  for (int k = 1; k <= 2; ++k) ClickCell(w, 0, k);
-  for (const char* v : {"1", "4", "2"}) EnterCell(w, 4, 1, v);
-  Key(w, Qt::Key_F5);
-  QCOMPARE(s.doc().settings.graph_kind, 1);
-  const QImage points = AreaImage(w);
-  form = 0;
-  OnModal<GraphSettingsForm>([&](GraphSettingsForm* f) {
-    form = f->form();
-    f->check(2)->click();
-    f->close();  // the state counts however the dialog closes
-  });
-  w.entry(25)->trigger();
-  QCOMPARE(form, 3);
-  QVERIFY(s.doc().graph_settings.join_points);
-  QVERIFY(AreaImage(w) != points);
-  QCOMPARE(messages.texts, QStringList());
-}
-
-void GraphWindowTest::clearAndCopy() {
-  Started s;
-  MessageWatch messages;
-  MainWindow& w = s.w();
-  // The bitmap takes the graph area's size of the first lay-out and keeps it.
-  const QSize first(s.doc().bitmap_width, s.doc().bitmap_height);
-  QCOMPARE(w.bitmap().size(), first);
-  QTest::mouseClick(w.toolButton(4), Qt::LeftButton);
-  QCOMPARE(w.graphArea()->size(), first);
-  s.SetClientSize(700, 500);
-  QVERIFY(w.graphArea()->size() != first);
-  QCOMPARE(w.bitmap().size(), first);
-
-  EnterCell(w, 4, 1, "2");
-  EnterCell(w, 4, 2, "5");
-  SelectSheetLines(w, 1, 2);
-  w.entry(27)->trigger();
-  QVERIFY(Drawn(w));
-
-  // The whole bitmap, frame included, as a picture on the clipboard.
-  QGuiApplication::clipboard()->clear();
-  w.entry(14)->trigger();
-  const QImage copied = Rgb(QGuiApplication::clipboard()->image());
-  QCOMPARE(copied.size(), w.bitmap().size());
-  QVERIFY(copied == Rgb(w.bitmap()));
-  QCOMPARE(copied.pixel(0, 1), qRgb(0, 0, 0));
-
-  // "Rens grafik": blank, and no longer refreshed.
-  QVERIFY(w.toolButton(9)->isVisible());
-  QTest::mouseClick(w.toolButton(9), Qt::LeftButton);
-  QVERIFY(!s.doc().settings.graph_shown);
-  QVERIFY(!Drawn(w));
-  EnterCell(w, 4, 1, "3");
-  QVERIFY(!Drawn(w));
-  QVERIFY(AreaShowsBitmap(w));
   QCOMPARE(messages.texts, QStringList());
 }
 

@@ -45,10 +45,6 @@ class Started {
     QDir::setCurrent(old_dir_);
   }
   MainWindow& w() { return *window_; }
-  void Activate() {
-    QApplication::setActiveWindow(window_.get());
-    if (!QTest::qWaitForWindowActive(window_.get())) qWarning("main window not active");
-  }
   Document& doc() { return window_->document(); }
   std::string Cell(int col, int row) { return doc().sheet.Cell(col, row); }
   QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
