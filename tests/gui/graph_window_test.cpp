@@ -78,6 +78,7 @@ class GraphWindowTest : public QObject {
 
 void GraphWindowTest::tableGraphsByShortcut() {
   Started s;
+  s.SetClientSize(1100, 640);
   MessageWatch messages;
   MainWindow& w = s.w();
   EnterCell(w, 3, 1, "x");
@@ -123,6 +124,7 @@ void GraphWindowTest::tableGraphsByShortcut() {
   QCOMPARE(Count(w.bitmap(), qRgb(255, 0, 0)), 0);
   QVERIFY(Count(w.bitmap(), qRgb(192, 192, 192)) > 100);
   QCOMPARE(messages.texts, QStringList());
+  WriteDoc(w.grab().toImage(), "ravnelok-mode3.png");
 }
 
 void GraphWindowTest::sheetGraphsFromMenu() {
