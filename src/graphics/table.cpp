@@ -153,8 +153,7 @@ void RemoveTableRows(Document& doc, Ui& ui, int top, int bottom) {
 void ClearTableCommand(Document& doc, Ui& ui) {
   ClearTable(doc);
   BuildTableHeaders(doc);
-  const int kind = doc.settings.graph_kind;
-  if (doc.settings.graph_shown && (kind == 1 || kind == 4 || kind == 5 || kind == 7)) {
+  if (doc.settings.graph_shown && IsTableGraph(doc.settings.graph_kind)) {
     ClearGraph(doc, ui);
     doc.settings.graph_shown = true;
   }

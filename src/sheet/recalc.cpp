@@ -36,10 +36,6 @@ void SetValueCell(Document& doc, int k, Real value) {
   }
 }
 
-bool IsTableGraph(int kind) {
-  return kind == 1 || kind == 4 || kind == 5 || kind == 7;
-}
-
 void Pass(Document& doc, Ui& ui, int mode) {
   TextGrid& sheet = doc.sheet;
   if (mode == 0) {
