@@ -79,7 +79,6 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
   const std::string& sum_word = doc.texts[112];
   // Positions are 0-based here: p runs over the text, L - 1 is its last character.
   size_t p = 0;
-  std::string inserted;
   while (true) {
     const size_t last = text.size() - 1;
     while (p < last && !IsTokenStart(text[p])) ++p;
