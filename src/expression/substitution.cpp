@@ -45,7 +45,9 @@ const std::string& ValueText(const linie_type& record) {
 // Whether a text may call a random function (slump, sl, rand, rd in any case).
 bool DrawsRandomNumbers(std::string_view text) {
   // Every random function name holds an r or an s; substituted numbers hold neither.
-  if (text.find_first_of("rRsS") == std::string_view::npos) return false;
+  bool r_or_s = false;
+  for (const char c : text) r_or_s |= c == 'r' || c == 'R' || c == 's' || c == 'S';
+  if (!r_or_s) return false;
   return FindDanishLower(text, "sl") != std::string_view::npos ||
          FindDanishLower(text, "rd") != std::string_view::npos ||
          FindDanishLower(text, "rand") != std::string_view::npos;
