@@ -111,14 +111,24 @@ void AppendTableValue(Document& doc, int line, long double value) {
 void AlignTableColumn(Document& doc, int col) {
   TextGrid& table = doc.table;
   const int rows = doc.settings.table_rows;
+  // Every pass aligns its column again, so cells already in shape are only counted, not copied.
+  auto bare_length = [](const std::string& cell) {
+    return static_cast<size_t>(
+        std::count_if(cell.begin(), cell.end(), [](char c) { return c != ' '; }));
+  };
   size_t width = 0;
-  for (int r = 1; r <= rows; ++r) width = std::max(width, WithoutBlanks(table.Cell(col, r)).size());
+  for (int r = 1; r <= rows; ++r) width = std::max(width, bare_length(table.Cell(col, r)));
   table.SetColWidth(col, table.font_size * (static_cast<int>(width) + 1));
   for (int r = 1; r <= rows; ++r) {
-    const std::string bare = WithoutBlanks(table.Cell(col, r));
-    std::string aligned(width - bare.size() + 1, ' ');
-    aligned += bare;
-    if (aligned != table.Cell(col, r)) table.SetCell(col, r, std::move(aligned));
+    const std::string& cell = table.Cell(col, r);
+    const size_t bare = bare_length(cell);
+    const size_t pad = width - bare + 1;
+    const bool aligned = cell.size() == width + 1 &&
+                         cell.find_first_not_of(' ') == (bare == 0 ? std::string::npos : pad);
+    if (aligned) continue;
+    std::string text(pad, ' ');
+    text += WithoutBlanks(cell);
+    table.SetCell(col, r, std::move(text));
   }
 }
 
