@@ -59,9 +59,6 @@ TEST(CalcOptions, RefusesWhatItCannotUse) {
     EXPECT_FALSE(ParseCalcOptions(args, options, error)) << ::testing::PrintToString(args);
     EXPECT_FALSE(error.empty());
   }
-  std::string out, err;
-  EXPECT_EQ(RunCalc({"--bogus", "x.rlk"}, out, err), kCalcExitUsage);
-  EXPECT_NE(err.find("unknown option --bogus"), std::string::npos);
 }
 
 // A sheet file of the given (name, expression) lines, Windows-1252.
@@ -70,18 +67,6 @@ std::string SheetBytes(const std::vector<std::pair<std::string, std::string>>& l
   for (const auto& [name, expression] : lines)
     bytes += " \r\n" + name + "\r\n" + expression + "\r\n\r\n";
   return bytes;
-}
-
-TEST(CalcRun, RefusedFilesWriteOnlyTheMessageWhateverTheOptions) {
-  testing::TempDir dir;
-  WriteBytes(dir.File("bad.rlk"), "abc\r\n");
-  std::string out, err;
-  EXPECT_EQ(RunCalc({"--values", "--table", dir.File("bad.rlk")}, out, err), kCalcExitRefused);
-  EXPECT_EQ(out + err, "Forkert filtype\n");
-  // A path with a blank arrives whole.
-  WriteBytes(dir.File("mit ark.rlk"), SheetBytes({{"x", ""}}));
-  EXPECT_EQ(RunCalc({dir.File("mit"), "ark.rlk"}, out, err), kCalcExitOk);
-  EXPECT_NE(out.find(" A1   x  "), std::string::npos);
 }
 
 TEST(CalcRun, MessagesGoToStandardErrorInOrderAndTheRunSucceeds) {
@@ -105,24 +90,15 @@ TEST(CalcRun, MessagesGoToStandardErrorInOrderAndTheRunSucceeds) {
   }
 }
 
-TEST(CalcRun, ValuesShowFullPrecisionFailuresAndNothing) {
+// The golden files pin the usual values; these two come from the line's record, not its cell.
+TEST(CalcRun, ValuesShowFullPrecisionAndNothingForAnEmptyCondition) {
   testing::TempDir dir;
-  WriteBytes(dir.File("v.rlk"), SheetBytes({{"stor", "2*10^10"},
-                                            {"", "1/3"},
-                                            {"tom", "HVIS 1>2 S\xc5 5"},
-                                            {"fejl", "1/0"},
-                                            {"", "! tekst"},
-                                            {"neg", "-0.000125"},
-                                            {"", ""}}));
+  WriteBytes(dir.File("v.rlk"), SheetBytes({{"stor", "2*10^10"}, {"tom", "HVIS 1>2 S\xc5 5"}}));
   std::string out, err;
   EXPECT_EQ(RunCalc({"--values", dir.File("v.rlk")}, out, err), kCalcExitOk);
   EXPECT_EQ(out,
             "A1\tstor\t 2.000000000000E+0010\n"  // the value cell shows "   ###"
-            "A2\t\t 3.333333333333E-0001\n"
-            "A3\ttom\t\n"
-            "A4\tfejl\t ???\n"
-            "A5\t\t\n"
-            "A6\tneg\t-1.250000000000E-0004\n");
+            "A2\ttom\t\n");
   EXPECT_EQ(err, "");
 }
 

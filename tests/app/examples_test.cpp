@@ -102,8 +102,9 @@ TEST(Examples, TheProgramReportsSuccessRefusalAndUsageByItsExitStatus) {
   EXPECT_EQ(out, ReadBytes(kData + "tilbud.txt"));
   EXPECT_EQ(err, "");
 
+  // A refused file gives only the message, whatever the options.
   testing::WriteBytes(dir.File("forkert.rlk"), "1001\r\n");
-  EXPECT_EQ(RunProgram("'" + dir.File("forkert.rlk") + "'", dir, out, err), 1);
+  EXPECT_EQ(RunProgram("--values --table '" + dir.File("forkert.rlk") + "'", dir, out, err), 1);
   EXPECT_EQ(out, "");
   EXPECT_EQ(err, "Forkert filtype\n");
 

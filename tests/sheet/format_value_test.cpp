@@ -150,10 +150,16 @@ TEST_F(DecimalsTest, DialogSetsDefaultAndSelectedLines) {
   EXPECT_EQ(Column(doc, Document::kValue, 1, 2),
             (std::vector<std::string>{"      0.33", "      5.00"}));
 
-  // Ticking the box means automatic.
+  // Ticking the box means automatic; "Nej" changes nothing, but the box is remembered.
   ui.decimals_script.push_back([](DecimalsDialog& d) {
     d.ToggleCheck();
     EXPECT_FALSE(d.Editable());
+    return false;
+  });
+  DecimalsDialogCommand(doc, ui);
+  EXPECT_EQ(doc.settings.default_decimals, 2);
+  ui.decimals_script.push_back([](DecimalsDialog& d) {
+    EXPECT_TRUE(d.auto_checked);
     return true;
   });
   DecimalsDialogCommand(doc, ui);
