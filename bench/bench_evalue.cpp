@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/ui_texts.h"
+#include "document/ui_texts.h"
 #include "expression/conditions.h"
 #include "expression/evalue.h"
 

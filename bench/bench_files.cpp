@@ -8,8 +8,9 @@
 #include <string>
 
 #include "app/calc_cli.h"
-#include "app/document.h"
+#include "app/sheet_commands.h"
 #include "app/unattended_ui.h"
+#include "document/document.h"
 #include "files/sheet_file.h"
 #include "sheet/recalc.h"
 
@@ -73,7 +74,7 @@ void BM_RecalculateLoaded(benchmark::State& state) {
   doc.InitialiseGrid();
   QuietUi ui;
   if (!LoadSheet(doc, ui, path)) state.SkipWithError("the sheet was refused");
-  for (auto _ : state) RecalculateSheet(doc, ui, 0);
+  for (auto _ : state) RecalculateSheet(doc, ui, RecalcMode::kFresh);
   std::filesystem::remove_all(std::filesystem::path(path).parent_path());
 }
 BENCHMARK(BM_RecalculateLoaded)->Name("recalc_after_load")->Arg(999)->Unit(benchmark::kMicrosecond);

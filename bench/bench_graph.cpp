@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/document.h"
 #include "app/unattended_ui.h"
+#include "document/document.h"
 #include "full_table.h"
 #include "graphics/axis.h"
 #include "graphics/canvas.h"

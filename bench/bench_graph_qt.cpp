@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/document.h"
-#include "app/ui.h"
 #include "app/unattended_ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "full_table.h"
 #include "graphics/axis.h"
 #include "graphics/graph.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/format_value.h"
-#include "sheet/number_text.h"
+#include "numbers/format_value.h"
+#include "numbers/number_text.h"
 
 namespace {
 

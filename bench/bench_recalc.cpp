@@ -6,8 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "app/document.h"
+#include "app/sheet_commands.h"
 #include "app/unattended_ui.h"
+#include "document/document.h"
 #include "files/sheet_file.h"
 #include "sheet/recalc.h"
 
@@ -66,9 +67,9 @@ void RunPass(benchmark::State& state, std::string (*expression)(int), bool chang
     doc.sheet.SetCell(Document::kExpression, 1, "v1+0,5");
     doc.records.StoreValue(1, 1.5L);
   }
-  RecalculateSheet(doc, ui, 0);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
   for (auto _ : state) {
-    RecalculateSheet(doc, ui, 1);
+    RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
     benchmark::DoNotOptimize(doc.sheet.Cell(Document::kValue, doc.LineCount()));
   }
   // Every line must have computed: a failing sheet would measure the wrong thing.

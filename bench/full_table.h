@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/document.h"
+#include "document/document.h"
 
 namespace ravnelok {
 

@@ -4,13 +4,13 @@
 #include <optional>
 #include <string_view>
 
-#include "app/document.h"
+#include "app/sheet_commands.h"
 #include "app/unattended_ui.h"
+#include "document/document.h"
 #include "files/sheet_file.h"
-#include "graphics/table.h"
+#include "numbers/number_text.h"
 #include "output/text_export.h"
-#include "sheet/number_text.h"
-#include "sheet/recalc.h"
+#include "sheet/table.h"
 #include "text/cp1252.h"
 
 namespace ravnelok {
@@ -186,7 +186,8 @@ int RunCalc(const std::vector<std::string>& args, std::string& out, std::string&
       PressSheetGrid(doc, ui, MouseButton::kLeft, Document::kTableMark, line);
     }
   }
-  for (int pass = 0; pass < options.passes; ++pass) RecalculateSheet(doc, ui, 1);
+  for (int pass = 0; pass < options.passes; ++pass)
+    RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
 
   std::string text = options.values ? ValuesText(doc) : SheetText(doc);
   if (options.table) text += TableText(doc);

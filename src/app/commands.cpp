@@ -2,11 +2,11 @@
 
 #include <charconv>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "expression/text_ops.h"
-#include "sheet/line_records.h"
-#include "sheet/recalc.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
+#include "document/line_records.h"
+#include "document/ui.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 
@@ -40,22 +40,23 @@ std::string HelpFilePath(const std::string& working_folder) {
 }
 
 bool ConfirmClose(Document& doc, Ui& ui) {
-  return ui.Confirm(doc.texts[91], doc.texts[90], doc.texts[50], doc.texts[51]);
+  return ui.Confirm(doc.texts[TextId::kConfirmCaption], doc.texts[TextId::kCloseQuestion],
+                    doc.texts[TextId::kYes], doc.texts[TextId::kNo]);
 }
 
 void AngleCommand(Document& doc, Ui& ui) {
   AngleDialog dialog;
-  dialog.caption = doc.texts[92];
-  dialog.label = doc.texts[93];
-  dialog.group = doc.texts[94];
-  dialog.degrees = doc.texts[95];
-  dialog.radians = doc.texts[96];
-  dialog.ok = doc.texts[97];
+  dialog.caption = doc.texts[TextId::kAngleCaption];
+  dialog.label = doc.texts[TextId::kAngleLabel];
+  dialog.group = doc.texts[TextId::kAngleGroup];
+  dialog.degrees = doc.texts[TextId::kAngleDegrees];
+  dialog.radians = doc.texts[TextId::kAngleRadians];
+  dialog.ok = doc.texts[TextId::kOk];
   dialog.choice = doc.settings.angle_choice;
   if (ui.RunAngleDialog(dialog)) doc.settings.angle_in_degrees = dialog.choice == 0;
   // The dialog keeps the choice the user left it with, even when closed without its button.
   doc.settings.angle_choice = dialog.choice == 1 ? 1 : 0;
-  RecalculateSheet(doc, ui, 0);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
 }
 
 int ParseLineCount(const std::string& text) {
@@ -71,10 +72,10 @@ int ParseLineCount(const std::string& text) {
 void NumberOfLinesCommand(Document& doc, Ui& ui) {
   TextInputDialog dialog;
   dialog.field = std::to_string(doc.LineCount());
-  dialog.caption = doc.texts[67];
-  dialog.label = doc.texts[68] + " " + std::to_string(kMaxLines) + ")";
-  dialog.yes = doc.texts[50];
-  dialog.no = doc.texts[51];
+  dialog.caption = doc.texts[TextId::kLineCountCaption];
+  dialog.label = doc.texts[TextId::kLineCountLabel] + " " + std::to_string(kMaxLines) + ")";
+  dialog.yes = doc.texts[TextId::kYes];
+  dialog.no = doc.texts[TextId::kNo];
   if (ui.RunTextInputDialog(dialog)) {
     const int n = ParseLineCount(dialog.field);
     if (n > 0) doc.SetLineCount(n);
@@ -87,7 +88,7 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
 }
 
 void RecalculateCommand(Document& doc, Ui& ui) {
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
 }
 
 }  // namespace ravnelok

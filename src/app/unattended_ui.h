@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ui.h"
+#include "document/ui.h"
 
 namespace ravnelok {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "expression/text_ops.h"
-#include "sheet/recalc.h"
+#include "document/document.h"
+#include "document/line_records.h"
+#include "document/ui.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 
@@ -100,15 +100,15 @@ int EditorKeyTarget(const Document& doc, EditorKey key) {
   return 0;
 }
 
-void CommitEditorText(Document& doc, Ui& ui, std::string text) {
+bool StoreEditorText(Document& doc, std::string text) {
   const int col = doc.settings.editor_column;
   const int row = doc.settings.editor_row;
-  if (!text.empty() && col == Document::kExpression && text[0] != '!' && text[0] != '"') {
+  if (col == Document::kExpression && !text.empty() && !StartsAsTextLine(text)) {
     text = UpperCaseReservedWords(doc, text);
   }
   doc.sheet.SetCell(col, row, std::move(text));
   if (col == Document::kName) doc.records.ClearAllNames();
-  if (col == Document::kName || col == Document::kExpression) RecalculateSheet(doc, ui, 1);
+  return col == Document::kName || col == Document::kExpression;
 }
 
 }  // namespace ravnelok

@@ -63,7 +63,8 @@ int EditorKeyTarget(const Document& doc, EditorKey key);
 
 // The commit when the editor loses the focus: the text goes into the editor's cell
 // (reserved words in capitals in an expression that is not a text line); a name clears the
-// names of the line records; a name or an expression recalculates in mode 1.
-void CommitEditorText(Document& doc, Ui& ui, std::string text);
+// names of the line records. True when the sheet must be recalculated (a name or an
+// expression changed).
+bool StoreEditorText(Document& doc, std::string text);
 
 }  // namespace ravnelok

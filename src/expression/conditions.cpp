@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/ui_texts.h"
-#include "expression/text_ops.h"
-#include "sheet/number_text.h"
+#include "document/ui_texts.h"
+#include "numbers/number_text.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
@@ -114,9 +114,9 @@ ConditionResult EvaluateCondition(const std::string& condition, const EvalContex
 bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContext& context) {
   RemoveBlanks(text);
   // An empty condition word (a text file may leave one empty) is treated as absent.
-  const std::string& if_word = texts[109];
-  const std::string& then_word = texts[110];
-  const std::string& else_word = texts[111];
+  const std::string& if_word = texts[TextId::kIf];
+  const std::string& then_word = texts[TextId::kThen];
+  const std::string& else_word = texts[TextId::kElse];
   const int length = static_cast<int>(text.size());
   const int h = Find(text, if_word);
   const int s = Find(text, then_word);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "expression/evalue.h"
-#include "sheet/real.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "expression/text_ops.h"
-#include "sheet/number_text.h"
+#include "numbers/number_text.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {

@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "sheet/real.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 

@@ -1,8 +1,8 @@
 #include "expression/name_table.h"
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "expression/text_ops.h"
+#include "document/document.h"
+#include "document/ui.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 
@@ -33,8 +33,8 @@ NameCheck CheckName(const Document& doc, const std::string& name) {
 
 namespace {
 
-void Report(const Document& doc, Ui& ui, const std::string& name, int text) {
-  ui.ShowMessage(doc.texts[53] + " " + name + " " + doc.texts[text]);
+void Report(const Document& doc, Ui& ui, const std::string& name, TextId text) {
+  ui.ShowMessage(doc.texts[TextId::kNameMessageStart] + " " + name + " " + doc.texts[text]);
 }
 
 }  // namespace
@@ -53,11 +53,11 @@ bool BuildNameTable(Document& doc, Ui& ui) {
         ok = false;
         refused = true;
         // One message per flag, in this order.
-        if (check.bad_characters) Report(doc, ui, name, 54);
-        if (check.built_in) Report(doc, ui, name, 55);
-        if (check.pi) Report(doc, ui, name, 56);
-        if (check.label_form) Report(doc, ui, name, 57);
-        if (check.condition_word) Report(doc, ui, name, 113);
+        if (check.bad_characters) Report(doc, ui, name, TextId::kNameNotAllowed);
+        if (check.built_in) Report(doc, ui, name, TextId::kNameIsFunction);
+        if (check.pi) Report(doc, ui, name, TextId::kNameIsPi);
+        if (check.label_form) Report(doc, ui, name, TextId::kNameIsLabel);
+        if (check.condition_word) Report(doc, ui, name, TextId::kNameIsCondition);
       }
     } else if (name.empty()) {
       // nothing
@@ -65,7 +65,7 @@ bool BuildNameTable(Document& doc, Ui& ui) {
       if (ok) {
         ok = false;
         refused = true;
-        Report(doc, ui, name, 58);
+        Report(doc, ui, name, TextId::kNameUsedTwice);
       }
     } else {
       doc.records.SetLineName(name, k);

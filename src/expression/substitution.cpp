@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "app/document.h"
+#include "document/document.h"
 #include "expression/conditions.h"
 #include "expression/evalue.h"
-#include "expression/text_ops.h"
-#include "sheet/number_text.h"
+#include "numbers/number_text.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
@@ -78,7 +78,7 @@ const std::string& PiText() {
 SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k) {
   SubstitutionFlags flags;
   if (text.empty()) return flags;
-  const std::string& sum_word = doc.texts[112];
+  const std::string& sum_word = doc.texts[TextId::kSumName];
   // Positions are 0-based here: p runs over the text, L - 1 is its last character.
   size_t p = 0;
   while (true) {
@@ -161,7 +161,7 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
 }
 
 bool ApplyRemainder(Document& doc, std::string& text) {
-  const std::string& name = doc.texts[116];
+  const std::string& name = doc.texts[TextId::kRemainderName];
   if (name.empty()) return false;
   const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
   while (true) {

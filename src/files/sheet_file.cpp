@@ -6,20 +6,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "files/file_io.h"
-#include "graphics/graph.h"
-#include "graphics/table.h"
-#include "sheet/recalc.h"
 
 namespace ravnelok {
 
 namespace {
 
-constexpr int kFileTypeText = 65;  // "Forkert filtype"
-constexpr int kOpenTitle = 64;     // "Åben ark"
-constexpr int kSaveTitle = 66;     // "Gem ark"
 constexpr int kMinRowCount = 2;
 constexpr int kMaxRowCount = kMaxLines + 1;
 
@@ -149,12 +143,12 @@ bool HasSheetExtension(const std::string& path) {
   return path.size() >= 4 && path.compare(path.size() - 4, 4, ".rlk") == 0;
 }
 
-bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
+bool ReadSheet(Document& doc, Ui& ui, const std::string& path) {
   doc.settings.file_name = path;
   std::string bytes;
   const ReadResult read = ReadFileCapped(path, kMaxSheetFileBytes, bytes);
   if (read == ReadResult::kCannotOpen || !HasSheetExtension(path)) {
-    ui.ShowMessage(doc.texts[kFileTypeText]);
+    ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
   const auto backslash = doc.settings.file_name.rfind('\\');
@@ -163,14 +157,10 @@ bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
   std::optional<ParsedSheet> parsed;
   if (read == ReadResult::kOk) parsed = ParseSheet(bytes);
   if (!parsed) {
-    ui.ShowMessage(doc.texts[kFileTypeText]);
+    ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
   ApplySheet(doc, *parsed);
-  ClearTable(doc);
-  ClearGraph(doc, ui);
-  SetViewMode(doc, ui, 1);
-  RecalculateSheet(doc, ui, 0);
   return true;
 }
 
@@ -187,26 +177,16 @@ std::string SheetFileBytes(const Document& doc) {
 
 bool SaveSheet(Document& doc, Ui& ui, const std::string& path) {
   if (!HasSheetExtension(path)) {
-    ui.ShowMessage(doc.texts[kFileTypeText]);
+    ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
   const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc));
   if (written != WriteResult::kCannotCreate) doc.settings.file_name = path;
   if (written != WriteResult::kOk) {
-    ui.ShowMessage(doc.texts[kFileTypeText]);
+    ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
   return true;
-}
-
-void OpenCommand(Document& doc, Ui& ui) {
-  const auto path = ui.AskOpenFileName(doc.texts[kOpenTitle], "*.rlk");
-  if (path) LoadSheet(doc, ui, *path);
-}
-
-void SaveCommand(Document& doc, Ui& ui) {
-  const auto path = ui.AskSaveFileName(doc.texts[kSaveTitle], doc.settings.file_name);
-  if (path) SaveSheet(doc, ui, *path);
 }
 
 }  // namespace ravnelok

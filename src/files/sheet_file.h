@@ -16,17 +16,13 @@ constexpr std::size_t kMaxSheetFileBytes = std::size_t{16} << 20;
 // The name check: the last four characters are exactly ".rlk".
 bool HasSheetExtension(const std::string& path);
 
-// Reads a sheet file into the grid and the line records, then recalculates in mode 0.
+// Reads a sheet file into the grid and the line records (the caller recalculates).
 // Returns false when the file was refused ("Forkert filtype" shown, sheet unchanged).
-bool LoadSheet(Document& doc, Ui& ui, const std::string& path);
+bool ReadSheet(Document& doc, Ui& ui, const std::string& path);
 // Writes the sheet; returns false when refused or when writing failed ("Forkert filtype"
 // shown; an existing file is left as it was).
 bool SaveSheet(Document& doc, Ui& ui, const std::string& path);
 // The bytes SaveSheet writes.
 std::string SheetFileBytes(const Document& doc);
-
-// "Å&bn ark .." and "&Gem ark ..".
-void OpenCommand(Document& doc, Ui& ui);
-void SaveCommand(Document& doc, Ui& ui);
 
 }  // namespace ravnelok

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "sheet/number_text.h"
+#include "numbers/number_text.h"
 
 namespace ravnelok {
 

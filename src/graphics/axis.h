@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/graph_state.h"
-#include "sheet/real.h"
+#include "document/graph_state.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 

@@ -2,7 +2,7 @@
 
 #include <cfloat>
 
-#include "graphics/graph_state.h"
+#include "document/graph_state.h"
 
 namespace ravnelok {
 

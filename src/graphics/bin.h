@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sheet/real.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 

@@ -1,7 +1,7 @@
 #include "graphics/graph.h"
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "graphics/render.h"
 
 namespace ravnelok {

@@ -1,7 +1,7 @@
 #include "graphics/graph_commands.h"
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "graphics/axis.h"
 #include "graphics/graph.h"
 #include "graphics/render.h"
@@ -17,8 +17,8 @@ bool SheetGraph(int kind) {
 GraphSettingsDialog DialogFrame(const Document& doc, int form) {
   GraphSettingsDialog d;
   d.form = form;
-  d.caption = doc.texts[99];
-  d.ok = doc.texts[97];
+  d.caption = doc.texts[TextId::kGraphSettingsCaption];
+  d.ok = doc.texts[TextId::kOk];
   return d;
 }
 
@@ -26,7 +26,8 @@ GraphSettingsDialog DialogFrame(const Document& doc, int form) {
 void RunXyDialog(Document& doc, Ui& ui) {
   GraphSettings& s = doc.graph_settings;
   GraphSettingsDialog d = DialogFrame(doc, 3);
-  d.check_captions = {doc.texts[104], doc.texts[105], doc.texts[106], doc.texts[117]};
+  d.check_captions = {doc.texts[TextId::kShowYAxis], doc.texts[TextId::kShowXAxis],
+                      doc.texts[TextId::kConnectPoints], doc.texts[TextId::kSameAxisUnit]};
   d.checks = {s.show_x0, s.show_y0, s.join_points, s.same_unit};
   ui.RunGraphSettingsDialog(d);
   if (d.checks.size() != 4) return;
@@ -40,10 +41,10 @@ void RunXyDialog(Document& doc, Ui& ui) {
 void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
   GraphSettings& s = doc.graph_settings;
   GraphSettingsDialog d = DialogFrame(doc, from_sheet ? 2 : 4);
-  d.group = doc.texts[100];
-  if (from_sheet) d.choices.push_back(doc.texts[101]);
-  d.choices.push_back(doc.texts[102]);
-  d.choices.push_back(doc.texts[103]);
+  d.group = doc.texts[TextId::kXAxis];
+  if (from_sheet) d.choices.push_back(doc.texts[TextId::kAxisNames]);
+  d.choices.push_back(doc.texts[TextId::kAxisFromOne]);
+  d.choices.push_back(doc.texts[TextId::kAxisFromZero]);
   d.choice = from_sheet ? s.sheet_x_axis : s.table_x_axis;
   ui.RunGraphSettingsDialog(d);
   // A choice outside the group keeps the previous one.

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "graphics/axis.h"
 #include "graphics/bin.h"
 #include "graphics/graph.h"
@@ -23,13 +23,15 @@ void Start(GraphData& g) {
 
 // "Blokken må kun have 700 linier og 10 kolonner".
 std::string TableBlockTooLarge(const Document& doc) {
-  return doc.texts[71] + " " + std::to_string(kMaxBlockRows) + " " + doc.texts[72] + " " +
-         std::to_string(kMaxBlockColumns) + " " + doc.texts[73];
+  return doc.texts[TextId::kBlockMayHave] + " " + std::to_string(kMaxBlockRows) + " " +
+         doc.texts[TextId::kBlockLinesAnd] + " " + std::to_string(kMaxBlockColumns) + " " +
+         doc.texts[TextId::kBlockColumns];
 }
 
 // "Blokken må kun have 700 linier".
 std::string SheetBlockTooLarge(const Document& doc) {
-  return doc.texts[71] + " " + std::to_string(kMaxBlockRows) + " " + doc.texts[74];
+  return doc.texts[TextId::kBlockMayHave] + " " + std::to_string(kMaxBlockRows) + " " +
+         doc.texts[TextId::kBlockLines];
 }
 
 // The stored value of sheet line k. A row that is not a line of the sheet (the header row, or a
@@ -142,7 +144,7 @@ TableFrequencyResult CollectTableFrequencies(Document& doc, Ui& ui, FrequencyTre
     g.data_columns = 1;
   }
   if (sel.right != sel.left) {
-    if (!result.whole_table) ui.ShowMessage(doc.texts[75]);
+    if (!result.whole_table) ui.ShowMessage(doc.texts[TextId::kSelectOneColumn]);
     result.several_columns = true;
     return result;
   }
@@ -154,7 +156,7 @@ TableFrequencyResult CollectTableFrequencies(Document& doc, Ui& ui, FrequencyTre
     }
   }
   if (tree.distinct_count > kMaxBlockRows) {
-    ui.ShowMessage(doc.texts[114]);
+    ui.ShowMessage(doc.texts[TextId::kTooManyValues]);
     g.data_ok = false;
     return result;
   }
@@ -178,7 +180,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
         ScaleXY(g, kind, doc.ranges);
         RenderGraph(doc, ui);
       }
-      if (good() && g.data_columns <= 1) ui.ShowMessage(doc.texts[76]);
+      if (good() && g.data_columns <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoColumns]);
       break;
     case 2:
     case 3:
@@ -187,7 +189,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
         ScaleBars(g, doc.ranges);
         RenderGraph(doc, ui);
       }
-      if (good() && g.data_rows <= 1) ui.ShowMessage(doc.texts[77]);
+      if (good() && g.data_rows <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoRows]);
       break;
     case 4:
     case 5: {
@@ -197,7 +199,8 @@ void RefreshGraph(Document& doc, Ui& ui) {
         ScaleBars(g, doc.ranges);
         RenderGraph(doc, ui);
       }
-      if (good() && !one_column && !whole_table) ui.ShowMessage(doc.texts[80]);
+      if (good() && !one_column && !whole_table)
+        ui.ShowMessage(doc.texts[TextId::kSelectOneColumnTable]);
       break;
     }
     case 6: {
@@ -207,7 +210,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
         ScaleXY(g, kind, doc.ranges);
         RenderGraph(doc, ui);
       }
-      if (good() && g.data_rows <= 0) ui.ShowMessage(doc.texts[79]);
+      if (good() && g.data_rows <= 0) ui.ShowMessage(doc.texts[TextId::kNoNumbersInSheet]);
       break;
     }
     case 7: {
@@ -218,12 +221,13 @@ void RefreshGraph(Document& doc, Ui& ui) {
         ScaleXY(g, kind, doc.ranges);
         RenderGraph(doc, ui);
       }
-      if (usable && g.data_rows <= 0 && !res.whole_table) ui.ShowMessage(doc.texts[81]);
+      if (usable && g.data_rows <= 0 && !res.whole_table)
+        ui.ShowMessage(doc.texts[TextId::kNoNumbersSelected]);
       clear_anyway = res.several_columns;
       break;
     }
   }
-  if (g.data_ok && g.data_bad) ui.ShowMessage(doc.texts[78]);
+  if (g.data_ok && g.data_bad) ui.ShowMessage(doc.texts[TextId::kBadNumbersSelected]);
   if (g.data_bad || clear_anyway) ClearGraph(doc, ui);
 }
 

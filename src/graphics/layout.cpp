@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/document.h"
+#include "document/document.h"
 
 namespace ravnelok {
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+
+#include "document/text_id.h"
 
 namespace ravnelok {
 
@@ -49,22 +52,42 @@ int ExpressionColumnWidth(int grid_width, const std::array<int, 7>& widths);
 // Writes the sheet grid's row height, font size and column widths into the Document.
 void ApplyLayout(Document& doc, const WindowLayout& layout);
 
+// The tool buttons, left to right.
+enum class ToolButton {
+  kCopy,
+  kPaste,
+  kViewSheet,
+  kViewSheetTable,
+  kViewAll,
+  kRecalculate,
+  kMoreDecimals,
+  kFewerDecimals,
+  kClearTable,
+  kClearGraph,
+};
+constexpr int kToolButtonCount = 10;
+
 // One tool button: its left edge in the tool bar and the UI text entry of its hint.
 struct ToolButtonPlace {
   int left;
-  int hint_entry;
+  TextId hint;
 };
 constexpr int kToolButtonSize = 41;
 constexpr int kToolButtonTop = 8;
-constexpr std::array<ToolButtonPlace, 10> kToolButtons = {{{8, 36},
-                                                           {56, 37},
-                                                           {120, 38},
-                                                           {160, 39},
-                                                           {200, 40},
-                                                           {264, 41},
-                                                           {320, 42},
-                                                           {368, 43},
-                                                           {432, 44},
-                                                           {488, 45}}};
+constexpr std::array<ToolButtonPlace, kToolButtonCount> kToolButtons = {{
+    {8, TextId::kHintCopy},
+    {56, TextId::kHintPaste},
+    {120, TextId::kHintViewSheet},
+    {160, TextId::kHintViewSheetTable},
+    {200, TextId::kHintViewAll},
+    {264, TextId::kHintRecalculate},
+    {320, TextId::kHintMoreDecimals},
+    {368, TextId::kHintFewerDecimals},
+    {432, TextId::kHintClearTable},
+    {488, TextId::kHintClearGraph},
+}};
+constexpr const ToolButtonPlace& PlaceOf(ToolButton b) {
+  return kToolButtons[static_cast<size_t>(b)];
+}
 
 }  // namespace ravnelok

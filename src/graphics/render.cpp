@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "graphics/axis.h"
 
 namespace ravnelok {

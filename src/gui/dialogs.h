@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <string>
 
-#include "app/ui.h"
+#include "document/ui.h"
 
 class QCheckBox;
 class QLabel;

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "app/ui.h"
+#include "document/ui.h"
 
 class QCheckBox;
 class QGroupBox;

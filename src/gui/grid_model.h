@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "sheet/text_grid.h"
+#include "document/text_grid.h"
 
 namespace ravnelok::gui {
 

@@ -14,11 +14,10 @@
 #include <QToolButton>
 
 #include "app/commands.h"
-#include "files/sheet_file.h"
+#include "app/sheet_commands.h"
 #include "graphics/graph.h"
 #include "graphics/graph_commands.h"
 #include "graphics/layout.h"
-#include "graphics/table.h"
 #include "gui/dialogs.h"
 #include "gui/graph_area.h"
 #include "gui/graph_dialogs.h"
@@ -27,7 +26,6 @@
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
 #include "sheet/decimals.h"
-#include "sheet/start_values.h"
 
 namespace ravnelok::gui {
 
@@ -35,8 +33,25 @@ namespace {
 
 // Entries whose commands come with later work (copy and paste, line operations, sheet and
 // table on the clipboard, printing): present, but disabled.
-constexpr int kLaterEntries[] = {1, 4, 7, 8, 9, 10, 12, 13};
-constexpr int kLaterButtons[] = {0, 1};
+constexpr TextId kLaterEntries[] = {TextId::kMenuNewSheet,
+                                    TextId::kMenuPrint,
+                                    TextId::kMenuCopy,
+                                    TextId::kMenuPaste,
+                                    TextId::kMenuInsertLines,
+                                    TextId::kMenuDeleteLines,
+                                    TextId::kMenuSheetToClipboard,
+                                    TextId::kMenuTableToClipboard};
+constexpr ToolButton kLaterButtons[] = {ToolButton::kCopy, ToolButton::kPaste};
+
+// The graph menu items and the kinds they draw.
+struct GraphMenuEntry {
+  TextId entry;
+  int kind;
+};
+constexpr GraphMenuEntry kGraphMenuEntries[] = {
+    {TextId::kMenuSheetBars, 2},     {TextId::kMenuSheetCurve, 3}, {TextId::kMenuSheetFrequency, 6},
+    {TextId::kMenuTableXy, 1},       {TextId::kMenuTableBars, 4},  {TextId::kMenuTableCurve, 5},
+    {TextId::kMenuTableFrequency, 7}};
 
 }  // namespace
 
@@ -67,84 +82,86 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
-  auto menu = [&](int i) {
-    QMenu* m = bar->addMenu(QString());
-    entries_[i] = m->menuAction();
+  auto slot = [this](TextId id) -> QAction*& { return entries_[static_cast<size_t>(id)]; };
+  auto menu = [&](QMenu* parent, TextId id) {
+    QMenu* m = parent ? parent->addMenu(QString()) : bar->addMenu(QString());
+    slot(id) = m->menuAction();
     return m;
   };
-  auto item = [&](QMenu* m, int i, const std::function<void()>& command) {
-    entries_[i] = m->addAction(QString());
-    if (command) connect(entries_[i], &QAction::triggered, this, [this, command] { Run(command); });
+  auto item = [&](QMenu* m, TextId id, const std::function<void()>& command) {
+    QAction* action = m->addAction(QString());
+    slot(id) = action;
+    if (command) connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+    return action;
   };
   Document& d = doc_;
-  QMenu* filer = menu(0);
-  item(filer, 1, nullptr);
-  item(filer, 2, [this, &d] { OpenCommand(d, *this); });
-  item(filer, 3, [this, &d] { SaveCommand(d, *this); });
+  QMenu* filer = menu(nullptr, TextId::kMenuFile);
+  item(filer, TextId::kMenuNewSheet, nullptr);
+  item(filer, TextId::kMenuOpen, [this, &d] { OpenCommand(d, *this); });
+  item(filer, TextId::kMenuSave, [this, &d] { SaveCommand(d, *this); });
   filer->addSeparator();
-  item(filer, 4, nullptr);
+  item(filer, TextId::kMenuPrint, nullptr);
   filer->addSeparator();
-  entries_[5] = filer->addAction(QString());
-  connect(entries_[5], &QAction::triggered, this, &QWidget::close);
+  connect(item(filer, TextId::kMenuExit, nullptr), &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = menu(6);
-  item(edit, 7, nullptr);
-  item(edit, 8, nullptr);
+  QMenu* edit = menu(nullptr, TextId::kMenuEdit);
+  item(edit, TextId::kMenuCopy, nullptr);
+  item(edit, TextId::kMenuPaste, nullptr);
   edit->addSeparator();
-  item(edit, 9, nullptr);
-  item(edit, 10, nullptr);
-  entries_[11] = edit->addAction(QString());
-  connect(entries_[11], &QAction::triggered, this, [this] { ClearLinesCommand(); });
+  item(edit, TextId::kMenuInsertLines, nullptr);
+  item(edit, TextId::kMenuDeleteLines, nullptr);
+  connect(item(edit, TextId::kMenuClearLines, nullptr), &QAction::triggered, this,
+          [this] { ClearLinesCommand(); });
   edit->addSeparator();
-  item(edit, 12, nullptr);
-  item(edit, 13, nullptr);
-  item(edit, 14, [this] { QGuiApplication::clipboard()->setImage(bitmap_.Image()); });
+  item(edit, TextId::kMenuSheetToClipboard, nullptr);
+  item(edit, TextId::kMenuTableToClipboard, nullptr);
+  item(edit, TextId::kMenuGraphToClipboard,
+       [this] { QGuiApplication::clipboard()->setImage(bitmap_.Image()); });
 
-  QMenu* settings = menu(15);
-  item(settings, 16, [this, &d] { NumberOfLinesCommand(d, *this); });
-  item(settings, 17, [this, &d] { DecimalsDialogCommand(d, *this); });
-  item(settings, 18, [this, &d] { AngleCommand(d, *this); });
+  QMenu* settings = menu(nullptr, TextId::kMenuSettings);
+  item(settings, TextId::kMenuLineCount, [this, &d] { NumberOfLinesCommand(d, *this); });
+  item(settings, TextId::kMenuDecimals, [this, &d] { DecimalsDialogCommand(d, *this); });
+  item(settings, TextId::kMenuAngle, [this, &d] { AngleCommand(d, *this); });
 
-  QMenu* functions = menu(19);
-  item(functions, 20, [this, &d] { StartValuesCommand(d, *this); });
-  item(functions, 21, [this, &d] { RecalculateCommand(d, *this); });
+  QMenu* functions = menu(nullptr, TextId::kMenuFunctions);
+  item(functions, TextId::kMenuStartValues, [this, &d] { StartValuesCommand(d, *this); });
+  item(functions, TextId::kMenuRecalculate, [this, &d] { RecalculateCommand(d, *this); });
 
-  QMenu* graphics = menu(22);
-  QMenu* from_sheet = graphics->addMenu(QString());
-  entries_[23] = from_sheet->menuAction();
-  // Kinds 2, 3, 6 from the sheet; 1, 4, 5, 7 from the table.
-  item(from_sheet, 26, [this, &d] { GraphCommand(d, *this, 2); });
-  item(from_sheet, 27, [this, &d] { GraphCommand(d, *this, 3); });
-  item(from_sheet, 28, [this, &d] { GraphCommand(d, *this, 6); });
-  QMenu* from_table = graphics->addMenu(QString());
-  entries_[24] = from_table->menuAction();
-  const int table_kinds[] = {1, 4, 5, 7};
-  for (int i = 29; i <= 32; ++i) {
-    const int kind = table_kinds[i - 29];
-    item(from_table, i, [this, &d, kind] { GraphCommand(d, *this, kind); });
+  QMenu* graphics = menu(nullptr, TextId::kMenuGraphics);
+  QMenu* from_sheet = menu(graphics, TextId::kMenuFromSheet);
+  QMenu* from_table = menu(graphics, TextId::kMenuFromTable);
+  for (const GraphMenuEntry& g : kGraphMenuEntries) {
+    const int kind = g.kind;
+    item(IsTableGraph(kind) ? from_table : from_sheet, g.entry,
+         [this, &d, kind] { GraphCommand(d, *this, kind); });
   }
   graphics->addSeparator();
-  item(graphics, 25, [this, &d] { EditGraphSettings(d, *this); });
+  item(graphics, TextId::kMenuEditGraph, [this, &d] { EditGraphSettings(d, *this); });
 
-  QMenu* help = menu(33);
-  entries_[34] = help->addAction(QString());
-  connect(entries_[34], &QAction::triggered, this, [this] { ShowAbout(); });
-  entries_[35] = help->addAction(QString());
-  connect(entries_[35], &QAction::triggered, this, [this] { ShowHelp(); });
+  QMenu* help = menu(nullptr, TextId::kMenuHelp);
+  connect(item(help, TextId::kMenuAbout, nullptr), &QAction::triggered, this,
+          [this] { ShowAbout(); });
+  connect(item(help, TextId::kMenuGuide, nullptr), &QAction::triggered, this,
+          [this] { ShowHelp(); });
 
-  entries_[7]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  entries_[8]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-  entries_[11]->setShortcut(QKeySequence(Qt::Key_Delete));
-  entries_[20]->setShortcut(QKeySequence(Qt::Key_F10));
-  entries_[21]->setShortcut(QKeySequence(Qt::Key_F9));
-  entries_[29]->setShortcut(QKeySequence(Qt::Key_F5));
-  entries_[30]->setShortcut(QKeySequence(Qt::Key_F6));
-  entries_[31]->setShortcut(QKeySequence(Qt::Key_F7));
-  entries_[32]->setShortcut(QKeySequence(Qt::Key_F8));
-  entries_[35]->setShortcut(QKeySequence(Qt::Key_F1));
+  const std::pair<TextId, QKeySequence> shortcuts[] = {
+      {TextId::kMenuCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {TextId::kMenuPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {TextId::kMenuClearLines, QKeySequence(Qt::Key_Delete)},
+      {TextId::kMenuStartValues, QKeySequence(Qt::Key_F10)},
+      {TextId::kMenuRecalculate, QKeySequence(Qt::Key_F9)},
+      {TextId::kMenuTableXy, QKeySequence(Qt::Key_F5)},
+      {TextId::kMenuTableBars, QKeySequence(Qt::Key_F6)},
+      {TextId::kMenuTableCurve, QKeySequence(Qt::Key_F7)},
+      {TextId::kMenuTableFrequency, QKeySequence(Qt::Key_F8)},
+      {TextId::kMenuGuide, QKeySequence(Qt::Key_F1)},
+  };
+  for (const auto& [id, keys] : shortcuts) slot(id)->setShortcut(keys);
   for (QAction* action : entries_) action->setShortcutContext(Qt::WindowShortcut);
-  for (const int i : kLaterEntries) entries_[i]->setEnabled(false);
-  for (int i = 0; i < 36; ++i) entries_[i]->setText(Q(doc_.texts.Caption(i)));
+  for (const TextId id : kLaterEntries) slot(id)->setEnabled(false);
+  for (int i = 0; i < kMenuEntryCount; ++i) {
+    entries_[static_cast<size_t>(i)]->setText(Q(doc_.texts.Caption(static_cast<TextId>(i))));
+  }
 }
 
 void MainWindow::BuildToolBar() {
@@ -153,7 +170,7 @@ void MainWindow::BuildToolBar() {
   view_group_ = new QButtonGroup(this);
   view_group_->setExclusive(true);
   Document& d = doc_;
-  const std::function<void()> commands[10] = {
+  const std::function<void()> commands[kToolButtonCount] = {
       nullptr,
       nullptr,
       [this, &d] { SetViewMode(d, *this, 1); },
@@ -165,23 +182,24 @@ void MainWindow::BuildToolBar() {
       [this, &d] { ClearTableCommand(d, *this); },
       [this, &d] { ClearGraphCommand(d, *this); },
   };
-  for (int k = 0; k < 10; ++k) {
+  for (int k = 0; k < kToolButtonCount; ++k) {
     auto* button = new QToolButton(tool_bar_);
     button->setGeometry(kToolButtons[k].left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
     button->setIcon(ToolButtonIcon(k));
     button->setIconSize(QSize(32, 32));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(Q(doc_.texts.Caption(kToolButtons[k].hint_entry)));
-    if (k >= 2 && k <= 4) {
+    button->setToolTip(Q(doc_.texts.Caption(kToolButtons[k].hint)));
+    const int first_view = static_cast<int>(ToolButton::kViewSheet);
+    if (k >= first_view && k < first_view + 3) {
       button->setCheckable(true);
-      view_group_->addButton(button, k - 1);
+      view_group_->addButton(button, k - first_view + 1);  // the id is the view mode
     }
     const auto command = commands[k];
     if (command) connect(button, &QToolButton::clicked, this, [this, command] { Run(command); });
     buttons_[static_cast<size_t>(k)] = button;
   }
-  for (const int k : kLaterButtons) buttons_[static_cast<size_t>(k)]->setEnabled(false);
-  buttons_[2]->setChecked(true);
+  for (const ToolButton b : kLaterButtons) toolButton(b)->setEnabled(false);
+  toolButton(ToolButton::kViewSheet)->setChecked(true);
 }
 
 void MainWindow::BuildAreas() {
@@ -241,9 +259,11 @@ void MainWindow::BuildAreas() {
 
 void MainWindow::ApplyTexts() {
   if (doc_.texts.from_file()) {
-    for (int i = 0; i < 36; ++i) entries_[i]->setText(Q(doc_.texts[i]));
-    for (int k = 0; k < 10; ++k) {
-      buttons_[static_cast<size_t>(k)]->setToolTip(Q(doc_.texts[kToolButtons[k].hint_entry]));
+    for (int i = 0; i < kMenuEntryCount; ++i) {
+      entries_[static_cast<size_t>(i)]->setText(Q(doc_.texts[static_cast<TextId>(i)]));
+    }
+    for (int k = 0; k < kToolButtonCount; ++k) {
+      buttons_[static_cast<size_t>(k)]->setToolTip(Q(doc_.texts[kToolButtons[k].hint]));
     }
   }
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
@@ -315,7 +335,9 @@ void MainWindow::ClearLinesCommand() {
   if (editing_) return;
   if (table_view_->hasFocus()) {
     const GridRect selection = doc_.table.Selection();
-    Run([this, selection] { RemoveTableRows(doc_, *this, selection.top, selection.bottom); });
+    Run([this, selection] {
+      RemoveTableRowsCommand(doc_, *this, selection.top, selection.bottom);
+    });
     sheet_view_->setFocus();
   }
   // Clearing sheet lines comes with the line operations.
@@ -327,8 +349,8 @@ void MainWindow::LayOutWindow() {
   ApplyLayout(doc_, l);
   auto rect = [](const AreaRect& a) { return QRect(a.left, a.top, a.width, a.height); };
   tool_bar_->setGeometry(rect(l.tool_bar));
-  buttons_[8]->setVisible(l.clear_table_button);
-  buttons_[9]->setVisible(l.clear_graph_button);
+  toolButton(ToolButton::kClearTable)->setVisible(l.clear_table_button);
+  toolButton(ToolButton::kClearGraph)->setVisible(l.clear_graph_button);
   const int mode = doc_.settings.view_mode;
   if (QAbstractButton* pressed = view_group_->button(mode >= 1 && mode <= 3 ? mode : 1)) {
     pressed->setChecked(true);

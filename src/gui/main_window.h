@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "editing/cell_edit.h"
+#include "graphics/layout.h"
 #include "gui/graph_bitmap.h"
 
 class QAction;
@@ -44,8 +45,8 @@ class MainWindow : public QMainWindow, public Ui {
   Document& document() { return doc_; }
 
   // The widgets, for the widget tests.
-  QAction* entry(int i) const { return entries_[static_cast<size_t>(i)]; }
-  QToolButton* toolButton(int i) const { return buttons_[static_cast<size_t>(i)]; }
+  QAction* entry(TextId id) const { return entries_[static_cast<size_t>(id)]; }
+  QToolButton* toolButton(ToolButton b) const { return buttons_[static_cast<size_t>(b)]; }
   SheetView* sheetView() const { return sheet_view_; }
   SheetView* tableView() const { return table_view_; }
   CellEditor* editor() const { return editor_; }
@@ -131,7 +132,7 @@ class MainWindow : public QMainWindow, public Ui {
 
   QWidget* client_ = nullptr;
   QWidget* tool_bar_ = nullptr;
-  std::array<QToolButton*, 10> buttons_{};
+  std::array<QToolButton*, kToolButtonCount> buttons_{};
   QButtonGroup* view_group_ = nullptr;
   QWidget* sheet_panel_ = nullptr;
   SheetView* sheet_view_ = nullptr;
@@ -141,7 +142,7 @@ class MainWindow : public QMainWindow, public Ui {
   QWidget* table_panel_ = nullptr;
   SheetView* table_view_ = nullptr;
   GridModel* table_model_ = nullptr;
-  std::array<QAction*, 36> entries_{};
+  std::array<QAction*, kMenuEntryCount> entries_{};
 
   DecimalsDialogWidget* decimals_dialog_ = nullptr;
   AngleDialogWidget* angle_dialog_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QItemSelection>
 #include <QScrollBar>
 
-#include "graphics/table.h"
+#include "app/sheet_commands.h"
 #include "gui/grid_model.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"

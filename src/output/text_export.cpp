@@ -4,15 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/document.h"
+#include "document/document.h"
 
 namespace ravnelok {
 
 namespace {
 
-constexpr int kHeaderText = 85;  // "T*      Navn     Udtryk ...   Værdi       Enhed"
-constexpr int kValueTitle = 48;  // "Værdi"
-constexpr int kFullWidth = 43;   // the expression column when it is not narrowed
+constexpr int kFullWidth = 43;  // the expression column when it is not narrowed
 constexpr std::string_view kFiveBlanks = "     ";
 constexpr std::string_view kLineEnd = "\r\n";
 
@@ -34,10 +32,10 @@ int Length(const std::string& text) {
 
 // The header with the value title moved left by as much as the expression column is narrower.
 std::string SheetHeader(const Document& doc, int width) {
-  std::string header = doc.texts[kHeaderText];
+  std::string header = doc.texts[TextId::kSheetTextHeader];
   const int cut = kFullWidth - width;
   if (cut <= 0) return header;
-  const auto title = header.find(doc.texts[kValueTitle]);
+  const auto title = header.find(doc.texts[TextId::kHeaderValue]);
   if (title == std::string::npos || title < static_cast<std::size_t>(cut)) return header;
   header.erase(title - cut, cut);
   return header;

@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "graphics/table.h"
-#include "sheet/format_value.h"
+#include "document/document.h"
+#include "document/ui.h"
+#include "numbers/format_value.h"
+#include "sheet/table.h"
 
 namespace ravnelok {
+
+std::string FormatLineValue(const Document& doc, Real v, int k) {
+  return FormatValue(v, doc.records.Decimals(k), doc.settings.value_width);
+}
 namespace {
 
 bool CurrentInValueColumn(const Document& doc) {
@@ -44,7 +48,7 @@ void ChangeDecimals(Document& doc, Change change) {
 void RedisplayValues(Document& doc) {
   for (int k = 1; k < doc.sheet.RowCount(); ++k) {
     Real v = 0;
-    if (doc.records.Value(k, v)) doc.sheet.SetCell(Document::kValue, k, FormatValue(doc, v, k));
+    if (doc.records.Value(k, v)) doc.sheet.SetCell(Document::kValue, k, FormatLineValue(doc, v, k));
   }
 }
 
@@ -52,7 +56,7 @@ void RedisplayTableEntries(Document& doc, int k) {
   int earliest_col = -1;
   for (const TableEntry& e : doc.table_values.Entries()) {
     if (e.line != k || e.row < 1) continue;
-    doc.table.SetCell(e.col, e.row, FormatValue(doc, e.value, k));
+    doc.table.SetCell(e.col, e.row, FormatLineValue(doc, e.value, k));
     if (earliest_col < 0) earliest_col = e.col;
   }
   if (earliest_col >= 0) AlignTableColumn(doc, earliest_col);
@@ -79,10 +83,10 @@ void FewerDecimals(Document& doc) {
 
 void DecimalsDialogCommand(Document& doc, Ui& ui) {
   DecimalsDialog dialog;
-  dialog.caption = doc.texts[69];
-  dialog.yes = doc.texts[50];
-  dialog.no = doc.texts[51];
-  dialog.check_caption = doc.texts[115];
+  dialog.caption = doc.texts[TextId::kDecimalsCaption];
+  dialog.yes = doc.texts[TextId::kYes];
+  dialog.no = doc.texts[TextId::kNo];
+  dialog.check_caption = doc.texts[TextId::kAutoDecimals];
   dialog.field = doc.settings.decimals_text;
   dialog.value_width = doc.settings.value_width;
   const std::string& f = dialog.field;

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <string>
+
+#include "numbers/real.h"
+
 namespace ravnelok {
 
 class Document;
 class Ui;
+
+// The text of a value or table cell for v with line k's decimals.
+std::string FormatLineValue(const Document& doc, Real v, int k);
 
 // Every line with a value shows its record value with its decimals again.
 void RedisplayValues(Document& doc);

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/ui.h"
+#include "document/ui.h"
 
 namespace ravnelok {
 

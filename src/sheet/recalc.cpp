@@ -1,23 +1,16 @@
 #include "sheet/recalc.h"
 
-#include "app/document.h"
-#include "app/ui.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "expression/name_table.h"
 #include "expression/substitution.h"
-#include "expression/text_ops.h"
-#include "graphics/graph.h"
-#include "graphics/table.h"
-#include "sheet/format_value.h"
-#include "sheet/number_text.h"
+#include "numbers/format_value.h"
+#include "numbers/number_text.h"
+#include "sheet/decimals.h"
+#include "sheet/table.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
-
-bool IsTextLine(const std::string& expression) {
-  for (char c : expression) {
-    if (c != ' ') return c == '!' || c == '"';
-  }
-  return false;
-}
 
 namespace {
 
@@ -26,7 +19,7 @@ void SetValueCell(Document& doc, int k, Real value) {
   LineEvalCache& cache = doc.eval_cache[k];
   const int decimals = doc.records.Decimals(k);
   if (!cache.cell_valid || cache.cell_value != value || cache.cell_decimals != decimals) {
-    cache.cell_text = FormatValue(doc, value, k);
+    cache.cell_text = FormatLineValue(doc, value, k);
     cache.cell_value = value;
     cache.cell_decimals = decimals;
     cache.cell_valid = true;
@@ -36,16 +29,19 @@ void SetValueCell(Document& doc, int k, Real value) {
   }
 }
 
-void Pass(Document& doc, Ui& ui, int mode) {
+}  // namespace
+
+PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
+  PassResult result;
   TextGrid& sheet = doc.sheet;
-  if (mode == 0) {
+  if (mode == RecalcMode::kFresh) {
     doc.records.ClearAllNames();
     doc.records.ClearAllStartPending();
     ClearTable(doc);
   }
   doc.table_row_opened = false;
   BuildTableHeaders(doc);
-  if (!BuildNameTable(doc, ui)) return;
+  if (!BuildNameTable(doc, ui)) return result;
 
   std::string text;
   std::string bare_label;
@@ -58,7 +54,7 @@ void Pass(Document& doc, Ui& ui, int mode) {
       if (sheet.Cell(Document::kTableMark, k) == "T") {
         sheet.SetCell(Document::kTableMark, k, " ");
         ClearTable(doc);
-        if (IsTableGraph(doc.settings.graph_kind)) ClearGraph(doc, ui);
+        result.table_mark_dropped = true;
       }
       if (sheet.Cell(Document::kFixedMark, k) == "*") sheet.SetCell(Document::kFixedMark, k, " ");
     }
@@ -74,31 +70,24 @@ void Pass(Document& doc, Ui& ui, int mode) {
     } else {
       text = expression;
     }
-    const LineResult result = EvaluateLine(doc, text, k);
-    if (result.too_long) ui.ShowMessage(doc.texts[59]);
-    if (!result.Ok()) {
+    const LineResult line = EvaluateLine(doc, text, k);
+    if (line.too_long) ui.ShowMessage(doc.texts[TextId::kTooManyVariables]);
+    if (!line.Ok()) {
       sheet.SetCell(Document::kValue, k, text.empty() ? std::string() : std::string(" ???"));
       doc.records.SetNameNoValue(k, name);
       continue;
     }
-    SetValueCell(doc, k, result.value);
+    SetValueCell(doc, k, line.value);
     const std::string& label = sheet.Cell(Document::kLabel, k);
     const bool blanks = label.find(' ') != std::string::npos;
     if (blanks) bare_label = WithoutBlanks(label);
-    doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, result.value, k);
-    if (mode == 1 && sheet.Cell(Document::kTableMark, k) == "T") {
-      AppendTableValue(doc, k, result.value);
+    doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
+    if (mode == RecalcMode::kAppendRow && sheet.Cell(Document::kTableMark, k) == "T") {
+      AppendTableValue(doc, k, line.value);
     }
   }
   doc.records.ClearAllStartPending();
-}
-
-}  // namespace
-
-void RecalculateSheet(Document& doc, Ui& ui, int mode) {
-  Pass(doc, ui, mode);
-  RefreshGraph(doc, ui);
-  doc.records.ClearAllStartPending();
+  return result;
 }
 
 }  // namespace ravnelok

@@ -7,11 +7,17 @@ namespace ravnelok {
 class Document;
 class Ui;
 
-// The whole-sheet pass in mode 0 (forget names, pending start values and the table) or mode 1
-// (append a table row), followed by the graph refresh.
-void RecalculateSheet(Document& doc, Ui& ui, int mode);
+// Mode 0 forgets the names, the pending start values and the table before the pass; mode 1
+// appends one table row for the lines marked "T".
+enum class RecalcMode { kFresh = 0, kAppendRow = 1 };
 
-// A line whose expression, blanks removed, starts with "!" or a double quote.
-bool IsTextLine(const std::string& expression);
+struct PassResult {
+  // A "T" line lost its expression: its mark went and the table was cleared.
+  bool table_mark_dropped = false;
+};
+
+// The whole-sheet pass, top to bottom. The graph refresh that follows every pass is composed
+// above this layer (app/sheet_commands.h).
+PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode);
 
 }  // namespace ravnelok

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "expression/text_ops.h"
-#include "sheet/format_value.h"
-#include "sheet/number_text.h"
-#include "sheet/recalc.h"
+#include "document/document.h"
+#include "document/ui.h"
+#include "numbers/format_value.h"
+#include "numbers/number_text.h"
+#include "sheet/decimals.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
@@ -36,7 +36,7 @@ bool IsSelfReferring(const Document& doc, int k) {
   return ContainsWholeWord(expression, name) || ContainsWholeWord(expression, LabelOf(k));
 }
 
-void StartValuesCommand(Document& doc, Ui& ui) {
+bool SetStartValues(Document& doc, Ui& ui) {
   doc.records.ClearAllStartPending();
   std::vector<int> lines;
   for (int k = 1; k < doc.sheet.RowCount(); ++k) {
@@ -44,19 +44,20 @@ void StartValuesCommand(Document& doc, Ui& ui) {
     doc.records.SetStartPending(k, true);
     lines.push_back(k);
   }
-  if (lines.empty()) return;
+  if (lines.empty()) return false;
 
   StartValuesDialog dialog;
   dialog.height = lines.size() <= 5 ? 230 : 400;
-  dialog.caption = doc.texts[98];
-  dialog.ok = doc.texts[97];
-  dialog.cancel = doc.texts[52];
-  dialog.rows.push_back({"  " + doc.texts[86], "  " + doc.texts[87]});
+  dialog.caption = doc.texts[TextId::kStartValuesCaption];
+  dialog.ok = doc.texts[TextId::kOk];
+  dialog.cancel = doc.texts[TextId::kCancel];
+  dialog.rows.push_back(
+      {"  " + doc.texts[TextId::kStartValuesName], "  " + doc.texts[TextId::kStartValuesValue]});
   for (int k : lines) {
     const std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
     dialog.rows.push_back({" " + (name.empty() ? LabelOf(k) : name), "0"});
   }
-  if (!ui.RunStartValuesDialog(dialog)) return;
+  if (!ui.RunStartValuesDialog(dialog)) return false;
 
   bool error_shown = false;
   for (size_t r = 1; r < dialog.rows.size() && r <= lines.size(); ++r) {
@@ -72,17 +73,17 @@ void StartValuesCommand(Document& doc, Ui& ui) {
     Real v = 0;
     int error = 0;
     if (!text.empty() && ReadDecimal(text, v, error)) {
-      doc.sheet.SetCell(Document::kValue, k, FormatValue(doc, v, k));
+      doc.sheet.SetCell(Document::kValue, k, FormatLineValue(doc, v, k));
       doc.records.StoreValue(k, v);
     } else {
       if (!error_shown) {
-        ui.ShowMessage(doc.texts[88]);
+        ui.ShowMessage(doc.texts[TextId::kBadStartValue]);
         error_shown = true;
       }
       doc.records.ClearHasValue(k);
     }
   }
-  RecalculateSheet(doc, ui, 1);
+  return true;
 }
 
 }  // namespace ravnelok

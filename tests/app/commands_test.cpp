@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "document/document.h"
 #include "support/fake_ui.h"
 #include "text/cp1252.h"
 
@@ -18,7 +18,7 @@ TEST(Commands, CaptionsFollowEntry107) {
   for (const auto& [in, out] : english) EXPECT_EQ(EnglishCaption(in), out) << in;
   for (const char* word : {"english", "English"}) {  // exactly, in lower case
     UiTexts texts;
-    texts.Set(107, word);
+    texts.Set(TextId::kLanguage, word);
     EXPECT_EQ(AboutProductName(texts), *word == 'e' ? "Ravnekal" : "Ravnelok") << word;
     EXPECT_EQ(MainWindowCaption(texts),
               *word == 'e' ? "Ravnekal    version 1.69" : "Ravnelok  version 1.69");

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "app/calc_cli.h"
-#include "app/document.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
 #include "files/sheet_file.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"

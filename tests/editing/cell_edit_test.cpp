@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
 #include "support/fake_ui.h"
 #include "text/cp1252.h"
 
@@ -24,8 +25,8 @@ TEST(CellEdit, UpperCaseReservedWords) {
   for (const auto& [in, out] : cases) {
     EXPECT_EQ(cp1252::ToUtf8(UpperCaseReservedWords(doc, cp1252::FromUtf8(in))), out) << in;
   }
-  doc.texts.Set(108, "&if&then&else&");
-  doc.texts.Set(112, "total");
+  doc.texts.Set(TextId::kConditionWords, "&if&then&else&");
+  doc.texts.Set(TextId::kSumName, "total");
   doc.BuildReservedWords();
   EXPECT_EQ(UpperCaseReservedWords(doc, "if x>0 then total(a1;a2) else hvis"),
             "IF x>0 THEN TOTAL(a1;a2) ELSE hvis");

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "app/ui_texts.h"
+#include "document/ui_texts.h"
 #include "text/cp1252.h"
 
 namespace ravnelok {
@@ -52,14 +52,14 @@ TEST(Conditions, ResolveIfThenElseChoosesABranch) {
 
 TEST(Conditions, ConditionWordsComeFromTheTextTable) {
   UiTexts texts = BuiltIn();
-  texts.Set(109, "IF");
-  texts.Set(110, "THEN");
-  texts.Set(111, "ELSE");
+  texts.Set(TextId::kIf, "IF");
+  texts.Set(TextId::kThen, "THEN");
+  texts.Set(TextId::kElse, "ELSE");
   std::string text = "IF 2>1 THEN 7 ELSE 8";
   EXPECT_FALSE(ResolveIfThenElse(text, texts, EvalContext{}));
   EXPECT_EQ(text, "7");
   // An empty condition word (a short text file) is taken as absent, not found everywhere.
-  texts.Set(109, "");
+  texts.Set(TextId::kIf, "");
   text = "2>1 THEN 7";
   EXPECT_FALSE(ResolveIfThenElse(text, texts, EvalContext{}));
   EXPECT_EQ(text, "2>1THEN7");

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <set>
 
-#include "sheet/number_text.h"
+#include "numbers/number_text.h"
 
 namespace ravnelok {
 namespace {

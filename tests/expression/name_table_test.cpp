@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "document/document.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 #include "text/cp1252.h"
@@ -79,7 +79,7 @@ TEST(NameTable, RemovesBlanksAndRegistersNamesCaseSensitively) {
 TEST(NameTable, ABadNameGivesOneMessagePerFlagInOrder) {
   // A replacement text table can make one word several things at once.
   Document doc;
-  doc.texts.Set(112, "pi");
+  doc.texts.Set(TextId::kSumName, "pi");
   doc.BuildReservedWords();
   testing::FakeUi ui;
   FillSheet(doc, {{"pi", "1"}});

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
-#include "expression/text_ops.h"
+#include "document/document.h"
 #include "support/sheet_builder.h"
 #include "text/cp1252.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 #include "support/temp_dir.h"

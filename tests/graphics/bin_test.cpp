@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "graphics/graph_state.h"
+#include "document/graph_state.h"
 
 namespace ravnelok {
 namespace {

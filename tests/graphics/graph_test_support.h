@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/document.h"
+#include "document/document.h"
 #include "graphics/recording_canvas.h"
 #include "support/fake_ui.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/document.h"
+#include "document/document.h"
 
 namespace ravnelok {
 namespace {

@@ -27,9 +27,10 @@ void DialogsTest::decimalsButtons() {
   Started s;
   EnterCell(s.w(), 4, 1, "1/3");
   ClickCell(s.w(), 5, 1);
-  QTest::mouseClick(s.w().toolButton(6), Qt::LeftButton);  // more: the 7 shown
+  QTest::mouseClick(s.w().toolButton(ToolButton::kMoreDecimals),
+                    Qt::LeftButton);  // more: the 7 shown
   QCOMPARE(s.doc().records.Decimals(1), 7);
-  QTest::mouseClick(s.w().toolButton(7), Qt::LeftButton);  // fewer
+  QTest::mouseClick(s.w().toolButton(ToolButton::kFewerDecimals), Qt::LeftButton);  // fewer
   QCOMPARE(s.Cell(5, 1), std::string("  0.333333"));
   QCOMPARE(s.w().sheetView()->model()->index(0, 5).data().toString(), QStringLiteral("  0.333333"));
 }
@@ -47,7 +48,7 @@ void DialogsTest::decimalsDialog() {
     QTest::mouseClick(d->spinUp(), Qt::LeftButton);
     QTest::mouseClick(d->yes(), Qt::LeftButton);
   });
-  s.w().entry(17)->trigger();
+  s.w().entry(TextId::kMenuDecimals)->trigger();
   QCOMPARE(seen, (QStringList{"Antal viste decimaler", "0", "0"}));
   QCOMPARE(s.doc().settings.default_decimals, 2);
   QCOMPARE(s.Cell(5, 1) + "|" + s.Cell(5, 2), std::string("      0.33| 0.6666667"));
@@ -57,7 +58,7 @@ void DialogsTest::decimalsDialog() {
     QVERIFY(!d->field()->isEnabled() && !d->spinUp()->isEnabled());
     QTest::mouseClick(d->yes(), Qt::LeftButton);
   });
-  s.w().entry(17)->trigger();
+  s.w().entry(TextId::kMenuDecimals)->trigger();
   QCOMPARE(s.doc().settings.default_decimals, -1);
   QCOMPARE(s.Cell(5, 1), std::string(" 0.3333333"));
 }
@@ -110,7 +111,7 @@ void DialogsTest::saveAndOpenThroughTheFileDialogs() {
     d->selectFile(typed);
     QMetaObject::invokeMethod(d, "accept");
   });
-  s.w().entry(3)->trigger();
+  s.w().entry(TextId::kMenuSave)->trigger();
   QCOMPARE(title, QStringLiteral("Gem ark"));
   // The layout is the file tests' business; reopening below proves the contents.
   QVERIFY(QFile::exists(s.Path("kasse.rlk")));
@@ -118,17 +119,18 @@ void DialogsTest::saveAndOpenThroughTheFileDialogs() {
 
   // Change the sheet, then open the saved file again.
   EnterCell(s.w(), 4, 1, "7");
-  QTest::mouseClick(s.w().toolButton(4), Qt::LeftButton);  // mode 3; loading shows mode 1
+  QTest::mouseClick(s.w().toolButton(ToolButton::kViewAll),
+                    Qt::LeftButton);  // mode 3; loading shows mode 1
   OnModal<QFileDialog>([&](QFileDialog* d) {
     title = d->windowTitle();
     d->selectFile(s.Path("kasse.rlk"));
     QMetaObject::invokeMethod(d, "accept");
   });
-  s.w().entry(2)->trigger();
+  s.w().entry(TextId::kMenuOpen)->trigger();
   QCOMPARE(title, QStringLiteral("Åben ark"));
   QCOMPARE(s.Cell(4, 1), std::string("5"));
   QCOMPARE(s.doc().settings.view_mode, 1);
-  QVERIFY(s.w().toolButton(2)->isChecked());
+  QVERIFY(s.w().toolButton(ToolButton::kViewSheet)->isChecked());
   QCOMPARE(s.w().sheetView()->model()->index(1, 5).data().toString(), QStringLiteral("78.5398163"));
 }
 

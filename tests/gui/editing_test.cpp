@@ -113,7 +113,7 @@ void EditingTest::rejectedNameIsReportedAndEmptied() {
 // "Clear lines" is off while the editor is open; a click elsewhere commits to the old cell.
 void EditingTest::clickElsewhereCommitsToTheOldCell() {
   Started s;
-  QAction* clear_lines = s.w().entry(11);
+  QAction* clear_lines = s.w().entry(TextId::kMenuClearLines);
   ClickCell(s.w(), 4, 5);
   TypeIntoCell(s.w(), "4*4", 0);
   QVERIFY(s.w().editing());

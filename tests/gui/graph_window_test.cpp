@@ -106,7 +106,7 @@ void GraphWindowTest::tableGraphsByShortcut() {
     QCOMPARE(s.doc().settings.graph_kind, g.kind);
     WriteDoc(w.bitmap(), g.kind == 1 ? "graph-xy.png" : nullptr);
     QCOMPARE(s.doc().settings.view_mode, 3);
-    QVERIFY(w.toolButton(4)->isChecked());
+    QVERIFY(w.toolButton(ToolButton::kViewAll)->isChecked());
     QVERIFY(s.doc().settings.graph_shown);
     QVERIFY(Drawn(w));
     const QImage now = AreaImage(w);
@@ -139,9 +139,12 @@ void GraphWindowTest::sheetGraphsFromMenu() {
   SelectSheetLines(w, 2, 5);
   QImage previous = AreaImage(w);
   const struct {
-    int entry, kind;
+    TextId entry;
+    int kind;
     const char* doc;
-  } sheet_graphs[] = {{27, 3, "graph-curve.png"}, {28, 6, nullptr}, {26, 2, "graph-bars.png"}};
+  } sheet_graphs[] = {{TextId::kMenuSheetCurve, 3, "graph-curve.png"},
+                      {TextId::kMenuSheetFrequency, 6, nullptr},
+                      {TextId::kMenuSheetBars, 2, "graph-bars.png"}};
   for (const auto& g : sheet_graphs) {
     w.entry(g.entry)->trigger();
     QCOMPARE(s.doc().settings.graph_kind, g.kind);
@@ -176,7 +179,7 @@ void GraphWindowTest::settingsByRightClick() {
   MainWindow& w = s.w();
   for (int k = 1; k <= 3; ++k) EnterCell(w, 4, k, k == 2 ? "8" : "3");
   SelectSheetLines(w, 1, 3);
-  w.entry(26)->trigger();
+  w.entry(TextId::kMenuSheetBars)->trigger();
   const QImage names = AreaImage(w);
 
   // A right click opens TForm2 with the current choice.

@@ -54,19 +54,20 @@ void MainWindowTest::viewModeGeometry() {
   QFETCH(int, rowHeight);
   Started s;
   s.SetClientSize(900, 600);
-  QTest::mouseClick(s.w().toolButton(mode + 1), Qt::LeftButton);
+  const auto button = static_cast<ToolButton>(static_cast<int>(ToolButton::kViewSheet) + mode - 1);
+  QTest::mouseClick(s.w().toolButton(button), Qt::LeftButton);
   QCOMPARE(s.doc().settings.view_mode, mode);
-  QVERIFY(s.w().toolButton(mode + 1)->isChecked());
+  QVERIFY(s.w().toolButton(button)->isChecked());
   QCOMPARE(s.w().sheetArea()->geometry(), QRect(0, 56, sheetWidth, 544));
   QCOMPARE(s.w().sheetView()->geometry(), QRect(0, 0, sheetWidth, gridHeight));
   QCOMPARE(s.w().sheetView()->columnWidth(4), exprWidth);
   QCOMPARE(s.w().sheetView()->rowHeight(0), rowHeight);
   QCOMPARE(QFontInfo(s.w().editor()->font()).pointSize(), mode == 1 ? 12 : 10);
   QCOMPARE(s.w().tableArea()->isVisible(), mode != 1);
-  QCOMPARE(s.w().toolButton(8)->isVisible(), mode != 1);
+  QCOMPARE(s.w().toolButton(ToolButton::kClearTable)->isVisible(), mode != 1);
   if (mode != 1) QCOMPARE(s.w().tableArea()->geometry(), QRect(600, 56, 300, 544));
   QCOMPARE(s.w().graphArea()->isVisible(), mode == 3);
-  QCOMPARE(s.w().toolButton(9)->isVisible(), mode == 3);
+  QCOMPARE(s.w().toolButton(ToolButton::kClearGraph)->isVisible(), mode == 3);
   if (mode == 3) QCOMPARE(s.w().graphArea()->geometry(), QRect(0, 200, 600, 344));
 }
 
@@ -80,7 +81,7 @@ void MainWindowTest::marksAndTheViewSwitch() {
   ClickCell(s.w(), 0, 1);
   QCOMPARE(s.doc().sheet.Cell(0, 1), std::string("T"));
   QCOMPARE(s.doc().settings.view_mode, 2);
-  QVERIFY(s.w().toolButton(3)->isChecked());
+  QVERIFY(s.w().toolButton(ToolButton::kViewSheetTable)->isChecked());
   QVERIFY(s.w().tableArea()->isVisible());
   QCOMPARE(s.w().sheetView()->model()->index(0, 0).data().toString(), QStringLiteral("T"));
   ClickCell(s.w(), 1, 2);
@@ -94,7 +95,7 @@ void MainWindowTest::marksAndTheViewSwitch() {
   QCOMPARE(s.w().tableView()->model()->index(1, 0).data().toString().trimmed(),
            QStringLiteral("2"));
   // "Rens tabel" keeps the header and drops the values.
-  QTest::mouseClick(s.w().toolButton(8), Qt::LeftButton);
+  QTest::mouseClick(s.w().toolButton(ToolButton::kClearTable), Qt::LeftButton);
   QCOMPARE(s.doc().settings.table_rows, 0);
   QCOMPARE(s.w().tableView()->model()->index(0, 0).data().toString(), QString());
   // The "T" header clears every T mark; the "*" marks stay.
@@ -122,7 +123,7 @@ void MainWindowTest::closeAnsweredNo() {
   QCOMPARE(s.doc().sheet.Cell(4, 1), std::string("12"));
   // "Afslut" asks the same question.
   OnModal<ConfirmDialogWidget>([&](ConfirmDialogWidget* d) { d->no()->click(); });
-  s.w().entry(5)->trigger();
+  s.w().entry(TextId::kMenuExit)->trigger();
   QVERIFY(s.w().isVisible());
 }
 
@@ -131,8 +132,8 @@ void MainWindowTest::englishTextFile() {
   QCOMPARE(english.count("\r\n"), 120);
   Started s(english);
   QCOMPARE(s.w().windowTitle(), QStringLiteral("Ravnekal    version 1.69"));
-  QCOMPARE(s.w().entry(21)->text(), QStringLiteral("&Recalculate sheet"));
-  QCOMPARE(s.w().toolButton(5)->toolTip(), QStringLiteral("Recalculate"));
+  QCOMPARE(s.w().entry(TextId::kMenuRecalculate)->text(), QStringLiteral("&Recalculate sheet"));
+  QCOMPARE(s.w().toolButton(ToolButton::kRecalculate)->toolTip(), QStringLiteral("Recalculate"));
   QCOMPARE(s.w().sheetView()->model()->headerData(3, Qt::Horizontal).toString(),
            QStringLiteral("Name"));
   EnterCell(s.w(), 4, 1, "if 1>0 then 5 else 6");

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "document/document.h"
 #include "support/sheet_builder.h"
 
 namespace ravnelok {
@@ -103,7 +103,7 @@ TEST(SheetText, FullWidthColumnsCutLongCellsAndContinueLongExpressions) {
 TEST(SheetText, EmptySheetAndAHeaderWithoutTheValueTitle) {
   EXPECT_EQ(SplitCrLf(SheetText(Sheet({})))[3], "   A1  " + std::string(42, ' '));
   Document doc = Sheet({" | ||1"});
-  doc.texts.Set(85, "V\xe6rdi at the start");
+  doc.texts.Set(TextId::kSheetTextHeader, "V\xe6rdi at the start");
   EXPECT_EQ(SplitCrLf(SheetText(doc))[1], "V\xe6rdi at the start");  // left whole
 }
 

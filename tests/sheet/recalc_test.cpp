@@ -4,8 +4,9 @@
 
 #include <cmath>
 
-#include "app/document.h"
-#include "graphics/table.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
+#include "sheet/table.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 
@@ -43,7 +44,7 @@ TEST_F(RecalcTest, WorkedCalculationFromTopToBottom) {
                   {"", "1/3"},
                   {"", "x2"}});
   doc.sheet.SetCell(Document::kValue, 12, " ???");  // an empty line loses a stale value
-  RecalculateSheet(doc, ui, 0);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
   EXPECT_EQ(Values(1, 12), (Texts{"         5", "78.5398163", "", "        10", "         1", "",
                                   " ???", "83.5398163", "         2", " 0.3333333", " ???", ""}));
   EXPECT_FALSE(doc.records.HasValue(6));
@@ -56,20 +57,20 @@ TEST_F(RecalcTest, PassesInModeOneFillTableRows) {
   doc.records.StoreValue(1, 0);  // start value
   MarkT(1);
   MarkT(2);
-  for (int i = 0; i < 3; ++i) RecalculateSheet(doc, ui, 1);
+  for (int i = 0; i < 3; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.settings.table_rows, 3);
   EXPECT_EQ(doc.settings.table_columns, 2);
   EXPECT_EQ(Table(0, 0, 4), (Texts{"n", " 1", " 2", " 3", ""}));
   EXPECT_EQ(Table(1, 0, 3), (Texts{"A2", " 10", " 20", " 30"}));
   // Mode 0 keeps only the header row, even with "T" marks.
-  RecalculateSheet(doc, ui, 0);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
   EXPECT_EQ(doc.settings.table_rows, 0);
   EXPECT_EQ(Table(0, 0, 1), (Texts{"n", ""}));
   // A blank expression loses its marks and clears the table.
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   doc.sheet.SetCell(Document::kExpression, 1, "   ");
   doc.sheet.SetCell(Document::kExpression, 2, "");
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Column(doc, 0, 1, 2), (Texts{" ", " "}));
   EXPECT_EQ(doc.settings.table_rows, 0);
   EXPECT_TRUE(doc.table_values.Empty());
@@ -79,11 +80,11 @@ TEST_F(RecalcTest, FailingFirstTableLineStillOpensOneRowPerPass) {
   FillSheet(doc, {{"a", "1/0"}, {"b", "2"}});
   MarkT(1);
   MarkT(2);
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.settings.table_rows, 1);
   EXPECT_EQ(Table(0, 0, 1), (Texts{"a", ""}));  // the header row is never written with values
   doc.sheet.SetCell(Document::kExpression, 1, "5");
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.settings.table_rows, 2);
   EXPECT_EQ(Table(0, 0, 2), (Texts{"a", "  ", " 5"}));  // aligned to its widest cell
   EXPECT_EQ(Table(1, 0, 2), (Texts{"b", " 2", " 2"}));
@@ -92,11 +93,11 @@ TEST_F(RecalcTest, FailingFirstTableLineStillOpensOneRowPerPass) {
 TEST_F(RecalcTest, RefusedNameStopsThePassBeforeAnyValue) {
   FillSheet(doc, {{"x", "5"}, {"sin", "2"}});
   doc.sheet.SetCell(Document::kValue, 1, "old");
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(ui.MessagesUtf8(), Texts{"Navnet sin er optaget til en indbygget funktion"});
   EXPECT_EQ(Values(1, 1), Texts{"old"});
   EXPECT_EQ(doc.sheet.Cell(Document::kName, 2), "");
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Values(1, 2), (Texts{"         5", "         2"}));
 }
 
@@ -104,24 +105,24 @@ TEST_F(RecalcTest, TooLongSubstitutionShowsTheMessageOncePerLine) {
   std::string many = "x";
   for (int i = 0; i < 30; ++i) many += "+x";
   FillSheet(doc, {{"x", "1/3"}, {"", many}, {"", "A1"}, {"", many}});
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(ui.MessagesUtf8(), Texts(2, "Fortolkeren giver op - for mange variable!"));
   EXPECT_EQ(Values(2, 3), (Texts{" ???", " 0.3333333"}));
 }
 
 TEST_F(RecalcTest, StartValueIsUsedForExactlyOnePass) {
   FillSheet(doc, {{"x", "x+1"}});
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Values(1, 1), Texts{" ???"});  // no previous value
   doc.records.StoreValue(1, 10);
   doc.records.SetStartPending(1, true);
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Values(1, 1), Texts{"        10"});
   EXPECT_FALSE(doc.records.StartPending(1));
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Values(1, 1), Texts{"        11"});
   doc.records.SetStartPending(1, true);  // mode 0 forgets pending start values first
-  RecalculateSheet(doc, ui, 0);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
   EXPECT_EQ(Values(1, 1), Texts{"        12"});
 }
 
@@ -132,14 +133,14 @@ TEST_F(RecalcTest, HugeAndHostileExpressionsFailOrGiveValues) {
   while (relations.size() < 200000) relations += "(1<2)+";
   FillSheet(doc,
             {{"", nested}, {"", long_sum}, {"", "1e99999"}, {"", relations + "0"}, {"", "1e5"}});
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Values(1, 5), Texts(5, " ???"));
   for (int b = 1; b < 256; ++b) {
     doc.sheet.SetCell(Document::kExpression, 6,
                       {'1', static_cast<char>(b), '2', static_cast<char>(b)});
     doc.sheet.SetCell(Document::kName, 7, std::string(1, static_cast<char>(b)));
     doc.sheet.SetCell(Document::kExpression, 7, "1");
-    RecalculateSheet(doc, ui, 1);
+    RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
     Real v = 0;
     EXPECT_TRUE(!doc.records.Value(6, v) || std::isfinite(v)) << b;
   }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
 #include "sheet/recalc.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
@@ -50,7 +51,7 @@ TEST(StartValues, ConfirmedValuesAreUsedOnceThenTheExpressionIterates) {
   EXPECT_EQ(ui.questions, Texts{"Startstil navne"});
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        10", "       2.5"}));
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        11", "         5"}));
 
   // Nothing refers to itself: nothing is asked or said.
@@ -83,7 +84,7 @@ TEST(StartValues, CancelKeepsTheLinesPendingForOnePass) {
   FillSheet(doc, lines);
   StartValuesCommand(doc, ui);
   for (int k = 1; k <= 7; ++k) EXPECT_TRUE(doc.records.StartPending(k));
-  RecalculateSheet(doc, ui, 1);  // the next pass clears the marks
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // the next pass clears the marks
   EXPECT_FALSE(doc.records.StartPending(1));
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "document/document.h"
 
 namespace ravnelok::testing {
 

@@ -1,11 +1,10 @@
-#include "sheet/format_value.h"
+#include "numbers/format_value.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "app/document.h"
-#include "sheet/number_text.h"
+#include "numbers/number_text.h"
 
 namespace ravnelok {
 
@@ -129,10 +128,6 @@ std::string FormatValue(Real v, int decimals, int value_width) {
   }
   if (text.len > w) return kOverflow;
   return Padded(text.buf, text.len, w);
-}
-
-std::string FormatValue(const Document& doc, Real v, int k) {
-  return FormatValue(v, doc.records.Decimals(k), doc.settings.value_width);
 }
 
 int CountShownDecimals(Real v, int value_width) {

@@ -1,14 +1,12 @@
-#include "graphics/table.h"
+#include "sheet/table.h"
 
 #include <algorithm>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "expression/text_ops.h"
-#include "graphics/graph.h"
-#include "sheet/format_value.h"
-#include "sheet/number_text.h"
-#include "sheet/recalc.h"
+#include "document/document.h"
+#include "numbers/format_value.h"
+#include "numbers/number_text.h"
+#include "sheet/decimals.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
@@ -18,40 +16,6 @@ bool IsTLine(const Document& doc, int k) {
 }
 
 }  // namespace
-
-void PressSheetGrid(Document& doc, Ui& ui, MouseButton button, int col, int row) {
-  TextGrid& sheet = doc.sheet;
-  doc.settings.clicked_column = col;
-  if (button == MouseButton::kMiddle) return;
-  if (button == MouseButton::kRight) {
-    if (col != Document::kValue || row < 1 || row >= sheet.RowCount()) return;
-    sheet.SetCurrent(Document::kValue, row);
-    Real value = 0;
-    if (doc.records.Value(row, value)) ui.ShowMessage(ScientificText21(value));
-    return;
-  }
-  if (col == Document::kValue && row == 0) {
-    sheet.Select({Document::kValue, 1, Document::kValue, sheet.RowCount() - 1});
-    return;
-  }
-  if (row < 0 || row >= sheet.RowCount()) return;
-  const std::string& expression = sheet.Cell(Document::kExpression, row);
-  if (expression.find_first_not_of(' ') == std::string::npos || IsTextLine(expression)) return;
-  if (col != Document::kTableMark && col != Document::kFixedMark) return;
-  if (row == 0) {
-    for (int k = 1; k < sheet.RowCount(); ++k) sheet.SetCell(col, k, " ");
-  } else if (col == Document::kTableMark) {
-    if (doc.settings.view_mode == 1) SetViewMode(doc, ui, 2);
-    sheet.SetCell(col, row, IsTLine(doc, row) ? " " : "T");
-  } else {
-    sheet.SetCell(col, row, sheet.Cell(col, row) == "*" ? " " : "*");
-  }
-  if (col == Document::kTableMark) {
-    ClearTable(doc);
-    BuildTableHeaders(doc);
-    ClearGraph(doc, ui);
-  }
-}
 
 int CountTableLines(const Document& doc) {
   int count = 0;
@@ -102,7 +66,7 @@ void AppendTableValue(Document& doc, int line, long double value) {
   const int row = doc.settings.table_rows;
   if (table.RowCount() - 3 < row) table.SetRowCount(table.RowCount() + 1);
   if (table.ColCount() < k) table.SetColCount(k);
-  table.SetCell(k - 1, row, FormatValue(doc, value, line));
+  table.SetCell(k - 1, row, FormatLineValue(doc, value, line));
   doc.table_values.Add(value, row, k - 1, line);
   if (table.top_row + table.visible_rows - 1 < row) table.top_row = row - table.visible_rows + 1;
   AlignTableColumn(doc, k - 1);
@@ -132,7 +96,7 @@ void AlignTableColumn(Document& doc, int col) {
   }
 }
 
-void RemoveTableRows(Document& doc, Ui& ui, int top, int bottom) {
+void RemoveTableRows(Document& doc, int top, int bottom) {
   TextGrid& table = doc.table;
   int& rows = doc.settings.table_rows;
   const int columns = doc.settings.table_columns;
@@ -156,16 +120,6 @@ void RemoveTableRows(Document& doc, Ui& ui, int top, int bottom) {
       rows -= n;
     }
     table.SetCurrent(0, 1);
-  }
-  RefreshGraph(doc, ui);
-}
-
-void ClearTableCommand(Document& doc, Ui& ui) {
-  ClearTable(doc);
-  BuildTableHeaders(doc);
-  if (doc.settings.graph_shown && IsTableGraph(doc.settings.graph_kind)) {
-    ClearGraph(doc, ui);
-    doc.settings.graph_shown = true;
   }
 }
 

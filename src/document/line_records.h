@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "sheet/real.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 
@@ -18,6 +18,17 @@ inline std::string LabelOf(int k) {
   std::string label(1, 'A');
   label += std::to_string(k);
   return label;
+}
+
+// A text line is shown but never evaluated: its expression starts, after leading blanks, with
+// "!" or a double quote.
+inline bool IsTextLine(std::string_view expression) {
+  const size_t first = expression.find_first_not_of(' ');
+  return first != std::string_view::npos && (expression[first] == '!' || expression[first] == '"');
+}
+// The same rule for a text as typed or pasted, read from its very first character.
+inline bool StartsAsTextLine(std::string_view text) {
+  return !text.empty() && (text[0] == '!' || text[0] == '"');
 }
 
 // One record per possible sheet line, always 999 of them.

@@ -1,4 +1,4 @@
-#include "expression/word_table.h"
+#include "document/word_table.h"
 
 namespace ravnelok {
 

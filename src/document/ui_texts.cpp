@@ -1,4 +1,4 @@
-#include "app/ui_texts.h"
+#include "document/ui_texts.h"
 
 #include <fstream>
 #include <iterator>
@@ -10,7 +10,7 @@ namespace ravnelok {
 namespace {
 
 // Written here in UTF-8 and turned into Windows-1252 once.
-constexpr std::array<const char*, 46> kCaptionsUtf8 = {
+constexpr std::array<const char*, kCaptionCount> kCaptionsUtf8 = {
     "&Filer",
     "&Nyt ark",
     "Å&bn ark ..",
@@ -59,8 +59,8 @@ constexpr std::array<const char*, 46> kCaptionsUtf8 = {
     "Rens grafik",
 };
 
-// Entries 46..117.
-constexpr std::array<const char*, 72> kBuiltInUtf8 = {
+// Entries 46..117; 118 and 119 have none.
+constexpr std::array<const char*, kUiTextCount - kCaptionCount - 2> kBuiltInUtf8 = {
     "Navn",
     "Udtryk",
     "Værdi",
@@ -135,9 +135,9 @@ constexpr std::array<const char*, 72> kBuiltInUtf8 = {
     "Samme enhed på akserne",
 };
 
-const std::array<std::string, 46>& Captions() {
-  static const std::array<std::string, 46> captions = [] {
-    std::array<std::string, 46> out;
+const std::array<std::string, kCaptionCount>& Captions() {
+  static const std::array<std::string, kCaptionCount> captions = [] {
+    std::array<std::string, kCaptionCount> out;
     for (size_t i = 0; i < out.size(); ++i) out[i] = cp1252::FromUtf8(kCaptionsUtf8[i]);
     return out;
   }();
@@ -152,19 +152,21 @@ UiTexts::UiTexts() {
   SetBuiltIn();
 }
 
-const std::string& UiTexts::operator[](int i) const {
+const std::string& UiTexts::operator[](TextId id) const {
+  const int i = static_cast<int>(id);
   if (i < 0 || i >= kUiTextCount) return kEmpty;
   return texts_[i];
 }
 
-void UiTexts::Set(int i, std::string text) {
+void UiTexts::Set(TextId id, std::string text) {
+  const int i = static_cast<int>(id);
   if (i >= 0 && i < kUiTextCount) texts_[i] = std::move(text);
 }
 
 void UiTexts::SetBuiltIn() {
   for (auto& t : texts_) t.clear();
   for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
-    texts_[46 + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
+    texts_[kCaptionCount + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
   from_file_ = false;
 }
 
@@ -194,16 +196,18 @@ bool UiTexts::Load(const std::string& path) {
 }
 
 bool UiTexts::English() const {
-  return texts_[107] == "english";
+  return (*this)[TextId::kLanguage] == "english";
 }
 
-const std::string& UiTexts::BuiltInCaption(int i) {
-  if (i < 0 || i >= 46) return kEmpty;
+const std::string& UiTexts::BuiltInCaption(TextId id) {
+  const int i = static_cast<int>(id);
+  if (i < 0 || i >= kCaptionCount) return kEmpty;
   return Captions()[i];
 }
 
-const std::string& UiTexts::Caption(int i) const {
-  if (i < 0 || i >= 46) return kEmpty;
+const std::string& UiTexts::Caption(TextId id) const {
+  const int i = static_cast<int>(id);
+  if (i < 0 || i >= kCaptionCount) return kEmpty;
   return from_file_ ? texts_[i] : Captions()[i];
 }
 

@@ -1,4 +1,4 @@
-#include "expression/text_ops.h"
+#include "text/text_ops.h"
 
 #include <algorithm>
 

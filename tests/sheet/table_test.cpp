@@ -1,8 +1,9 @@
-#include "graphics/table.h"
+#include "sheet/table.h"
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
 #include "sheet/recalc.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
@@ -37,7 +38,7 @@ TEST(PressSheetGrid, RightPressShowsTheFullValueAndTheHeaderSelectsTheColumn) {
   Document doc;
   FakeUi ui;
   FillSheet(doc, {{"", "1/3"}, {"", "-12345"}, {"", ""}, {"", "0"}});
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   for (int row : {1, 2, 3}) Press(doc, ui, 5, row, MouseButton::kRight);  // 3: no value
   Press(doc, ui, 4, 1, MouseButton::kRight);                              // not a value cell
   Press(doc, ui, 5, 4, MouseButton::kRight);
@@ -59,7 +60,7 @@ TEST(Table, HeadersAlignmentAndGrowth) {
   for (int k = 1; k <= 3; ++k) Press(doc, ui, 0, k);
   EXPECT_EQ(doc.table.Cell(0, 0) + "," + doc.table.Cell(1, 0) + "," + doc.table.Cell(2, 0),
             "a,A2,c");
-  for (int pass = 0; pass < 3; ++pass) RecalculateSheet(doc, ui, 1);
+  for (int pass = 0; pass < 3; ++pass) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.settings.table_rows, 3);
   EXPECT_EQ(doc.table.Cell(1, 3), " 12.5");
   EXPECT_EQ(doc.table.Cell(2, 3), " 100");
@@ -69,11 +70,11 @@ TEST(Table, HeadersAlignmentAndGrowth) {
   Document one;
   FillSheet(one, {{"v", "5"}});
   Press(one, ui, 0, 1);
-  for (int i = 0; i < 47; ++i) RecalculateSheet(one, ui, 1);
+  for (int i = 0; i < 47; ++i) RecalculateSheet(one, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(one.table.RowCount(), 50);
-  RecalculateSheet(one, ui, 1);
+  RecalculateSheet(one, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(one.table.RowCount(), 51);
-  RecalculateSheet(one, ui, 1);
+  RecalculateSheet(one, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(one.table.RowCount(), 52);
   EXPECT_EQ(one.table.top_row + one.table.visible_rows - 1, 49);
 }
@@ -83,7 +84,7 @@ TEST(Table, ClearingKeepsColumnsButResetsWidths) {
   FakeUi ui;
   FillSheet(doc, std::vector<testing::LineSpec>(12, {"", "123456"}));
   for (int k = 1; k <= 12; ++k) Press(doc, ui, 0, k);
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.table.ColWidth(11), 70);
   ClearTableCommand(doc, ui);
   EXPECT_EQ(doc.table.ColCount(), 12);
@@ -99,8 +100,8 @@ TEST(Table, RemovingRowsMovesTheRestUp) {
   FillSheet(doc, {{"n", "n+1"}});
   doc.records.StoreValue(1, 0);
   Press(doc, ui, 0, 1);
-  for (int i = 0; i < 5; ++i) RecalculateSheet(doc, ui, 1);  // rows hold 1..5
-  RemoveTableRows(doc, ui, 2, 3);
+  for (int i = 0; i < 5; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // rows hold 1..5
+  RemoveTableRowsCommand(doc, ui, 2, 3);
   EXPECT_EQ(doc.settings.table_rows, 3);
   EXPECT_EQ(doc.table.Cell(0, 1) + doc.table.Cell(0, 2) + doc.table.Cell(0, 3), " 1 4 5");
   EXPECT_EQ(doc.table.Cell(0, 4), "");
@@ -108,10 +109,10 @@ TEST(Table, RemovingRowsMovesTheRestUp) {
   EXPECT_EQ(doc.table_values.Find(0, 2)->value, 4);
   EXPECT_EQ(doc.table_values.Find(0, 4), nullptr);
   // Wholly below the last row, or including the header: nothing goes.
-  RemoveTableRows(doc, ui, 7, 9);
-  RemoveTableRows(doc, ui, 0, 2);
+  RemoveTableRowsCommand(doc, ui, 7, 9);
+  RemoveTableRowsCommand(doc, ui, 0, 2);
   EXPECT_EQ(doc.settings.table_rows, 3);
-  RecalculateSheet(doc, ui, 1);  // appending goes on after the shortened table
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // appending goes on after the shortened table
   EXPECT_EQ(doc.table.Cell(0, 4), " 6");
 }
 

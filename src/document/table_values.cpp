@@ -1,4 +1,4 @@
-#include "sheet/table_values.h"
+#include "document/table_values.h"
 
 namespace ravnelok {
 

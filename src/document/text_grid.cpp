@@ -1,4 +1,4 @@
-#include "sheet/text_grid.h"
+#include "document/text_grid.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "sheet/real.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 

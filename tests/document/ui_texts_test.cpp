@@ -1,8 +1,8 @@
-#include "app/ui_texts.h"
+#include "document/ui_texts.h"
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "document/document.h"
 #include "text/cp1252.h"
 
 namespace ravnelok {
@@ -16,14 +16,16 @@ std::string FileOf(int lines, const std::string& eol, const std::string& entry10
 
 TEST(UiTexts, BuiltInTextsAreDanishAndCaptionsAreKept) {
   UiTexts texts;
-  EXPECT_EQ(texts[85].size(), 78u);
-  EXPECT_EQ(texts[85].find(texts[48]), 61u);  // the value title at character 62
-  EXPECT_EQ(texts[0], "");                    // menu entries have no built-in text...
-  EXPECT_EQ(cp1252::ToUtf8(texts.Caption(2)), "Å&bn ark ..");  // ...the widgets keep theirs
+  EXPECT_EQ(texts[TextId::kSheetTextHeader].size(), 78u);
+  EXPECT_EQ(texts[TextId::kSheetTextHeader].find(texts[TextId::kHeaderValue]),
+            61u);                           // the value title at character 62
+  EXPECT_EQ(texts[TextId::kMenuFile], "");  // menu entries have no built-in text...
+  EXPECT_EQ(cp1252::ToUtf8(texts.Caption(TextId::kMenuOpen)),
+            "Å&bn ark ..");  // ...the widgets keep theirs
   EXPECT_FALSE(texts.English() || texts.from_file());
-  texts.Set(48, "changed");
+  texts.Set(TextId::kHeaderValue, "changed");
   EXPECT_FALSE(texts.Load("/nonexistent/ravnmenu.txt"));  // a missing file keeps them
-  EXPECT_EQ(cp1252::ToUtf8(texts[48]), "Værdi");
+  EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi");
 }
 
 TEST(UiTexts, TextFileReplacesTheWholeTable) {
@@ -43,10 +45,10 @@ TEST(UiTexts, TextFileReplacesTheWholeTable) {
     UiTexts texts;
     texts.LoadFromFileBytes(c.bytes);
     EXPECT_TRUE(texts.from_file());
-    EXPECT_EQ(texts[0], c.entry0);
-    EXPECT_EQ(texts[48], c.bytes.empty() ? "" : "text48");
-    EXPECT_EQ(texts[119], c.entry119);
-    EXPECT_EQ(texts.Caption(0), c.entry0);
+    EXPECT_EQ(texts[TextId::kMenuFile], c.entry0);
+    EXPECT_EQ(texts[TextId::kHeaderValue], c.bytes.empty() ? "" : "text48");
+    EXPECT_EQ(texts[TextId::kSpare119], c.entry119);
+    EXPECT_EQ(texts.Caption(TextId::kMenuFile), c.entry0);
     EXPECT_EQ(texts.English(), c.english);
   }
 }

@@ -1,4 +1,4 @@
-#include "sheet/line_records.h"
+#include "document/line_records.h"
 
 #include <algorithm>
 

@@ -1,14 +1,15 @@
-#include "sheet/format_value.h"
+#include "numbers/format_value.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "app/document.h"
-#include "app/ui.h"
-#include "graphics/table.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
+#include "document/ui.h"
 #include "sheet/decimals.h"
 #include "sheet/recalc.h"
+#include "sheet/table.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 
@@ -87,7 +88,7 @@ class DecimalsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::FillSheet(doc, {{"", "1/3"}, {"", "5"}, {"", ""}, {"", "3,14159"}});
-    RecalculateSheet(doc, ui, 1);
+    RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   }
   void Select(int col, int top, int bottom) {
     doc.sheet.SetCurrent(col, top);
@@ -122,7 +123,7 @@ TEST_F(DecimalsTest, MoreAndFewerFollowTheShownDecimals) {
 
 TEST_F(DecimalsTest, TableEntriesFollowTheirLine) {
   PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 1);
-  RecalculateSheet(doc, ui, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.table.Cell(0, 1), " 0.3333333");
   Select(Document::kValue, 1, 1);
   FewerDecimals(doc);

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace ravnelok {
+#include "document/text_id.h"
 
-constexpr int kUiTextCount = 120;
+namespace ravnelok {
 
 // The table of 120 user-interface texts, Windows-1252. Entries 46..117 have built-in Danish
 // texts; entries 0..45 (menu captions and tool button hints) are empty unless a text file
@@ -15,8 +15,8 @@ class UiTexts {
  public:
   UiTexts();
 
-  const std::string& operator[](int i) const;
-  void Set(int i, std::string text);
+  const std::string& operator[](TextId id) const;
+  void Set(TextId id, std::string text);
 
   // Entries 46..117 get their built-in Danish texts; entries 0..45, 118 and 119 are emptied.
   void SetBuiltIn();
@@ -32,9 +32,9 @@ class UiTexts {
   bool English() const;
 
   // The captions the menu items (0..35) and tool button hints (36..45) are built with.
-  static const std::string& BuiltInCaption(int i);
+  static const std::string& BuiltInCaption(TextId id);
   // The caption a widget shows: the loaded entry when a file was read, else the built-in one.
-  const std::string& Caption(int i) const;
+  const std::string& Caption(TextId id) const;
 
  private:
   std::array<std::string, kUiTextCount> texts_;

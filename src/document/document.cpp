@@ -1,8 +1,8 @@
-#include "app/document.h"
+#include "document/document.h"
 
 #include <chrono>
 
-#include "expression/text_ops.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 
@@ -29,13 +29,15 @@ Document::Document()
 }
 
 void Document::BuildReservedWords() {
-  reserved_words = function_names + "pi" + texts[108] + "&" + texts[112] + "&" + texts[116] + "&";
-  built_in_words = function_names + "&" + texts[112] + "&" + texts[116] + "&";
+  reserved_words = function_names + "pi" + texts[TextId::kConditionWords] + "&" +
+                   texts[TextId::kSumName] + "&" + texts[TextId::kRemainderName] + "&";
+  built_in_words =
+      function_names + "&" + texts[TextId::kSumName] + "&" + texts[TextId::kRemainderName] + "&";
   eval_cache.assign(kMaxLines + 1, LineEvalCache{});
   words.Clear();
   words.Add(reserved_words, WordTable::kReserved);
   words.Add(function_names, WordTable::kFunction);
-  words.Add(texts[108], WordTable::kCondition);
+  words.Add(texts[TextId::kConditionWords], WordTable::kCondition);
   words.Add(built_in_words, WordTable::kBuiltIn);
 }
 
@@ -48,10 +50,10 @@ void Document::InitialiseGrid() {
   sheet.SetColWidth(kFixedMark, 17);
   sheet.SetColWidth(kName, 86);
   sheet.SetColWidth(kLabel, 48);
-  sheet.SetCell(kName, 0, texts[46]);
-  sheet.SetCell(kExpression, 0, texts[47]);
-  sheet.SetCell(kValue, 0, texts[48]);
-  sheet.SetCell(kUnit, 0, texts[49]);
+  sheet.SetCell(kName, 0, texts[TextId::kHeaderName]);
+  sheet.SetCell(kExpression, 0, texts[TextId::kHeaderExpression]);
+  sheet.SetCell(kValue, 0, texts[TextId::kHeaderValue]);
+  sheet.SetCell(kUnit, 0, texts[TextId::kHeaderUnit]);
   for (int k = 1; k < sheet.RowCount(); ++k) {
     sheet.SetCell(kLabel, k, LabelOf(k));
     sheet.SetCell(kTableMark, k, " ");

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_texts.h"
-#include "expression/eval_cache.h"
-#include "expression/word_table.h"
-#include "graphics/graph_state.h"
-#include "sheet/line_records.h"
-#include "sheet/settings.h"
-#include "sheet/table_values.h"
-#include "sheet/text_grid.h"
+#include "document/eval_cache.h"
+#include "document/graph_state.h"
+#include "document/line_records.h"
+#include "document/settings.h"
+#include "document/table_values.h"
+#include "document/text_grid.h"
+#include "document/ui_texts.h"
+#include "document/word_table.h"
 
 namespace ravnelok {
 

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "sheet/real.h"
+#include "numbers/real.h"
 
 namespace ravnelok {
 
