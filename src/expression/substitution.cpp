@@ -75,89 +75,123 @@ const std::string& PiText() {
 
 }  // namespace
 
-SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k) {
-  SubstitutionFlags flags;
-  if (text.empty()) return flags;
-  const std::string& sum_word = doc.texts[TextId::kSumName];
-  // Positions are 0-based here: p runs over the text, L - 1 is its last character.
-  size_t p = 0;
+namespace {
+
+// One token of the text being substituted, and what the scan does with it. Positions are
+// 0-based: the token is text[start..end], `last` the text's last position when it was read.
+class Substitution {
+ public:
+  Substitution(const Document& doc, std::string& text, int k) : doc_(doc), text_(text), k_(k) {}
+
+  SubstitutionFlags Run();
+
+ private:
+  // A word that is not reserved: a name or a label, replaced by its value when it has one on
+  // this line or above.
+  bool Name();
+  // pi: its value to 12 significant digits.
+  void Pi();
+  // sum(from:to): the total of the values of the lines in the range, the ends looked up as
+  // names or labels.
+  bool Sum();
+  // A condition word: passed over.
+  void ConditionWord() { p_ = end_ + 1; }
+  // A function name: a bracket and at least one more character must follow it.
+  bool Function() const { return end_ + 2 < text_.size() && text_[end_ + 1] == '('; }
+
+  // Replaces start..to; the length check counts from the token's end, as for every word.
+  void Replace(size_t to, const std::string& with);
+
+  const Document& doc_;
+  std::string& text_;
+  const int k_;
+  SubstitutionFlags flags_;
+  size_t p_ = 0;
+  size_t start_ = 0;
+  size_t end_ = 0;
+  size_t last_ = 0;
+};
+
+SubstitutionFlags Substitution::Run() {
+  if (text_.empty()) return flags_;
+  const std::string& sum_word = doc_.texts[TextId::kSumName];
   while (true) {
-    const size_t last = text.size() - 1;
-    while (p < last && !IsTokenStart(text[p])) ++p;
-    if (p == last && !IsTokenStart(text[p])) break;
-    const size_t start = p;
-    while (p < last && IsTokenChar(text[p])) ++p;
-    const size_t end = (p == last && IsTokenChar(text[last])) ? last : p - 1;
-    const size_t before = p;
-    const std::string word = text.substr(start, end - start + 1);
+    last_ = text_.size() - 1;
+    while (p_ < last_ && !IsTokenStart(text_[p_])) ++p_;
+    if (p_ == last_ && !IsTokenStart(text_[p_])) break;
+    start_ = p_;
+    while (p_ < last_ && IsTokenChar(text_[p_])) ++p_;
+    end_ = (p_ == last_ && IsTokenChar(text_[last_])) ? last_ : p_ - 1;
+    const size_t before = p_;
+    const std::string word = text_.substr(start_, end_ - start_ + 1);
     std::string lower;
     uint8_t kinds = 0;
-    if (doc.words.MayHold(DanishLower(word[0]), word.size())) {
+    if (doc_.words.MayHold(DanishLower(word[0]), word.size())) {
       lower = DanishLowerCase(word);
-      kinds = doc.words.Flags(lower);
+      kinds = doc_.words.Flags(lower);
     }
-    bool stop = false;
-
-    // Replaces start..to; the length check counts from the token's end, as for every word.
-    auto replace = [&](size_t to, const std::string& with) {
-      if (with.size() + start + (last - end) > kMaxSubstitutedLength) flags.too_long = true;
-      text.replace(start, to - start + 1, with);
-      p = start + with.size();
-    };
-
-    if ((kinds & WordTable::kReserved) == 0) {
-      const LookupResult found = doc.records.Lookup(word);
-      if (found.found && found.has_value && found.line <= k) {
-        replace(end, ValueText(doc.records[found.record]));
-      } else {
-        flags.undefined = true;
-        stop = true;
-      }
-    }
-    if (!stop && lower == "pi") replace(end, PiText());
-    if (!stop && lower == sum_word && !sum_word.empty()) {
-      // sum(from:to), the ends looked up as names or labels.
-      const size_t open = end + 1;
-      const size_t colon = open < text.size() ? text.find(':', open) : std::string::npos;
-      const size_t close = open < text.size() ? text.find(')', open) : std::string::npos;
-      bool ok = open < text.size() && text[open] == '(' && colon != std::string::npos &&
-                colon >= open + 2 && close != std::string::npos && close >= colon + 2;
-      if (ok) {
-        const LookupResult a =
-            doc.records.Lookup(std::string_view(text).substr(open + 1, colon - open - 1));
-        const LookupResult b =
-            doc.records.Lookup(std::string_view(text).substr(colon + 1, close - colon - 1));
-        int first = a.line;
-        int second = b.line;
-        if (first > second) std::swap(first, second);
-        ok = a.found && b.found && first >= 1 && second <= doc.LineCount();
-        if (ok) {
-          Real total = 0;
-          Real v = 0;
-          for (int line = first; line <= second; ++line) {
-            if (doc.records.Value(line, v)) total += v;
-          }
-          ok = std::isfinite(total);
-          if (ok) replace(close, SumText(doc, k, total));
-        }
-      }
-      if (!ok) {
-        flags.undefined = true;
-        stop = true;
-      }
-    }
-    if (!stop && (kinds & WordTable::kCondition) != 0) p = end + 1;
-    if (!stop && (kinds & WordTable::kFunction) != 0) {
-      if (!(end + 2 < text.size() && text[end + 1] == '(')) {
-        flags.undefined = true;
-        stop = true;
-      }
-    }
+    // Each kind of word in turn; a failing one ends the scan.
+    bool ok = (kinds & WordTable::kReserved) != 0 || Name();
+    if (ok && lower == "pi") Pi();
+    if (ok && !sum_word.empty() && lower == sum_word) ok = Sum();
+    if (ok && (kinds & WordTable::kCondition) != 0) ConditionWord();
+    if (ok && (kinds & WordTable::kFunction) != 0) ok = Function();
+    if (!ok) flags_.undefined = true;
     // A one-letter reserved word at the very end that no step moved past would be read forever.
-    if (p == before && start == end && end == last) p = end + 1;
-    if (stop || flags.too_long || p >= text.size()) break;
+    if (p_ == before && start_ == end_ && end_ == last_) p_ = end_ + 1;
+    if (!ok || flags_.too_long || p_ >= text_.size()) break;
   }
-  return flags;
+  return flags_;
+}
+
+void Substitution::Replace(size_t to, const std::string& with) {
+  if (with.size() + start_ + (last_ - end_) > kMaxSubstitutedLength) flags_.too_long = true;
+  text_.replace(start_, to - start_ + 1, with);
+  p_ = start_ + with.size();
+}
+
+bool Substitution::Name() {
+  const LookupResult found =
+      doc_.records.Lookup(std::string_view(text_).substr(start_, end_ - start_ + 1));
+  if (!found.found || !found.has_value || found.line > k_) return false;
+  Replace(end_, ValueText(doc_.records[found.record]));
+  return true;
+}
+
+void Substitution::Pi() {
+  Replace(end_, PiText());
+}
+
+bool Substitution::Sum() {
+  const size_t open = end_ + 1;
+  if (open >= text_.size() || text_[open] != '(') return false;
+  const size_t colon = text_.find(':', open);
+  const size_t close = text_.find(')', open);
+  if (colon == std::string::npos || colon < open + 2 || close == std::string::npos ||
+      close < colon + 2) {
+    return false;
+  }
+  const std::string_view text(text_);
+  const LookupResult a = doc_.records.Lookup(text.substr(open + 1, colon - open - 1));
+  const LookupResult b = doc_.records.Lookup(text.substr(colon + 1, close - colon - 1));
+  int first = a.line;
+  int second = b.line;
+  if (first > second) std::swap(first, second);
+  if (!a.found || !b.found || first < 1 || second > doc_.LineCount()) return false;
+  Real total = 0;
+  Real v = 0;
+  for (int line = first; line <= second; ++line) {
+    if (doc_.records.Value(line, v)) total += v;
+  }
+  if (!std::isfinite(total)) return false;
+  Replace(close, SumText(doc_, k_, total));
+  return true;
+}
+
+}  // namespace
+
+SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k) {
+  return Substitution(doc, text, k).Run();
 }
 
 bool ApplyRemainder(Document& doc, std::string& text) {
