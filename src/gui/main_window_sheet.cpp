@@ -126,7 +126,7 @@ void MainWindow::PlaceEditorAt(int col, int row, bool reload) {
 void MainWindow::OpenEditor(const std::string* text) {
   editing_ = true;
   PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, true);
-  entries_[11]->setEnabled(false);
+  entry(TextId::kMenuClearLines)->setEnabled(false);
   if (text) editor_->setText(Q(*text));
   editor_->end(false);
   editor_->show();
@@ -141,7 +141,7 @@ void MainWindow::CommitEditor() {
   const std::string text = W(editor_->text());
   const bool had_focus = editor_->hasFocus();
   editor_->hide();
-  entries_[11]->setEnabled(true);
+  entry(TextId::kMenuClearLines)->setEnabled(true);
   if (had_focus) sheet_view_->setFocus();
   CommitEditorText(doc_, *this, text);
   committing_ = false;
