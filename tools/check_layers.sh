@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fails when a folder of src/ includes a folder above it. The layers, from the bottom up; a
+# Fails when a folder of src/ includes a folder above it, or when a UI text is taken by number. The layers, from the bottom up; a
 # folder may include its own layer's headers and those of the layers below.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -30,5 +30,10 @@ for folder in */; do
     fi
   done < <(grep -rnE '^\s*#\s*include\s*"[a-z_]+/' "$folder" || true)
 done
-[ "$status" = 0 ] && echo "layers: every include points downwards"
+# UI texts are named (TextId), never indexed by number.
+if grep -rnE 'texts\[[0-9]|texts\.(Set|Caption)\([0-9]' . ; then
+  echo "UI texts indexed by number: use TextId"
+  status=1
+fi
+[ "$status" = 0 ] && echo "layers: every include points downwards; UI texts by name"
 exit $status
