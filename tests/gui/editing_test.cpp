@@ -1,8 +1,12 @@
 // The in-place editor driven with real key and mouse events.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "gui/dialogs.h"
 #include "gui_test_support.h"
 
 using namespace ravnelok;
@@ -18,7 +22,18 @@ class EditingTest : public QObject {
   void deleteInsideTheEditor();
   void rejectedNameIsReportedAndEmptied();
   void clickElsewhereCommitsToTheOldCell();
+  void copyAndPasteASelection();
+  void insertLinesDialog();
+  void deleteOnSheetAndOnTable();
+  void newSheetAnsweredYesAndNo();
 };
+
+namespace {
+void ShiftClickCell(MainWindow& w, int col, int row) {
+  QTest::mouseClick(w.sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    w.SheetCellCentre(col, row));
+}
+}  // namespace
 
 void EditingTest::nameAndExpressionGiveValues() {
   Started s;
@@ -124,6 +139,74 @@ void EditingTest::clickElsewhereCommitsToTheOldCell() {
   QCOMPARE(s.doc().settings.editor_row, 8);
   QVERIFY(!s.w().editing());
   QVERIFY(clear_lines->isEnabled());
+}
+
+// The copy stays inside the program: the system clipboard keeps what it had.
+void EditingTest::copyAndPasteASelection() {
+  Started s;
+  QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+  EnterCell(s.w(), 4, 1, "2");
+  EnterCell(s.w(), 4, 2, "A1+1");
+  ClickCell(s.w(), 4, 2);
+  QTest::keyClick(s.w().sheetView(), Qt::Key_C, Qt::ControlModifier);
+  ClickCell(s.w(), 4, 3);
+  ShiftClickCell(s.w(), 4, 4);
+  QTest::keyClick(s.w().sheetView(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(s.Cell(4, 3) + "|" + s.Cell(4, 4) + "|" + s.Cell(5, 4),
+           std::string("A2+1|A3+1|         5"));
+  ClickCell(s.w(), 4, 5);
+  s.w().toolButton(ToolButton::kPaste)->click();
+  QCOMPARE(s.Cell(4, 5), std::string("A4+1"));
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+}
+
+void EditingTest::insertLinesDialog() {
+  Started s;
+  EnterCell(s.w(), 4, 1, "7");
+  for (const char* answer : {"11", "2"}) {
+    ClickCell(s.w(), 4, 1);
+    OnModal<TextInputDialogWidget>([&](TextInputDialogWidget* d) {
+      QCOMPARE(d->field()->text(), QStringLiteral("1"));
+      d->field()->setText(QString::fromLatin1(answer));
+      d->yes()->click();
+    });
+    s.w().entry(TextId::kMenuInsertLines)->trigger();
+  }
+  QCOMPARE(s.Cell(4, 1) + "|" + s.Cell(4, 3) + "|" + s.Cell(5, 3), std::string("|7|         7"));
+}
+
+void EditingTest::deleteOnSheetAndOnTable() {
+  Started s;
+  for (const char* e : {"1", "2", "3"}) EnterCell(s.w(), 4, 1, e);
+  EnterCell(s.w(), 6, 1, "kr");
+  ClickCell(s.w(), 0, 1);  // table mark: the table starts with the next edits
+  for (const char* e : {"4", "5", "6"}) EnterCell(s.w(), 4, 2, e);
+  QCOMPARE(s.doc().settings.table_rows, 3);
+  SheetView* table = s.w().tableView();
+  table->setFocus();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                    table->visualRect(table->model()->index(1, 0)).center());
+  QVERIFY(table->hasFocus());
+  QTest::keyClick(table, Qt::Key_Delete);
+  QCOMPARE(s.doc().settings.table_rows, 2);
+  QVERIFY(s.w().sheetView()->hasFocus());
+  ClickCell(s.w(), 4, 1);
+  ShiftClickCell(s.w(), 6, 1);
+  Key(s.w(), Qt::Key_Delete);
+  QCOMPARE(s.Cell(0, 1) + "|" + s.Cell(4, 1) + "|" + s.Cell(6, 1), std::string(" ||"));
+  QCOMPARE(s.doc().settings.table_rows, 0);  // the fresh pass starts the table again
+}
+
+void EditingTest::newSheetAnsweredYesAndNo() {
+  Started s;
+  EnterCell(s.w(), 4, 1, "7");
+  for (const bool yes : {false, true}) {
+    OnModal<ConfirmDialogWidget>(
+        [yes](ConfirmDialogWidget* d) { (yes ? d->yes() : d->no())->click(); });
+    s.w().entry(TextId::kMenuNewSheet)->trigger();
+    QCOMPARE(s.Cell(4, 1), std::string(yes ? "" : "7"));
+  }
+  QCOMPARE(s.w().sheetView()->model()->index(0, 5).data().toString(), QString());
 }
 
 QTEST_MAIN(EditingTest)
