@@ -13,83 +13,49 @@
 namespace ravnelok {
 namespace {
 
-struct Cell {
-  int col, line;
-  std::string text;
-};
-
-// Lines given as {line, name, expression} on a sheet of 199 lines; an insert (n lines at top)
-// or a delete (top..bottom); cells afterwards.
-struct LineOpCase {
-  const char* what;
-  std::vector<Cell> names, expressions;
-  bool insert;
-  int top, n_or_bottom;
-  std::vector<Cell> after;
-};
+// clang-format off
+// Line k with its name and expression.
+struct Line { int k; std::string name, expression; };
+// A sheet of 199 lines; an insert of n lines at top, or a delete of top..bottom.
+struct LineOpCase { const char* what; std::vector<Line> lines; bool insert; int top, n_or_bottom;
+                    std::vector<Line> after; };
+// clang-format on
 
 TEST(LineOps, InsertAndDelete) {
-  const int E = Document::kExpression, N = Document::kName;
+  // clang-format off
   const LineOpCase cases[] = {
-      {"insert 2 at 5",
-       {{N, 6, "p"}},
-       {{E, 5, "1"}, {E, 6, "2"}, {E, 8, "A5*2"}, {E, 9, "A3+1"}, {E, 197, "7"}},
-       true,
-       5,
-       2,
-       {{E, 10, "A7*2"},
-        {E, 11, "A3+1"},
-        {N, 8, "p"},
-        {N, 6, ""},
-        {E, 5, ""},
-        {E, 6, ""},
-        {E, 7, "1"},
-        {E, 199, "7"}}},
-      {"forward name",
-       {{N, 6, "y"}},
-       {{E, 5, "y+1"}, {E, 6, "2"}},
-       true,
-       5,
-       1,
-       {{E, 6, "y+1"}, {N, 7, "y"}}},
-      {"label shifts", {}, {{E, 9, "A12"}, {E, 12, "1"}}, false, 5, 6, {{E, 7, "A10"}}},
-      {"above stays", {}, {{E, 9, "A3"}, {E, 3, "1"}}, false, 5, 6, {{E, 7, "A3"}}},
-      {"label becomes name",
-       {{N, 12, "pris"}},
-       {{E, 9, "A12"}, {E, 12, "1"}},
-       false,
-       5,
-       5,
-       {{E, 8, "pris"}, {N, 11, "pris"}, {N, 12, ""}}},
-      {"above line 1", {}, {{E, 4, "A2"}, {E, 2, "1"}}, false, 1, 3, {{E, 1, "???"}}},
-      {"last 3 lines",
-       {{N, 198, "q"}},
-       {{E, 196, "A198"}, {E, 198, "1"}},
-       false,
-       197,
-       199,
-       {{E, 196, "A198"}, {N, 198, ""}, {E, 198, ""}}},
+      {"insert 2 at 5", {{5, "", "1"}, {6, "p", "2"}, {8, "", "A5*2"}, {9, "", "A3+1"},
+       {197, "", "7"}}, true, 5, 2, {{5, "", ""}, {6, "", ""}, {7, "", "1"}, {8, "p", "2"},
+       {10, "", "A7*2"}, {11, "", "A3+1"}, {199, "", "7"}}},
+      {"forward name", {{5, "", "y+1"}, {6, "y", "2"}}, true, 5, 1, {{6, "", "y+1"}, {7, "y", "2"}}},
+      {"label shifts", {{9, "", "A12"}, {12, "", "1"}}, false, 5, 6, {{7, "", "A10"}}},
+      {"above stays", {{3, "", "1"}, {9, "", "A3"}}, false, 5, 6, {{7, "", "A3"}}},
+      {"label becomes name", {{9, "", "A12"}, {12, "pris", "1"}}, false, 5, 5,
+       {{8, "", "pris"}, {11, "pris", "1"}, {12, "", ""}}},
+      {"above line 1", {{2, "", "1"}, {4, "", "A2"}}, false, 1, 3, {{1, "", "???"}}},
+      {"last 3 lines", {{196, "", "A198"}, {198, "q", "1"}}, false, 197, 199,
+       {{196, "", "A198"}, {198, "", ""}}},
   };
+  // clang-format on
   for (const LineOpCase& c : cases) {
     Document doc;
     testing::FakeUi ui;
     testing::FillSheet(doc, {});
-    for (const Cell& cell : c.names) doc.sheet.SetCell(cell.col, cell.line, cell.text);
-    for (const Cell& cell : c.expressions) doc.sheet.SetCell(cell.col, cell.line, cell.text);
+    for (const Line& l : c.lines) {
+      doc.sheet.SetCell(Document::kName, l.k, l.name);
+      doc.sheet.SetCell(Document::kExpression, l.k, l.expression);
+    }
     doc.records.SetDecimals(5, 3);
     RecalculateSheet(doc, ui, RecalcMode::kFresh);
-    if (c.insert) {
-      EXPECT_TRUE(InsertBlankLines(doc, c.top, c.n_or_bottom)) << c.what;
-    } else {
-      DeleteLines(doc, c.top, c.n_or_bottom);
-    }
-    EXPECT_EQ(doc.LineCount(), 199);
-    for (const Cell& cell : c.after) {
-      EXPECT_EQ(doc.sheet.Cell(cell.col, cell.line), cell.text) << c.what << " line " << cell.line;
+    if (!c.insert) DeleteLines(doc, c.top, c.n_or_bottom);
+    EXPECT_TRUE(!c.insert || InsertBlankLines(doc, c.top, c.n_or_bottom)) << c.what;
+    for (const Line& l : c.after) {
+      EXPECT_EQ(doc.sheet.Cell(3, l.k) + "|" + doc.sheet.Cell(4, l.k), l.name + "|" + l.expression)
+          << c.what << " line " << l.k;
     }
     if (c.insert) {  // the decimals moved with line 5
-      EXPECT_EQ(doc.records.Decimals(5 + c.n_or_bottom), 3);
-      EXPECT_EQ(doc.records.Decimals(5), -1);
+      EXPECT_EQ(std::pair(doc.records.Decimals(5 + c.n_or_bottom), doc.records.Decimals(5)),
+                std::pair(3, -1));
     }
   }
 }
@@ -97,14 +63,12 @@ TEST(LineOps, InsertAndDelete) {
 // The dialog's field is taken only as a whole number from 1 to 10; the sheet is recalculated
 // whatever the answer.
 TEST(LineOps, InsertDialog) {
-  const struct {
-    const char* field;
-    bool confirmed;
-    int top;
-    bool inserted;
-  } cases[] = {{" 2 ", true, 2, true}, {"11", true, 2, false}, {"0", true, 2, false},
-               {"-1", true, 2, false}, {"2x", true, 2, false}, {"2", false, 2, false},
-               {"1", true, 4, false}};  // no line of the 5 would move
+  // clang-format off
+  const struct { const char* field; bool confirmed; int top; bool inserted; } cases[] = {
+      {" 2 ", true, 2, true}, {"11", true, 2, false}, {"0", true, 2, false}, {"-1", true, 2, false},
+      {"2x", true, 2, false}, {"2", false, 2, false},
+      {"1", true, 4, false}};  // no line of the 5 would move
+  // clang-format on
   const std::vector<std::string> kept = {"1|         1", "A1+1|         2", "3|         3",
                                          "4|         4", "|"};
   const std::vector<std::string> moved = {"1|         1", "|", "|", "A1+1|         2",
@@ -127,39 +91,26 @@ TEST(LineOps, InsertDialog) {
   }
 }
 
-TEST(LineOps, ClearCellsKeepsMarksAndLabels) {
-  Document doc;
-  testing::FillRows(doc, {"T|*|A1|a|1|1|m", "T|*|A2|b|2|2|m", "T|*|A3|c|3|3|m"},
-                    {0, 1, 2, 3, 4, 5, 6});
-  ClearSheetCells(doc, {2, 2, 6, 3});
-  EXPECT_EQ(testing::Rows(doc, {0, 1, 2, 3, 4, 5, 6}),
-            (std::vector<std::string>{"T|*|A1|a|1|1|m", "T|*|A2||||", "T|*|A3||||"}));
-}
-
+// "Nej" is answered in the widget test.
 TEST(LineOps, NewSheet) {
-  for (const bool yes : {true, false}) {
-    Document doc;
-    testing::FakeUi ui;
-    testing::FillSheet(doc, {{"x", "2", "kr"}});
-    doc.SetLineCount(50);
-    doc.sheet.SetCell(Document::kTableMark, 1, "T");
-    RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-    doc.records.SetDecimals(50, 4);
-    doc.settings.file_name = "a.rlk";
-    doc.settings.view_mode = 2;
-    ui.confirm_answers.push_back(yes);
-    NewSheetCommand(doc, ui);
-    EXPECT_EQ(ui.questions, std::vector<std::string>{
-                                "Bekræft: Ønsker du at slette arket og starte på et nyt ark?"});
-    EXPECT_EQ(doc.LineCount(), 50);
-    EXPECT_EQ(testing::Rows(doc, {0, 2, 3, 4, 5, 6})[0],
-              yes ? " |A1||||" : "T|A1|x|2|         2|kr");
-    EXPECT_EQ(doc.records.Decimals(50), yes ? -1 : 4);
-    EXPECT_EQ(doc.settings.view_mode, yes ? 1 : 2);
-    EXPECT_EQ(doc.settings.table_rows, yes ? 0 : 1);
-    SaveCommand(doc, ui);
-    EXPECT_EQ(ui.save_initials, std::vector<std::string>{yes ? "*.rlk" : "a.rlk"});
-  }
+  Document doc;
+  testing::FakeUi ui;
+  testing::FillSheet(doc, {{"x", "2", "kr"}});
+  doc.SetLineCount(50);
+  doc.sheet.SetCell(Document::kTableMark, 1, "T");
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  doc.records.SetDecimals(50, 4);
+  doc.settings.file_name = "a.rlk";
+  ui.confirm_answers.push_back(true);
+  NewSheetCommand(doc, ui);
+  EXPECT_EQ(ui.questions, std::vector<std::string>{
+                              "Bekræft: Ønsker du at slette arket og starte på et nyt ark?"});
+  EXPECT_EQ(testing::Rows(doc, {0, 2, 3, 4, 5, 6})[0] + std::to_string(doc.LineCount()),
+            " |A1||||50");
+  EXPECT_EQ(std::tuple(doc.records.Decimals(50), doc.settings.view_mode, doc.settings.table_rows),
+            std::tuple(-1, 1, 0));
+  SaveCommand(doc, ui);
+  EXPECT_EQ(ui.save_initials, std::vector<std::string>{"*.rlk"});
 }
 
 // A record moved away and given a new value must not lend the old value's text to references.
