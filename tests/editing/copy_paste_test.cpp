@@ -13,15 +13,11 @@ namespace {
 
 using testing::LineSpec;
 
+// clang-format off
 // Copy the rectangle `from`, paste into `to`; the paste column on `to` afterwards.
-struct PasteCase {
-  const char* what;
-  std::vector<LineSpec> lines;
-  GridRect from, to;
-  std::vector<std::string> pasted;
-  std::vector<std::string> messages = {};
-  int fixed_line = 0;
-};
+struct PasteCase { const char* what; std::vector<LineSpec> lines; GridRect from, to;
+                   std::vector<std::string> pasted, messages = {}; int fixed_line = 0; };
+// clang-format on
 
 TEST(CopyPaste, RulesOfTheThreeColumns) {
   const std::vector<LineSpec> sum = {{"", "1"}, {"", "2"}, {"", "3"}, {"", ""}, {"", "A2+A3"}};

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
@@ -154,15 +155,17 @@ void EditingTest::copyAndPasteASelection() {
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
 }
 
+// Only a whole number from 1 to 10, confirmed, inserts.
 void EditingTest::insertLinesDialog() {
   Started s;
   EnterCell(s.w(), 4, 1, "7");
-  for (const char* answer : {"11", "2"}) {
+  for (const auto& [answer, yes] :
+       {std::pair{"11", true}, {"0", true}, {"2x", true}, {"3", false}, {" 2 ", true}}) {
     ClickCell(s.w(), 4, 1);
     OnModal<TextInputDialogWidget>([&](TextInputDialogWidget* d) {
       QCOMPARE(d->field()->text(), QStringLiteral("1"));
       d->field()->setText(QString::fromLatin1(answer));
-      d->yes()->click();
+      (yes ? d->yes() : d->no())->click();
     });
     s.w().entry(TextId::kMenuInsertLines)->trigger();
   }
@@ -177,7 +180,6 @@ void EditingTest::deleteOnSheetAndOnTable() {
   for (const char* e : {"4", "5", "6"}) EnterCell(s.w(), 4, 2, e);
   QCOMPARE(s.doc().settings.table_rows, 3);
   SheetView* table = s.w().tableView();
-  table->setFocus();
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                     table->visualRect(table->model()->index(1, 0)).center());
   QVERIFY(table->hasFocus());
@@ -196,11 +198,20 @@ void EditingTest::deleteOnSheetAndOnTable() {
 void EditingTest::newSheetAnsweredYesAndNo() {
   Started s;
   EnterCell(s.w(), 4, 1, "7");
+  s.doc().settings.file_name = "a.rlk";
+  s.doc().records.SetDecimals(1, 3);
+  s.w().toolButton(ToolButton::kViewSheetTable)->click();
   for (const bool yes : {false, true}) {
-    OnModal<ConfirmDialogWidget>(
-        [yes](ConfirmDialogWidget* d) { (yes ? d->yes() : d->no())->click(); });
+    OnModal<ConfirmDialogWidget>([&](ConfirmDialogWidget* d) {
+      QCOMPARE(d->message()->text(),
+               QStringLiteral("Ønsker du at slette arket og starte på et nyt ark?"));
+      (yes ? d->yes() : d->no())->click();
+    });
     s.w().entry(TextId::kMenuNewSheet)->trigger();
-    QCOMPARE(s.Cell(4, 1), std::string(yes ? "" : "7"));
+    QCOMPARE(
+        s.Cell(4, 1) + s.doc().settings.file_name + std::to_string(s.doc().records.Decimals(1)),
+        std::string(yes ? "*.rlk-1" : "7a.rlk3"));
+    QCOMPARE(s.w().toolButton(ToolButton::kViewSheet)->isChecked(), yes);
   }
 }
 
