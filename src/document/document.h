@@ -59,6 +59,11 @@ class Document {
   // Per line, the last evaluation of its substituted text; cleared with the word lists.
   mutable std::vector<LineEvalCache> eval_cache;
 
+  // Line k moved or was reset: what was kept from its last evaluation no longer belongs to it.
+  void ForgetLineCache(int k) const {
+    if (k >= 1 && k < static_cast<int>(eval_cache.size())) eval_cache[k] = LineEvalCache{};
+  }
+
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }
 

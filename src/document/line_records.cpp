@@ -24,6 +24,8 @@ void LineRecords::ResetRecord(int index) {
   r.has_value = false;
   r.start_pending = false;
   r.value = 0;
+  // The substitution text belonged to the old value, and 0 may be stored next as "the same".
+  r.value_text_valid = false;
   r.line = index + 1;
 }
 

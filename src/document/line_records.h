@@ -99,6 +99,8 @@ class LineRecords {
 
   // Record d takes name, flags and value of record k (and line d); record k is reset.
   void MoveRecord(int k, int d);
+  // Record k back to its start: no name, no flags, value 0, line k; its decimals stay.
+  void Reset(int k) { ResetRecord(Index(k)); }
 
  private:
   static int Index(int k) { return k < 1 ? 0 : (k > kMaxLines ? kMaxLines - 1 : k - 1); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace ravnelok {
@@ -18,7 +19,12 @@ struct Settings {
   int editor_column = 2;
   int editor_row = 1;
   int clicked_column = 3;
+  // The copy waiting to be pasted: up to two cells of the name, expression or unit column.
   bool copy_held = false;
+  std::array<std::string, 2> copy_texts;
+  int copy_column = 0;
+  int copy_first_row = 0;
+  int copy_count = 0;
   std::string file_name = "*.rlk";
   // Dialog states remembered between uses.
   bool decimals_auto_checked = false;

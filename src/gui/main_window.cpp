@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "app/commands.h"
+#include "app/edit_commands.h"
 #include "app/sheet_commands.h"
 #include "graphics/graph.h"
 #include "graphics/graph_commands.h"
@@ -31,17 +32,10 @@ namespace ravnelok::gui {
 
 namespace {
 
-// Entries whose commands come with later work (copy and paste, line operations, sheet and
-// table on the clipboard, printing): present, but disabled.
-constexpr TextId kLaterEntries[] = {TextId::kMenuNewSheet,
-                                    TextId::kMenuPrint,
-                                    TextId::kMenuCopy,
-                                    TextId::kMenuPaste,
-                                    TextId::kMenuInsertLines,
-                                    TextId::kMenuDeleteLines,
-                                    TextId::kMenuSheetToClipboard,
+// Entries whose commands come with later work (sheet and table on the clipboard, printing):
+// present, but disabled.
+constexpr TextId kLaterEntries[] = {TextId::kMenuPrint, TextId::kMenuSheetToClipboard,
                                     TextId::kMenuTableToClipboard};
-constexpr ToolButton kLaterButtons[] = {ToolButton::kCopy, ToolButton::kPaste};
 
 // The graph menu items and the kinds they draw.
 struct GraphMenuEntry {
@@ -96,7 +90,7 @@ void MainWindow::BuildMenus() {
   };
   Document& d = doc_;
   QMenu* filer = menu(nullptr, TextId::kMenuFile);
-  item(filer, TextId::kMenuNewSheet, nullptr);
+  item(filer, TextId::kMenuNewSheet, [this, &d] { NewSheetCommand(d, *this); });
   item(filer, TextId::kMenuOpen, [this, &d] { OpenCommand(d, *this); });
   item(filer, TextId::kMenuSave, [this, &d] { SaveCommand(d, *this); });
   filer->addSeparator();
@@ -105,11 +99,11 @@ void MainWindow::BuildMenus() {
   connect(item(filer, TextId::kMenuExit, nullptr), &QAction::triggered, this, &QWidget::close);
 
   QMenu* edit = menu(nullptr, TextId::kMenuEdit);
-  item(edit, TextId::kMenuCopy, nullptr);
-  item(edit, TextId::kMenuPaste, nullptr);
+  item(edit, TextId::kMenuCopy, [this, &d] { CopyCommand(d, *this); });
+  item(edit, TextId::kMenuPaste, [this, &d] { PasteCommand(d, *this); });
   edit->addSeparator();
-  item(edit, TextId::kMenuInsertLines, nullptr);
-  item(edit, TextId::kMenuDeleteLines, nullptr);
+  item(edit, TextId::kMenuInsertLines, [this, &d] { InsertLinesCommand(d, *this); });
+  item(edit, TextId::kMenuDeleteLines, [this, &d] { DeleteLinesCommand(d, *this); });
   connect(item(edit, TextId::kMenuClearLines, nullptr), &QAction::triggered, this,
           [this] { ClearLinesCommand(); });
   edit->addSeparator();
@@ -171,8 +165,8 @@ void MainWindow::BuildToolBar() {
   view_group_->setExclusive(true);
   Document& d = doc_;
   const std::function<void()> commands[kToolButtonCount] = {
-      nullptr,
-      nullptr,
+      [this, &d] { CopyCommand(d, *this); },
+      [this, &d] { PasteCommand(d, *this); },
       [this, &d] { SetViewMode(d, *this, 1); },
       [this, &d] { SetViewMode(d, *this, 2); },
       [this, &d] { SetViewMode(d, *this, 3); },
@@ -198,7 +192,6 @@ void MainWindow::BuildToolBar() {
     if (command) connect(button, &QToolButton::clicked, this, [this, command] { Run(command); });
     buttons_[static_cast<size_t>(k)] = button;
   }
-  for (const ToolButton b : kLaterButtons) toolButton(b)->setEnabled(false);
   toolButton(ToolButton::kViewSheet)->setChecked(true);
 }
 
@@ -339,8 +332,9 @@ void MainWindow::ClearLinesCommand() {
       RemoveTableRowsCommand(doc_, *this, selection.top, selection.bottom);
     });
     sheet_view_->setFocus();
+  } else if (sheet_view_->hasFocus()) {
+    Run([this] { ClearSheetCellsCommand(doc_, *this); });
   }
-  // Clearing sheet lines comes with the line operations.
 }
 
 void MainWindow::LayOutWindow() {

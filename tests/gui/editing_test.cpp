@@ -1,8 +1,13 @@
 // The in-place editor driven with real key and mouse events.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "gui/dialogs.h"
 #include "gui_test_support.h"
 
 using namespace ravnelok;
@@ -18,6 +23,10 @@ class EditingTest : public QObject {
   void deleteInsideTheEditor();
   void rejectedNameIsReportedAndEmptied();
   void clickElsewhereCommitsToTheOldCell();
+  void copyAndPasteASelection();
+  void insertLinesDialog();
+  void deleteOnSheetAndOnTable();
+  void newSheetAnsweredYesAndNo();
 };
 
 void EditingTest::nameAndExpressionGiveValues() {
@@ -124,6 +133,86 @@ void EditingTest::clickElsewhereCommitsToTheOldCell() {
   QCOMPARE(s.doc().settings.editor_row, 8);
   QVERIFY(!s.w().editing());
   QVERIFY(clear_lines->isEnabled());
+}
+
+// The copy stays inside the program: the system clipboard keeps what it had.
+void EditingTest::copyAndPasteASelection() {
+  Started s;
+  QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+  EnterCell(s.w(), 4, 1, "2");
+  EnterCell(s.w(), 4, 2, "A1+1");
+  ClickCell(s.w(), 4, 2);
+  QTest::keyClick(s.w().sheetView(), Qt::Key_C, Qt::ControlModifier);
+  ClickCell(s.w(), 4, 3);
+  QTest::mouseClick(s.w().sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    s.w().SheetCellCentre(4, 4));
+  QTest::keyClick(s.w().sheetView(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(s.Cell(4, 3) + "|" + s.Cell(4, 4) + "|" + s.Cell(5, 4),
+           std::string("A2+1|A3+1|         5"));
+  ClickCell(s.w(), 4, 5);
+  s.w().toolButton(ToolButton::kPaste)->click();
+  QCOMPARE(s.Cell(4, 5), std::string("A4+1"));
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+}
+
+// Only a whole number from 1 to 10, confirmed, inserts.
+void EditingTest::insertLinesDialog() {
+  Started s;
+  EnterCell(s.w(), 4, 1, "7");
+  for (const auto& [answer, yes] :
+       {std::pair{"11", true}, {"0", true}, {"2x", true}, {"3", false}, {" 2 ", true}}) {
+    ClickCell(s.w(), 4, 1);
+    OnModal<TextInputDialogWidget>([&](TextInputDialogWidget* d) {
+      QCOMPARE(d->field()->text(), QStringLiteral("1"));
+      d->field()->setText(QString::fromLatin1(answer));
+      (yes ? d->yes() : d->no())->click();
+    });
+    s.w().entry(TextId::kMenuInsertLines)->trigger();
+  }
+  QCOMPARE(s.Cell(4, 1) + "|" + s.Cell(4, 3) + "|" + s.Cell(5, 3), std::string("|7|         7"));
+}
+
+void EditingTest::deleteOnSheetAndOnTable() {
+  Started s;
+  EnterCell(s.w(), 4, 1, "1");
+  EnterCell(s.w(), 6, 1, "kr");
+  ClickCell(s.w(), 0, 1);  // table mark: the table starts with the next edits
+  for (const char* e : {"4", "5", "6"}) EnterCell(s.w(), 4, 2, e);
+  QCOMPARE(s.doc().settings.table_rows, 3);
+  SheetView* table = s.w().tableView();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                    table->visualRect(table->model()->index(1, 0)).center());
+  QVERIFY(table->hasFocus());
+  QTest::keyClick(table, Qt::Key_Delete);
+  QCOMPARE(s.doc().settings.table_rows, 2);
+  QVERIFY(s.w().sheetView()->hasFocus());
+  ClickCell(s.w(), 2, 1);  // label to unit: the label stays
+  QTest::mouseClick(s.w().sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    s.w().SheetCellCentre(6, 1));
+  Key(s.w(), Qt::Key_Delete);
+  QCOMPARE(s.Cell(2, 1) + "|" + s.Cell(4, 1) + "|" + s.Cell(5, 1) + "|" + s.Cell(6, 1),
+           std::string("A1|||"));
+  QCOMPARE(s.doc().settings.table_rows, 0);  // the fresh pass starts the table again
+}
+
+void EditingTest::newSheetAnsweredYesAndNo() {
+  Started s;
+  EnterCell(s.w(), 4, 1, "7");
+  s.doc().settings.file_name = "a.rlk";
+  s.doc().records.SetDecimals(1, 3);
+  s.w().toolButton(ToolButton::kViewSheetTable)->click();
+  for (const bool yes : {false, true}) {
+    OnModal<ConfirmDialogWidget>([&](ConfirmDialogWidget* d) {
+      QCOMPARE(d->message()->text(),
+               QStringLiteral("Ønsker du at slette arket og starte på et nyt ark?"));
+      (yes ? d->yes() : d->no())->click();
+    });
+    s.w().entry(TextId::kMenuNewSheet)->trigger();
+    QCOMPARE(
+        s.Cell(4, 1) + s.doc().settings.file_name + std::to_string(s.doc().records.Decimals(1)),
+        std::string(yes ? "*.rlk-1" : "7a.rlk3"));
+    QCOMPARE(s.w().toolButton(ToolButton::kViewSheet)->isChecked(), yes);
+  }
 }
 
 QTEST_MAIN(EditingTest)

@@ -1,0 +1,49 @@
+#include "app/edit_commands.h"
+
+#include "app/sheet_commands.h"
+#include "document/document.h"
+#include "document/ui.h"
+#include "editing/copy_paste.h"
+#include "editing/line_ops.h"
+#include "graphics/graph.h"
+#include "sheet/table.h"
+
+namespace ravnelok {
+
+void CopyCommand(Document& doc, Ui& ui) {
+  CopyCells(doc, ui);
+}
+
+void PasteCommand(Document& doc, Ui& ui) {
+  PasteCells(doc, ui);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+}
+
+void InsertLinesCommand(Document& doc, Ui& ui) {
+  if (const auto n = AskInsertCount(doc, ui)) InsertBlankLines(doc, doc.sheet.Selection().top, *n);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+}
+
+void DeleteLinesCommand(Document& doc, Ui& ui) {
+  const GridRect& selection = doc.sheet.Selection();
+  DeleteLines(doc, selection.top, selection.bottom);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+}
+
+void ClearSheetCellsCommand(Document& doc, Ui& ui) {
+  ClearSheetCells(doc, doc.sheet.Selection());
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+}
+
+void NewSheetCommand(Document& doc, Ui& ui) {
+  if (!ui.Confirm(doc.texts[TextId::kConfirmCaption], doc.texts[TextId::kNewSheetQuestion],
+                  doc.texts[TextId::kYes], doc.texts[TextId::kNo])) {
+    return;
+  }
+  BlankSheet(doc);
+  ClearTable(doc);
+  ClearGraph(doc, ui);
+  SetViewMode(doc, ui, 1);
+}
+
+}  // namespace ravnelok

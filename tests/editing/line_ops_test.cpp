@@ -1,0 +1,109 @@
+#include "editing/line_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/edit_commands.h"
+#include "app/sheet_commands.h"
+#include "document/document.h"
+#include "support/fake_ui.h"
+#include "support/sheet_builder.h"
+
+namespace ravnelok {
+namespace {
+
+// clang-format off
+// Line k with its name and expression.
+struct Line { int k; std::string name, expression; };
+// A sheet of 199 lines; an insert of n lines at top, or a delete of top..bottom.
+struct LineOpCase { const char* what; std::vector<Line> lines; bool insert; int top, n_or_bottom;
+                    std::vector<Line> after; };
+// clang-format on
+
+TEST(LineOps, InsertAndDelete) {
+  // clang-format off
+  const LineOpCase cases[] = {
+      {"insert 2 at 5", {{5, "", "1"}, {6, "p", "2"}, {8, "", "A5*2"}, {9, "", "A3+1"},
+       {197, "", "7"}}, true, 5, 2, {{5, "", ""}, {6, "", ""}, {7, "", "1"}, {8, "p", "2"},
+       {10, "", "A7*2"}, {11, "", "A3+1"}, {199, "", "7"}}},
+      {"no line below", {{197, "", "7"}}, true, 197, 2, {{197, "", "7"}, {199, "", ""}}},
+      {"forward name", {{5, "", "y+1"}, {6, "y", "2"}}, true, 5, 1, {{6, "", "y+1"}, {7, "y", "2"}}},
+      {"label shifts", {{9, "", "A12"}, {12, "", "1"}}, false, 5, 6, {{7, "", "A10"}}},
+      {"above stays", {{3, "", "1"}, {9, "", "A3"}}, false, 5, 6, {{7, "", "A3"}}},
+      {"label becomes name", {{9, "", "A12"}, {12, "pris", "1"}}, false, 5, 5,
+       {{8, "", "pris"}, {11, "pris", "1"}, {12, "", ""}}},
+      {"above line 1", {{2, "", "1"}, {4, "", "A2"}}, false, 1, 3, {{1, "", "???"}}},
+      {"last 3 lines", {{196, "", "A198"}, {198, "q", "1"}}, false, 197, 199,
+       {{196, "", "A198"}, {198, "", ""}}},
+  };
+  // clang-format on
+  for (const LineOpCase& c : cases) {
+    Document doc;
+    testing::FakeUi ui;
+    testing::FillSheet(doc, {});
+    for (const Line& l : c.lines) {
+      doc.sheet.SetCell(Document::kName, l.k, l.name);
+      doc.sheet.SetCell(Document::kExpression, l.k, l.expression);
+    }
+    doc.records.SetDecimals(5, 3);
+    RecalculateSheet(doc, ui, RecalcMode::kFresh);
+    if (c.insert) {
+      InsertBlankLines(doc, c.top, c.n_or_bottom);
+    } else {
+      DeleteLines(doc, c.top, c.n_or_bottom);
+    }
+    for (const Line& l : c.after) {
+      EXPECT_EQ(doc.sheet.Cell(3, l.k) + "|" + doc.sheet.Cell(4, l.k), l.name + "|" + l.expression)
+          << c.what << " line " << l.k;
+    }
+    if (c.insert && c.top == 5) {  // the decimals moved with line 5
+      EXPECT_EQ(std::pair(doc.records.Decimals(5 + c.n_or_bottom), doc.records.Decimals(5)),
+                std::pair(3, -1));
+    }
+  }
+}
+
+// A record moved away and given a new value must not lend the old value's text to references.
+TEST(LineOps, MovedLineForgetsItsValue) {
+  Document doc;
+  testing::FakeUi ui;
+  testing::FillSheet(doc, {{"", "5"}, {"", "A1"}});
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+  ASSERT_TRUE(InsertBlankLines(doc, 1, 1));
+  doc.sheet.SetCell(Document::kExpression, 1, "0");
+  doc.sheet.SetCell(Document::kExpression, 4, "A1+1");
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+  EXPECT_EQ(doc.sheet.Cell(Document::kValue, 4), "         1");
+}
+
+// Inserting n blank lines and deleting them again gives every expression and value back, on
+// sheets whose lines refer by label to lines above them.
+TEST(LineOps, InsertThenDeleteRoundTrip) {
+  std::mt19937 rng(20261206);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int trial = 0; trial < 30; ++trial) {
+    Document doc;
+    testing::FakeUi ui;
+    testing::FillSheet(doc, {});
+    doc.SetLineCount(40);
+    for (int k = 1; k <= 30; ++k) {
+      std::string e = std::to_string(pick(1, 9));
+      for (int refs = pick(0, 3); refs > 0 && k > 1; --refs)
+        e += "+A" + std::to_string(pick(1, k - 1));
+      if (pick(0, 5) > 0) doc.sheet.SetCell(Document::kExpression, k, e);
+    }
+    RecalculateSheet(doc, ui, RecalcMode::kFresh);
+    const auto before = testing::Rows(doc, {Document::kExpression, Document::kValue});
+    const int t = pick(1, 29), n = pick(1, 10);
+    ASSERT_TRUE(InsertBlankLines(doc, t, n));
+    RecalculateSheet(doc, ui, RecalcMode::kFresh);
+    DeleteLines(doc, t, t + n - 1);
+    RecalculateSheet(doc, ui, RecalcMode::kFresh);
+    EXPECT_EQ(testing::Rows(doc, {Document::kExpression, Document::kValue}), before)
+        << "insert " << n << " at " << t;
+  }
+}
+
+}  // namespace
+}  // namespace ravnelok
