@@ -32,7 +32,7 @@ class FakeUi : public Ui {
                                      const std::string& value) override;
   PrintTarget* BeginPrintJob() override { return print_target; }
   void EndPrintJob() override { ++print_jobs_ended; }
-  ScreenMetrics Screen() override { return screen; }
+  ScreenMetrics Screen() override { return {1024, 508, 182}; }
 
   // Messages shown so far, converted to UTF-8 for readable assertions.
   std::vector<std::string> MessagesUtf8() const;
@@ -51,7 +51,6 @@ class FakeUi : public Ui {
   std::deque<std::optional<std::string>> text_answers;
   PrintTarget* print_target = nullptr;
   int print_jobs_ended = 0;
-  ScreenMetrics screen;
   int layouts = 0;
   int graph_changes = 0;
 };
