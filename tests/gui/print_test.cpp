@@ -55,7 +55,6 @@ void PrintTest::printsToPdfAndCopiesToClipboard() {
   w.entry(TextId::kMenuSheetToClipboard)->trigger();
   const QStringList sheet = QGuiApplication::clipboard()->text().split("\r\n");
   QCOMPARE(sheet.size(), 3 + 61 + 1 + 1);  // 60 lines, one continued; nothing after the last CR LF
-  QVERIFY(sheet[1].startsWith("T*      Navn     Udtryk"));
   QVERIFY(sheet[10].contains(QStringLiteral("A8   længde   vx*tid")));
   w.entry(TextId::kMenuTableToClipboard)->trigger();
   QVERIFY(QGuiApplication::clipboard()->text().contains(
