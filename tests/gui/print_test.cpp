@@ -53,9 +53,8 @@ void PrintTest::printsToPdfAndCopiesToClipboard() {
   for (int pass = 0; pass < 2; ++pass) Key(w, Qt::Key_F9);
 
   w.entry(TextId::kMenuSheetToClipboard)->trigger();
-  const QStringList sheet = QGuiApplication::clipboard()->text().split("\r\n");
-  QCOMPARE(sheet.size(), 3 + 61 + 1 + 1);  // 60 lines, one continued; nothing after the last CR LF
-  QVERIFY(sheet[10].contains(QStringLiteral("A8   længde   vx*tid")));
+  QVERIFY(
+      QGuiApplication::clipboard()->text().contains(QStringLiteral("\r\n   A8   længde   vx*tid")));
   w.entry(TextId::kMenuTableToClipboard)->trigger();
   QVERIFY(QGuiApplication::clipboard()->text().contains(
       QRegularExpression("^     \r\n {7,}vx +vy\r\n     \r\n( +16.383 +11.472\r\n){2}     \r\n$")));
@@ -78,14 +77,13 @@ void PrintTest::printsToPdfAndCopiesToClipboard() {
     QVERIFY(QFile::copy(pdf, RAVNELOK_SOURCE_DIR "/docs/print-sample.pdf"));
   }
   QVERIFY(Poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
-  const QString first = Poppler("pdftotext", {"-f", "1", "-l", "1", "-layout", pdf, "-"});
-  const QString second = Poppler("pdftotext", {"-f", "2", "-l", "2", "-layout", pdf, "-"});
+  const QStringList pages = Poppler("pdftotext", {"-layout", pdf, "-"}).split('\f');
   for (const char* text : {"Åse Ravn", "Navn", "Udtryk", "Værdi", "Enhed", "længde", "38.28"}) {
-    QVERIFY2(first.contains(QString::fromUtf8(text)), text);
+    QVERIFY2(pages[0].contains(QString::fromUtf8(text)), text);
   }
   // The rest of the lines without a header, then the table.
-  QVERIFY(!second.contains("Udtryk"));
-  QVERIFY(second.contains(QRegularExpression("A60 +slut +2\\*kontrol +76.55(.|\n)*vx +vy")));
+  QVERIFY(!pages[1].contains("Udtryk"));
+  QVERIFY(pages[1].contains(QRegularExpression("A60 +slut +2\\*kontrol +76.55(.|\n)*vx +vy")));
 }
 
 QTEST_MAIN(PrintTest)
