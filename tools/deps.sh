@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
-  xvfb xauth x11-apps x11-utils imagemagick
+  qt6-base-dev libgl-dev qt6-translations-l10n
+  xvfb xauth x11-apps x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
   locales
 )

@@ -36,6 +36,10 @@ void NumberOfLinesCommand(Document& doc, Ui& ui);
 // The number of lines a text gives (blanks removed, a whole decimal integer 1..999), or 0.
 int ParseLineCount(const std::string& text);
 
+// "&Udskriv": the print dialog, the name box, then the printout. Cancelling the print dialog
+// prints nothing; cancelling the name box prints without a name.
+void PrintCommand(Document& doc, Ui& ui);
+
 // "&Gennemregn arket" (F9) and the "Gennemregn" button.
 void RecalculateCommand(Document& doc, Ui& ui);
 

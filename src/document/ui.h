@@ -8,6 +8,7 @@
 namespace ravnelok {
 
 class Canvas;
+class PrintTarget;
 
 // The decimals dialog (TBtnBottomDlg). Its logic lives with the decimals commands; the widget
 // only shows these fields and calls the three actions.
@@ -54,6 +55,13 @@ struct GraphSettingsDialog {
   std::vector<bool> checks;  // one per caption
 };
 
+// What the printout takes from the screen, in screen pixels.
+struct ScreenMetrics {
+  int screen_width = 0;
+  int graph_area_width = 0;  // the graph area's current size
+  int graph_area_height = 0;
+};
+
 // Everything that asks or tells the user. Texts are Windows-1252. The desktop program
 // implements it with real dialogs; tests with a scripted fake.
 class Ui {
@@ -85,6 +93,20 @@ class Ui {
   virtual Canvas* GraphCanvas() { return nullptr; }
   // Shows a graph settings dialog modally. Its controls' states count however it is closed.
   virtual void RunGraphSettingsDialog(GraphSettingsDialog&) {}
+
+  // The print dialog (the printer and its settings): false when the user cancels.
+  virtual bool RunPrintDialog() { return false; }
+  // The standard one-line input box: the answer, or nothing when the user cancels.
+  virtual std::optional<std::string> AskText(const std::string& /*caption*/,
+                                             const std::string& /*prompt*/,
+                                             const std::string& /*value*/) {
+    return std::nullopt;
+  }
+  // Begins the job on the printer the print dialog chose; nullptr when it cannot begin. The
+  // target lives until EndPrintJob(), which finishes the job.
+  virtual PrintTarget* BeginPrintJob() { return nullptr; }
+  virtual void EndPrintJob() {}
+  virtual ScreenMetrics Screen() { return {}; }
 };
 
 }  // namespace ravnelok

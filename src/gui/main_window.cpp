@@ -9,9 +9,14 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "app/commands.h"
 #include "app/edit_commands.h"
@@ -24,18 +29,15 @@
 #include "gui/graph_dialogs.h"
 #include "gui/grid_model.h"
 #include "gui/icons.h"
+#include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
+#include "output/text_export.h"
 #include "sheet/decimals.h"
 
 namespace ravnelok::gui {
 
 namespace {
-
-// Entries whose commands come with later work (sheet and table on the clipboard, printing):
-// present, but disabled.
-constexpr TextId kLaterEntries[] = {TextId::kMenuPrint, TextId::kMenuSheetToClipboard,
-                                    TextId::kMenuTableToClipboard};
 
 // The graph menu items and the kinds they draw.
 struct GraphMenuEntry {
@@ -94,7 +96,7 @@ void MainWindow::BuildMenus() {
   item(filer, TextId::kMenuOpen, [this, &d] { OpenCommand(d, *this); });
   item(filer, TextId::kMenuSave, [this, &d] { SaveCommand(d, *this); });
   filer->addSeparator();
-  item(filer, TextId::kMenuPrint, nullptr);
+  item(filer, TextId::kMenuPrint, [this, &d] { PrintCommand(d, *this); });
   filer->addSeparator();
   connect(item(filer, TextId::kMenuExit, nullptr), &QAction::triggered, this, &QWidget::close);
 
@@ -107,8 +109,10 @@ void MainWindow::BuildMenus() {
   connect(item(edit, TextId::kMenuClearLines, nullptr), &QAction::triggered, this,
           [this] { ClearLinesCommand(); });
   edit->addSeparator();
-  item(edit, TextId::kMenuSheetToClipboard, nullptr);
-  item(edit, TextId::kMenuTableToClipboard, nullptr);
+  item(edit, TextId::kMenuSheetToClipboard,
+       [&d] { QGuiApplication::clipboard()->setText(Q(SheetText(d))); });
+  item(edit, TextId::kMenuTableToClipboard,
+       [&d] { QGuiApplication::clipboard()->setText(Q(TableText(d))); });
   item(edit, TextId::kMenuGraphToClipboard,
        [this] { QGuiApplication::clipboard()->setImage(bitmap_.Image()); });
 
@@ -152,7 +156,6 @@ void MainWindow::BuildMenus() {
   };
   for (const auto& [id, keys] : shortcuts) slot(id)->setShortcut(keys);
   for (QAction* action : entries_) action->setShortcutContext(Qt::WindowShortcut);
-  for (const TextId id : kLaterEntries) slot(id)->setEnabled(false);
   for (int i = 0; i < kMenuEntryCount; ++i) {
     entries_[static_cast<size_t>(i)]->setText(Q(doc_.texts.Caption(static_cast<TextId>(i))));
   }
@@ -260,6 +263,9 @@ void MainWindow::ApplyTexts() {
     }
   }
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
+  if (dialog_translator_ != nullptr && !doc_.texts.English()) {
+    QCoreApplication::installTranslator(dialog_translator_);
+  }
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -356,7 +362,8 @@ void MainWindow::LayOutWindow() {
   sheet_view_->horizontalHeader()->setFixedHeight(l.sheet_row_height);
   for (int c = 0; c < 7; ++c) sheet_view_->setColumnWidth(c, doc_.sheet.ColWidth(c));
   graph_area_->setVisible(l.graph_shown);
-  graph_area_->setGeometry(rect(l.graph_area));
+  // Covered, the graph area keeps the size it had: the printout frames the graph by it.
+  if (l.graph_shown) graph_area_->setGeometry(rect(l.graph_area));
   table_panel_->setVisible(l.table_shown);
   table_panel_->setGeometry(rect(l.table_area));
   table_view_->setGeometry(0, 0, l.table_area.width, l.table_area.height);
@@ -386,6 +393,11 @@ GraphSettingsForm* MainWindow::graphSettingsForm(int form) const {
 
 void MainWindow::RunGraphSettingsDialog(GraphSettingsDialog& dialog) {
   if (GraphSettingsForm* form = graphSettingsForm(dialog.form)) form->Run(dialog);
+}
+
+QPrinter* MainWindow::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return printer_.get();
 }
 
 // ---- Ui
@@ -462,6 +474,41 @@ std::optional<std::string> MainWindow::AskSaveFileName(const std::string& title,
   // the dialog then asks before overwriting that completed name.
   dialog->setDefaultSuffix(QStringLiteral("rlk"));
   return RunFileDialog(dialog);
+}
+
+bool MainWindow::RunPrintDialog() {
+  QPrintDialog dialog(printer(), this);
+  dialog.setObjectName("PrintDialog");
+  return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::string> MainWindow::AskText(const std::string& caption,
+                                               const std::string& prompt,
+                                               const std::string& value) {
+  QInputDialog dialog(this);
+  dialog.setObjectName("InputBox");
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setWindowTitle(Q(caption));
+  dialog.setLabelText(Q(prompt));
+  dialog.setTextValue(Q(value));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return W(dialog.textValue());
+}
+
+PrintTarget* MainWindow::BeginPrintJob() {
+  print_job_ = std::make_unique<QtPrintTarget>(printer());
+  if (!print_job_->Begin()) print_job_.reset();
+  return print_job_.get();
+}
+
+void MainWindow::EndPrintJob() {
+  print_job_.reset();
+}
+
+ScreenMetrics MainWindow::Screen() {
+  const QScreen* shown_on = screen();
+  return {shown_on != nullptr ? shown_on->geometry().width() : 0, graph_area_->width(),
+          graph_area_->height()};
 }
 
 }  // namespace ravnelok::gui

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "gui/graph_bitmap.h"
 
 class QAction;
+class QPrinter;
+class QTranslator;
 class QButtonGroup;
 class QItemSelection;
 class QToolButton;
@@ -29,6 +32,7 @@ class GraphArea;
 class GraphSettingsForm;
 class GridModel;
 class HelpWindow;
+class QtPrintTarget;
 class SheetView;
 class StartValuesDialogWidget;
 class TextInputDialogWidget;
@@ -65,6 +69,11 @@ class MainWindow : public QMainWindow, public Ui {
   AngleDialogWidget* angleDialog() const { return angle_dialog_; }
   AboutBox* aboutBox() const { return about_box_; }
   HelpWindow* helpWindow() const { return help_window_; }
+  // The printer the print dialog sets up, kept for the program's run (made when first asked).
+  QPrinter* printer();
+  // Qt's own dialogs (print, files) speak Danish through `translator`, installed once the texts
+  // are loaded unless they make the English edition.
+  void SetDialogTranslator(QTranslator* translator) { dialog_translator_ = translator; }
   // The position of a sheet cell in the sheet view's viewport (its centre).
   QPoint SheetCellCentre(int col, int row) const;
 
@@ -87,6 +96,12 @@ class MainWindow : public QMainWindow, public Ui {
   void GraphChanged() override;
   Canvas* GraphCanvas() override;
   void RunGraphSettingsDialog(GraphSettingsDialog& dialog) override;
+  bool RunPrintDialog() override;
+  std::optional<std::string> AskText(const std::string& caption, const std::string& prompt,
+                                     const std::string& value) override;
+  PrintTarget* BeginPrintJob() override;
+  void EndPrintJob() override;
+  ScreenMetrics Screen() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -152,6 +167,9 @@ class MainWindow : public QMainWindow, public Ui {
   TextInputDialogWidget* text_input_dialog_ = nullptr;
   HelpWindow* help_window_ = nullptr;
   std::array<GraphSettingsForm*, 3> graph_forms_{};
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QtPrintTarget> print_job_;
+  QTranslator* dialog_translator_ = nullptr;
 
   bool shown_once_ = false;
   bool editing_ = false;

@@ -1,6 +1,7 @@
 #include "gui/qt_canvas.h"
 
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPolygon>
 #include <algorithm>
@@ -49,6 +50,27 @@ void QtCanvas::Finish() {
   if (!painter_.isActive()) return;
   Flush();
   painter_.end();
+}
+
+bool QtCanvas::Begin() {
+  return painter_.isActive() || Open();
+}
+
+bool QtCanvas::Open() {
+  if (!painter_.begin(device_)) return false;
+  // Every colour is copied as it is: no blending, no smoothing of shapes.
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setCompositionMode(QPainter::CompositionMode_Source);
+  painter_.setBrush(Qt::NoBrush);
+  pen_applied_ = false;
+  return true;
+}
+
+void QtCanvas::NewPage() {
+  auto* paged = dynamic_cast<QPagedPaintDevice*>(device_);
+  if (paged == nullptr || !painter_.isActive()) return;
+  Flush();
+  paged->newPage();
 }
 
 void QtCanvas::Flush() {
@@ -120,14 +142,7 @@ QPen QtCanvas::QtPen() const {
 }
 
 QPainter& QtCanvas::Painter() {
-  if (!painter_.isActive()) {
-    painter_.begin(device_);
-    // Every colour is copied as it is: no blending, no smoothing of shapes.
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.setBrush(Qt::NoBrush);
-    pen_applied_ = false;
-  }
+  if (!painter_.isActive()) Open();
   if (!pen_applied_ || !(applied_pen_ == pen())) {
     Flush();
     painter_.setPen(QtPen());

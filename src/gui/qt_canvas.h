@@ -31,6 +31,11 @@ class QtCanvas : public Canvas {
 
   // Ends the painter session; the next drawing opens a new one.
   void Finish();
+  // Opens the painter session now: false when the device cannot be painted on (a printer that
+  // cannot begin its job).
+  bool Begin();
+  // On a paged device (a printer) the drawing goes on on a new page, in the same session.
+  void NewPage();
 
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;
@@ -47,6 +52,8 @@ class QtCanvas : public Canvas {
   void DrawLine(Point from, Point to) override;
 
  private:
+  // Begins the painter session on the device.
+  bool Open();
   // The open painter with the canvas's pen and no brush (fills are drawn separately).
   QPainter& Painter();
   // Draws the lines and points collected in the pen now applied.

@@ -58,6 +58,17 @@ std::optional<std::string> FakeUi::AskSaveFileName(const std::string& title,
   return Next(save_answers, std::optional<std::string>());
 }
 
+bool FakeUi::RunPrintDialog() {
+  questions.emplace_back("print");
+  return Next(print_answers, false);
+}
+
+std::optional<std::string> FakeUi::AskText(const std::string& caption, const std::string&,
+                                           const std::string&) {
+  questions.push_back(cp1252::ToUtf8(caption));
+  return Next(text_answers, std::optional<std::string>());
+}
+
 std::vector<std::string> FakeUi::MessagesUtf8() const {
   std::vector<std::string> out;
   for (const auto& m : messages) out.push_back(cp1252::ToUtf8(m));

@@ -27,6 +27,12 @@ class FakeUi : public Ui {
                                              const std::string& initial) override;
   void LayOutWindow() override { ++layouts; }
   void GraphChanged() override { ++graph_changes; }
+  bool RunPrintDialog() override;
+  std::optional<std::string> AskText(const std::string& caption, const std::string& prompt,
+                                     const std::string& value) override;
+  PrintTarget* BeginPrintJob() override { return print_target; }
+  void EndPrintJob() override { ++print_jobs_ended; }
+  ScreenMetrics Screen() override { return {1024, 508, 182}; }
 
   // Messages shown so far, converted to UTF-8 for readable assertions.
   std::vector<std::string> MessagesUtf8() const;
@@ -41,6 +47,10 @@ class FakeUi : public Ui {
   std::deque<std::optional<std::string>> open_answers;
   std::deque<std::optional<std::string>> save_answers;
   std::vector<std::string> save_initials;  // the initial names the save dialog was given
+  std::deque<bool> print_answers;
+  std::deque<std::optional<std::string>> text_answers;
+  PrintTarget* print_target = nullptr;
+  int print_jobs_ended = 0;
   int layouts = 0;
   int graph_changes = 0;
 };
