@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +16,7 @@
 
 #include "gui/icons.h"
 #include "gui/qt_text.h"
+#include "text/file_read.h"
 
 namespace ravnelok::gui {
 
@@ -309,9 +309,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void HelpWindow::ShowFile(const QString& path) {
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
-    browser_->setHtml(QString::fromUtf8(file.readAll()));
+  // Read like every other file: a FIFO or a folder of that name must not hang or abort.
+  constexpr std::size_t kMaxHelpFileBytes = 4 << 20;
+  std::string bytes;
+  if (ReadFileCapped(QFile::encodeName(path).toStdString(), kMaxHelpFileBytes, bytes) ==
+      ReadResult::kOk) {
+    browser_->setHtml(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
   } else {
     browser_->setPlainText(QStringLiteral("Hjælpefilen %1 kan ikke læses.").arg(path));
   }

@@ -1,8 +1,12 @@
 #include "document/ui_texts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "document/document.h"
+#include "support/temp_dir.h"
 #include "text/cp1252.h"
 
 namespace ravnelok {
@@ -26,6 +30,20 @@ TEST(UiTexts, BuiltInTextsAreDanishAndCaptionsAreKept) {
   texts.Set(TextId::kHeaderValue, "changed");
   EXPECT_FALSE(texts.Load("/nonexistent/ravnmenu.txt"));  // a missing file keeps them
   EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi");
+}
+
+TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
+  testing::TempDir dir;
+  std::filesystem::create_directory(dir.File("folder"));
+  ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);  // opening it must not wait
+  testing::WriteBytes(dir.File("huge"), std::string(2 << 20, 'x'));
+  for (const char* name : {"folder", "fifo", "huge"}) {
+    UiTexts texts;
+    texts.Set(TextId::kHeaderValue, "changed");
+    EXPECT_FALSE(texts.Load(dir.File(name))) << name;
+    EXPECT_FALSE(texts.from_file()) << name;
+    EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi") << name;
+  }
 }
 
 TEST(UiTexts, TextFileReplacesTheWholeTable) {
