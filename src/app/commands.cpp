@@ -76,10 +76,12 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
   dialog.label = doc.texts[TextId::kLineCountLabel] + " " + std::to_string(kMaxLines) + ")";
   dialog.yes = doc.texts[TextId::kYes];
   dialog.no = doc.texts[TextId::kNo];
-  if (ui.RunTextInputDialog(dialog)) {
-    const int n = ParseLineCount(dialog.field);
-    if (n > 0) doc.SetLineCount(n);
-  }
+  // "Nej", or an answer that is no line count, leaves the sheet exactly as it was: rebuilding
+  // the records would lose every line's decimals and running counter for nothing.
+  if (!ui.RunTextInputDialog(dialog)) return;
+  const int n = ParseLineCount(dialog.field);
+  if (n == 0) return;
+  doc.SetLineCount(n);
   // A shrunk sheet must not leave the current cell or the editor below its last line.
   const int last = doc.LineCount();
   if (doc.sheet.CurrentRow() > last) doc.sheet.SetCurrent(doc.sheet.CurrentCol(), last);

@@ -54,6 +54,7 @@ TEST(Commands, NumberOfLines) {
     Document doc;
     doc.InitialiseGrid();
     doc.records.StoreValue(3, 7);
+    doc.records.SetDecimals(3, 4);
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       EXPECT_EQ(d.label, "Antal linier (max 999)");
@@ -62,7 +63,10 @@ TEST(Commands, NumberOfLines) {
     });
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), c.lines) << c.typed;
-    EXPECT_FALSE(doc.records.HasValue(3)) << "records rebuilt for " << c.typed;
+    // Only a new count rebuilds the records: "Nej" or an ignored answer keeps every value.
+    const bool kept = c.lines == 199;
+    EXPECT_EQ(doc.records.HasValue(3), kept) << c.typed;
+    EXPECT_EQ(doc.records.Decimals(3), kept ? 4 : doc.settings.default_decimals) << c.typed;
   }
 }
 
