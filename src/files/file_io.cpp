@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace ravnelok {
 
@@ -63,9 +64,30 @@ int CreateTemporary(const std::string& path, std::string& temp_path) {
   return -1;
 }
 
+// Follows symbolic links (a chain of them, a dangling one too) to the file they name, so that
+// the rename replaces that file and the links stay links. Gives `path` when it is no link, and
+// nothing for a loop of links.
+std::string ResolveLinks(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return path;
+    target.resize(static_cast<std::size_t>(n));
+    if (target.front() != '/' && path.find('/') != std::string::npos) {
+      target = DirectoryOf(path) + "/" + target;
+    }
+    path = std::move(target);
+  }
+  return std::string();
+}
+
 }  // namespace
 
-WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+WriteResult WriteFileAtomically(const std::string& given_path, std::string_view bytes) {
+  const std::string path = ResolveLinks(given_path);
+  if (path.empty()) return WriteResult::kCannotCreate;
   std::string temp_path;
   Fd fd(CreateTemporary(path, temp_path));
   if (fd.get() < 0) return WriteResult::kCannotCreate;
