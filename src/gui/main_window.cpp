@@ -284,13 +284,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::InitialiseGridMessage() {
   doc_.InitialiseGrid();
-  doc_.settings.view_mode = 3;
-  LayOutWindow();
-  // The bitmap keeps the size the graph area has in the first layout.
-  const QSize size = graph_area_->size().expandedTo(QSize(2, 3));
-  bitmap_.SetSize(size.width(), size.height());
-  doc_.bitmap_width = size.width();
-  doc_.bitmap_height = size.height();
+  grid_initialised_ = true;
+  SizeBitmapToWindow();
   doc_.settings.view_mode = 1;
   LayOutWindow();
   graph_area_->update();
@@ -311,8 +306,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
+void MainWindow::SizeBitmapToWindow() {
+  const AreaRect area = ComputeLayout(3, client_->width(), client_->height(), 0, 0).graph_area;
+  const QSize size = QSize(area.width, area.height).expandedTo(QSize(2, 3));
+  if (size == QSize(bitmap_.Width(), bitmap_.Height())) return;
+  bitmap_.SetSize(size.width(), size.height());
+  doc_.bitmap_width = size.width();
+  doc_.bitmap_height = size.height();
+  graph_area_->update();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client_ && event->type() == QEvent::Resize) LayOutWindow();
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    LayOutWindow();
+    if (grid_initialised_ && !bitmap_in_use_) SizeBitmapToWindow();
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -377,6 +385,7 @@ void MainWindow::LayOutWindow() {
 }
 
 void MainWindow::GraphChanged() {
+  if (doc_.settings.graph_shown) bitmap_in_use_ = true;
   bitmap_.Image();  // ends the drawing, so the area copies finished pixels
   graph_area_->update();
 }

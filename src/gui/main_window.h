@@ -100,6 +100,8 @@ class MainWindow : public QMainWindow, public Ui {
   void ApplyTexts();
   void InitialiseGridMessage();
   void CommandLineOpenMessage();
+  // The bitmap takes the size of the graph area the client has room for.
+  void SizeBitmapToWindow();
 
   // Every menu item and tool button: the editor commits first, the views follow after.
   void Run(const std::function<void()>& command);
@@ -129,6 +131,10 @@ class MainWindow : public QMainWindow, public Ui {
   std::vector<std::string> args_;
   QString working_folder_;
   GraphBitmap bitmap_;
+  // Until a graph is drawn the bitmap follows the window: a window manager maximises the
+  // window only after the first layout. From the first graph on it keeps its size.
+  bool grid_initialised_ = false;
+  bool bitmap_in_use_ = false;
 
   QWidget* client_ = nullptr;
   QWidget* tool_bar_ = nullptr;

@@ -69,6 +69,7 @@ void MainWindowTest::viewModeGeometry() {
   QCOMPARE(s.w().graphArea()->isVisible(), mode == 3);
   QCOMPARE(s.w().toolButton(ToolButton::kClearGraph)->isVisible(), mode == 3);
   if (mode == 3) QCOMPARE(s.w().graphArea()->geometry(), QRect(0, 200, 600, 344));
+  QCOMPARE(s.w().bitmap().size(), QSize(600, 344));  // a blank bitmap follows the window
 }
 
 void MainWindowTest::marksAndTheViewSwitch() {
