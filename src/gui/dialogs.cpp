@@ -90,7 +90,7 @@ void DecimalsDialogWidget::Show() {
 
 bool DecimalsDialogWidget::Run(DecimalsDialog& dialog) {
   model_ = dialog;
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   yes_->setText(Q(dialog.yes));
   no_->setText(Q(dialog.no));
   check_->setText(Q(dialog.check_caption));
@@ -143,7 +143,7 @@ StartValuesDialogWidget::StartValuesDialogWidget(QWidget* parent) : QDialog(pare
 }
 
 bool StartValuesDialogWidget::Run(StartValuesDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   ok_->setText(Q(dialog.ok));
   cancel_->setText(Q(dialog.cancel));
   const int count = dialog.rows.empty() ? 0 : static_cast<int>(dialog.rows.size()) - 1;
@@ -186,7 +186,7 @@ ConfirmDialogWidget::ConfirmDialogWidget(QWidget* parent) : QDialog(parent) {
 
 bool ConfirmDialogWidget::Run(const std::string& caption, const std::string& message,
                               const std::string& yes, const std::string& no) {
-  setWindowTitle(Q(caption));
+  setWindowTitle(Title(caption));
   message_->setText(Q(message));
   yes_->setText(Q(yes));
   no_->setText(Q(no));
@@ -215,7 +215,7 @@ TextInputDialogWidget::TextInputDialogWidget(QWidget* parent) : QDialog(parent) 
 }
 
 bool TextInputDialogWidget::Run(TextInputDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   label_->setText(Q(dialog.label));
   field_->setText(Q(dialog.field));
   yes_->setText(Q(dialog.yes));
@@ -249,7 +249,7 @@ AngleDialogWidget::AngleDialogWidget(QWidget* parent) : QDialog(parent) {
 }
 
 bool AngleDialogWidget::Run(AngleDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   label_->setText(Q(dialog.label));
   group_->setTitle(Q(dialog.group));
   degrees_->setText(Q(dialog.degrees));

@@ -408,7 +408,7 @@ void MainWindow::RunGraphSettingsDialog(GraphSettingsDialog& dialog) {
 void MainWindow::ShowMessage(const std::string& text) {
   QMessageBox box(this);
   box.setObjectName("MessageBox");
-  box.setWindowTitle(QString());
+  box.setWindowTitle(Title(std::string()));
   box.setText(Q(text));
   box.setIcon(QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Ok);
