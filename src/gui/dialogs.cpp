@@ -32,6 +32,13 @@ QHBoxLayout* BottomButtons(QPushButton* confirm, QPushButton* cancel) {
   return row;
 }
 
+// A dialog the user can neither resize nor maximise: its size is the one its layout needs.
+void MakeFixedSize(QDialog* dialog, QLayout* layout) {
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
 }  // namespace
 
 // ---- TBtnBottomDlg
@@ -63,6 +70,7 @@ DecimalsDialogWidget::DecimalsDialogWidget(QWidget* parent) : QDialog(parent) {
   layout->addLayout(number);
   layout->addWidget(check_);
   layout->addLayout(BottomButtons(yes_, no_));
+  MakeFixedSize(this, layout);
 
   connect(up_, &QToolButton::clicked, this, [this] {
     model_.SpinUp();
@@ -180,6 +188,7 @@ ConfirmDialogWidget::ConfirmDialogWidget(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(message_);
   layout->addLayout(BottomButtons(yes_, no_));
+  MakeFixedSize(this, layout);
   connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
   connect(no_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -210,6 +219,7 @@ TextInputDialogWidget::TextInputDialogWidget(QWidget* parent) : QDialog(parent) 
   layout->addWidget(label_);
   layout->addWidget(field_);
   layout->addLayout(BottomButtons(yes_, no_));
+  MakeFixedSize(this, layout);
   connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
   connect(no_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -245,6 +255,7 @@ AngleDialogWidget::AngleDialogWidget(QWidget* parent) : QDialog(parent) {
   layout->addWidget(label_);
   layout->addWidget(group_);
   layout->addLayout(BottomButtons(ok_, nullptr));
+  MakeFixedSize(this, layout);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -284,6 +295,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(BottomButtons(ok, nullptr));
+  MakeFixedSize(this, layout);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
