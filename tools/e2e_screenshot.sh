@@ -108,5 +108,15 @@ if [ "$lowest" -lt $((bottom - 6)) ]; then
   echo "e2e: the graph's bottom frame line is outside the window" >&2
   exit 1
 fi
+
+# Restored by a double click on its title bar, the window keeps its title bar on the screen.
+xdotool mousemove 640 $((top / 2)) click --repeat 2 --delay 80 1
+sleep 1
+restored_top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
+echo "e2e: restored window's client area starts at row $restored_top"
+if [ "$restored_top" -lt $((top / 2)) ]; then
+  echo "e2e: the restored window's title bar is above the screen" >&2
+  exit 1
+fi
 kill -0 "$app_pid" 2>/dev/null || { echo "e2e: the program ended by itself" >&2; exit 1; }
 echo "e2e: ok"

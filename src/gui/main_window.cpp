@@ -11,7 +11,10 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/commands.h"
 #include "app/sheet_commands.h"
@@ -280,6 +283,39 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!args_.empty()) {
     QMetaObject::invokeMethod(this, &MainWindow::CommandLineOpenMessage, Qt::QueuedConnection);
   }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // The normal geometry was the whole available area, the frame not counted: restoring the
+  // window would put its title bar above the screen. The window manager moves it first.
+  // The new size arrives later, with the window manager's own resize.
+  if (event->type() == QEvent::WindowStateChange) {
+    fit_when_resized_ =
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) == 0;
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!fit_when_resized_) return;
+  fit_when_resized_ = false;
+  // After the window manager's configure has been handled completely.
+  QTimer::singleShot(0, this, &MainWindow::FitRestoredWindow);
+}
+
+void MainWindow::FitRestoredWindow() {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr || windowHandle() == nullptr ||
+      (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+    return;
+  }
+  const QRect available = shown_on->availableGeometry();
+  if (available.contains(frameGeometry())) return;
+  const QMargins frame = windowHandle()->frameMargins();
+  QRect fitted = geometry().intersected(available.marginsRemoved(frame));
+  if (fitted.isEmpty()) fitted = available.marginsRemoved(frame);
+  setGeometry(fitted);
 }
 
 void MainWindow::InitialiseGridMessage() {
