@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/line_records.h"
 #include "document/ui.h"
+#include "text/file_read.h"
 #include "text/text_ops.h"
 
 namespace ravnelok {
@@ -32,11 +33,35 @@ std::string JoinCommandLine(const std::vector<std::string>& args) {
   return joined;
 }
 
-std::string HelpFilePath(const std::string& working_folder) {
-  if (working_folder.empty() || working_folder.back() == '/') {
-    return working_folder + "ravnelok.hlp";
+namespace {
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty() || folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+}  // namespace
+
+HelpFile ReadHelpFile(const std::string& working_folder, const std::string& program_folder,
+                      bool english) {
+  constexpr std::size_t kMaxHelpFileBytes = 4 << 20;
+  const std::string name = english ? "english/ravnelok.hlp" : "ravnelok.hlp";
+  const std::string candidates[] = {
+      InFolder(working_folder, "ravnelok.hlp"),
+      InFolder(program_folder, name),
+      InFolder(program_folder, "../share/ravnelok/" + name),
+  };
+  HelpFile help;
+  for (const std::string& path : candidates) {
+    if (ReadFileCapped(path, kMaxHelpFileBytes, help.bytes) == ReadResult::kOk) {
+      help.path = path;
+      help.found = true;
+      return help;
+    }
   }
-  return working_folder + "/ravnelok.hlp";
+  help.path = candidates[0];
+  help.bytes.clear();
+  return help;
 }
 
 bool ConfirmClose(Document& doc, Ui& ui) {

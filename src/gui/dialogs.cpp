@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,7 +16,6 @@
 
 #include "gui/icons.h"
 #include "gui/qt_text.h"
-#include "text/file_read.h"
 
 namespace ravnelok::gui {
 
@@ -300,6 +298,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutBox::Run(const std::string& product) {
+  setWindowTitle(Q(product));  // the caption follows the edition
   product_->setText(Q(product));
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -321,13 +320,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   resize(640, 560);
 }
 
-void HelpWindow::ShowFile(const QString& path) {
-  // Read like every other file: a FIFO or a folder of that name must not hang or abort.
-  constexpr std::size_t kMaxHelpFileBytes = 4 << 20;
-  std::string bytes;
-  if (ReadFileCapped(QFile::encodeName(path).toStdString(), kMaxHelpFileBytes, bytes) ==
-      ReadResult::kOk) {
-    browser_->setHtml(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+void HelpWindow::ShowFile(const QString& title, const QString& path, const std::string* html) {
+  setWindowTitle(title);
+  if (html != nullptr) {
+    browser_->setHtml(QString::fromUtf8(html->data(), static_cast<qsizetype>(html->size())));
   } else {
     browser_->setPlainText(QStringLiteral("Hjælpefilen %1 kan ikke læses.").arg(path));
   }

@@ -372,7 +372,12 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::ShowHelp() {
-  help_window_->ShowFile(QString::fromStdString(HelpFilePath(working_folder_.toStdString())));
+  const HelpFile help =
+      ReadHelpFile(QFile::encodeName(working_folder_).toStdString(),
+                   QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                   doc_.texts.English());
+  help_window_->ShowFile(Q(AboutProductName(doc_.texts)), QFile::decodeName(help.path.c_str()),
+                         help.found ? &help.bytes : nullptr);
 }
 
 void MainWindow::ClearLinesCommand() {
