@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# End-to-end check of the desktop program: start the real `ravnelok` under Xvfb on the xcb
-# platform with a sheet on its command line, take a screenshot of the screen, and check that
-# the window came up and drew something (not a blank image).
+# End-to-end check of the desktop program: start the real `ravnelok` under Xvfb with a window
+# manager (openbox, which maximises the window only after the program's first layout) on the
+# xcb platform with a sheet on its command line, show the graph area, take a screenshot of the
+# screen, and check that the window came up, drew something (not a blank image) and that the
+# graph's bottom frame line lies inside the window.
 #
 #   tools/e2e_screenshot.sh [BINARY] [SHEET] [OUTPUT.png]
 #
@@ -14,7 +16,7 @@ binary=${1:-$root/build/dev/src/gui/ravnelok}
 sheet=${2:-}
 output=${3:-$root/build/e2e/ravnelok.png}
 
-for tool in Xvfb import identify convert xwininfo; do
+for tool in Xvfb openbox xdotool xprop import identify convert xwininfo; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
 done
 [ -x "$binary" ] || { echo "e2e: no program at $binary" >&2; exit 2; }
@@ -23,9 +25,11 @@ binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
 work=$(mktemp -d)
 xvfb_pid=""
+wm_pid=""
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -43,11 +47,21 @@ sheet=$(cd "$(dirname "$sheet")" && pwd)/$(basename "$sheet")
 mkdir -p "$(dirname "$output")"
 
 # Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
+
+# The window manager, ready once it has announced itself on the root window.
+openbox --config-file /dev/null >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+  { echo "e2e: openbox did not start" >&2; cat "$work/openbox.log" >&2; exit 1; }
 
 # The working folder is a fresh one: no ravnmenu.txt, so the Danish texts are used.
 (cd "$work" && QT_QPA_PLATFORM=xcb exec "$binary" "$sheet") >"$work/app.log" 2>&1 &
@@ -66,6 +80,10 @@ if [ -z "$found" ]; then
   exit 1
 fi
 sleep 1.5
+# Show sheet, table and graph: the third view button, in the tool bar below the menu bar.
+window=$(xdotool search --name 'Ravnelok  version 1.69' | head -n 1)
+xdotool mousemove --window "$window" 222 52 click 1
+sleep 1
 import -window root "$output"
 
 # A drawn window has many colours and a clear spread; a blank screen has one colour.
@@ -74,6 +92,30 @@ spread=$(convert "$output" -colorspace Gray -format '%[fx:int(1000*standard_devi
 echo "e2e: $output: $colours colours, spread $spread"
 if [ "$colours" -lt 8 ] || [ "$spread" -lt 20 ]; then
   echo "e2e: the screenshot is blank" >&2
+  exit 1
+fi
+
+# The graph area fills the window's lower left part down to its bottom edge; its bitmap's frame
+# must end there too, not below the window. Column 400 crosses the graph area.
+info=$(xwininfo -id "$window")
+top=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+height=$(awk '/^ *Height:/ {print $NF}' <<<"$info")
+bottom=$((top + height))
+lowest=$(convert "$output" -crop "1x${bottom}+400+0" +repage txt:- |
+  awk -F'[,:]' '/#000000/ {y = $2} END {print y + 0}')
+echo "e2e: window rows $top..$((bottom - 1)), lowest frame line at row $lowest"
+if [ "$lowest" -lt $((bottom - 6)) ]; then
+  echo "e2e: the graph's bottom frame line is outside the window" >&2
+  exit 1
+fi
+
+# Restored by a double click on its title bar, the window keeps its title bar on the screen.
+xdotool mousemove 640 $((top / 2)) click --repeat 2 --delay 80 1
+sleep 1
+restored_top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
+echo "e2e: restored window's client area starts at row $restored_top"
+if [ "$restored_top" -lt $((top / 2)) ]; then
+  echo "e2e: the restored window's title bar is above the screen" >&2
   exit 1
 fi
 kill -0 "$app_pid" 2>/dev/null || { echo "e2e: the program ended by itself" >&2; exit 1; }

@@ -7,6 +7,7 @@
 #include "document/line_records.h"
 #include "document/ui.h"
 #include "output/print_layout.h"
+#include "text/file_read.h"
 #include "text/text_ops.h"
 
 namespace ravnelok {
@@ -33,11 +34,35 @@ std::string JoinCommandLine(const std::vector<std::string>& args) {
   return joined;
 }
 
-std::string HelpFilePath(const std::string& working_folder) {
-  if (working_folder.empty() || working_folder.back() == '/') {
-    return working_folder + "ravnelok.hlp";
+namespace {
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty() || folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+}  // namespace
+
+HelpFile ReadHelpFile(const std::string& working_folder, const std::string& program_folder,
+                      bool english) {
+  constexpr std::size_t kMaxHelpFileBytes = 4 << 20;
+  const std::string name = english ? "english/ravnelok.hlp" : "ravnelok.hlp";
+  const std::string candidates[] = {
+      InFolder(working_folder, "ravnelok.hlp"),
+      InFolder(program_folder, name),
+      InFolder(program_folder, "../share/ravnelok/" + name),
+  };
+  HelpFile help;
+  for (const std::string& path : candidates) {
+    if (ReadFileCapped(path, kMaxHelpFileBytes, help.bytes) == ReadResult::kOk) {
+      help.path = path;
+      help.found = true;
+      return help;
+    }
   }
-  return working_folder + "/ravnelok.hlp";
+  help.path = candidates[0];
+  help.bytes.clear();
+  return help;
 }
 
 bool ConfirmClose(Document& doc, Ui& ui) {
@@ -77,10 +102,12 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
   dialog.label = doc.texts[TextId::kLineCountLabel] + " " + std::to_string(kMaxLines) + ")";
   dialog.yes = doc.texts[TextId::kYes];
   dialog.no = doc.texts[TextId::kNo];
-  if (ui.RunTextInputDialog(dialog)) {
-    const int n = ParseLineCount(dialog.field);
-    if (n > 0) doc.SetLineCount(n);
-  }
+  // "Nej", or an answer that is no line count, leaves the sheet exactly as it was: rebuilding
+  // the records would lose every line's decimals and running counter for nothing.
+  if (!ui.RunTextInputDialog(dialog)) return;
+  const int n = ParseLineCount(dialog.field);
+  if (n == 0) return;
+  doc.SetLineCount(n);
   // A shrunk sheet must not leave the current cell or the editor below its last line.
   const int last = doc.LineCount();
   if (doc.sheet.CurrentRow() > last) doc.sheet.SetCurrent(doc.sheet.CurrentCol(), last);

@@ -21,8 +21,17 @@ std::string AboutProductName(const UiTexts& texts);
 // All command-line arguments joined by single blanks: one file name, blanks and all.
 std::string JoinCommandLine(const std::vector<std::string>& args);
 
-// The help file in the working folder.
-std::string HelpFilePath(const std::string& working_folder);
+// The help file: the first readable one of the working folder's, the one beside the program
+// and the one in the data folder of an installed program (../share/ravnelok beside it). The
+// English edition looks in the "english" folders beside the program and in the data folder,
+// where its own help file lies. Not found: `path` names the working folder's file.
+struct HelpFile {
+  std::string path;
+  std::string bytes;
+  bool found = false;
+};
+HelpFile ReadHelpFile(const std::string& working_folder, const std::string& program_folder,
+                      bool english);
 
 // A request to close the main window: true when the user confirms.
 bool ConfirmClose(Document& doc, Ui& ui);
@@ -30,8 +39,7 @@ bool ConfirmClose(Document& doc, Ui& ui);
 // "&Grader / radianer ..": the angle dialog; recalculates in mode 0 however it is closed.
 void AngleCommand(Document& doc, Ui& ui);
 
-// "Antal &linier i arket ..": the text input dialog; the line records are rebuilt whether the
-// dialog was confirmed or not.
+// "Antal &linier i arket ..": the text input dialog; a new count rebuilds the line records.
 void NumberOfLinesCommand(Document& doc, Ui& ui);
 // The number of lines a text gives (blanks removed, a whole decimal integer 1..999), or 0.
 int ParseLineCount(const std::string& text);

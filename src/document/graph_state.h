@@ -24,6 +24,9 @@ struct GraphData {
   int sheet_last_row = 0;
   bool data_ok = true;
   bool data_bad = false;
+  // The matrix holds the graph last drawn. A refused block leaves refused or leftover numbers
+  // behind, which a redraw must not show.
+  bool drawn = false;
 };
 
 // The states of the graph settings dialogs, kept for the program's run.

@@ -1,10 +1,9 @@
 #include "document/ui_texts.h"
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "text/cp1252.h"
+#include "text/file_read.h"
 
 namespace ravnelok {
 namespace {
@@ -185,12 +184,14 @@ void UiTexts::LoadFromFileBytes(std::string_view bytes) {
 }
 
 bool UiTexts::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  // 120 short lines; anything far larger is not a text file of ours. A file that cannot be
+  // used (a folder, a FIFO, a read error) counts as no file at all.
+  constexpr std::size_t kMaxTextFileBytes = 1 << 20;
+  std::string bytes;
+  if (ReadFileCapped(path, kMaxTextFileBytes, bytes) != ReadResult::kOk) {
     SetBuiltIn();
     return false;
   }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   LoadFromFileBytes(bytes);
   return true;
 }

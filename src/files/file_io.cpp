@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace ravnelok {
 
@@ -64,36 +64,30 @@ int CreateTemporary(const std::string& path, std::string& temp_path) {
   return -1;
 }
 
-}  // namespace
-
-ReadResult ReadFileCapped(const std::string& path, std::size_t max_bytes, std::string& bytes) {
-  bytes.clear();
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.get() < 0) return ReadResult::kCannotOpen;
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) return ReadResult::kReadError;
-  if (!S_ISREG(st.st_mode)) return ReadResult::kNotRegular;
-  if (static_cast<unsigned long long>(st.st_size) > max_bytes) return ReadResult::kTooLarge;
-  // The size may change while we read: read up to one byte past the cap to notice.
-  bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) {
-      if (bytes.size() > max_bytes) return ReadResult::kTooLarge;
-      bytes.resize(std::min(max_bytes + 1, bytes.size() * 2));
+// Follows symbolic links (a chain of them, a dangling one too) to the file they name, so that
+// the rename replaces that file and the links stay links. Gives `path` when it is no link, and
+// nothing for a loop of links.
+std::string ResolveLinks(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return path;
+    target.resize(static_cast<std::size_t>(n));
+    if (target.front() != '/' && path.find('/') != std::string::npos) {
+      target = DirectoryOf(path) + "/" + target;
     }
-    const ssize_t n = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return ReadResult::kReadError;
-    if (n == 0) break;
-    filled += static_cast<std::size_t>(n);
+    path = std::move(target);
   }
-  if (filled > max_bytes) return ReadResult::kTooLarge;
-  bytes.resize(filled);
-  return ReadResult::kOk;
+  return std::string();
 }
 
-WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+}  // namespace
+
+WriteResult WriteFileAtomically(const std::string& given_path, std::string_view bytes) {
+  const std::string path = ResolveLinks(given_path);
+  if (path.empty()) return WriteResult::kCannotCreate;
   std::string temp_path;
   Fd fd(CreateTemporary(path, temp_path));
   if (fd.get() < 0) return WriteResult::kCannotCreate;

@@ -1,16 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace ravnelok {
-
-enum class ReadResult { kOk, kCannotOpen, kNotRegular, kTooLarge, kReadError };
-
-// Reads a whole regular file as raw bytes, refusing one larger than `max_bytes` without reading
-// it. Opening never blocks (a FIFO is refused, not waited on).
-ReadResult ReadFileCapped(const std::string& path, std::size_t max_bytes, std::string& bytes);
 
 enum class WriteResult { kOk, kCannotCreate, kWriteFailed };
 

@@ -9,6 +9,7 @@
 #include "document/document.h"
 #include "document/ui.h"
 #include "files/file_io.h"
+#include "text/file_read.h"
 
 namespace ravnelok {
 

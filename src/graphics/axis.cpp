@@ -18,6 +18,12 @@ bool FrequencyKind(int kind) {
   return kind == 6 || kind == 7;
 }
 
+// The top of a range whose values are all `a`: one unit above, or for a value so large that a
+// unit is lost in its precision (1E30 + 1 is 1E30), a step in proportion to its size.
+Real AboveEqualValues(Real a) {
+  return a + std::max<Real>(1, std::fabs(a) * 1e-9L);
+}
+
 }  // namespace
 
 int Nearest(Real v) {
@@ -138,7 +144,7 @@ void ScaleXY(GraphData& data, int kind, AxisRanges& ranges) {
   }
   const Real a = data.At(0, 0);
   Real b = data.At(n - 1, 0);
-  if (a == b) b = a + 1;
+  if (a == b) b = AboveEqualValues(a);
   ranges.x_low = a - (b - a) * 0.1L;
   ranges.x_high = b + (b - a) * 0.1L;
 
@@ -150,7 +156,7 @@ void ScaleXY(GraphData& data, int kind, AxisRanges& ranges) {
       d = std::max(d, data.At(i, col));
     }
   }
-  if (c == d) d = c + 1;
+  if (c == d) d = AboveEqualValues(c);
   // Counts are measured from zero, after the widening so that equal counts still get a range.
   if (FrequencyKind(kind)) c = 0;
   ranges.y_low = c - (d - c) * 0.1L;
@@ -168,7 +174,7 @@ void ScaleBars(const GraphData& data, AxisRanges& ranges) {
     c = std::min(c, data.At(i, 0));
   }
   if (c > 0) c = 0;
-  if (c == d) d = c + 1;
+  if (c == d) d = AboveEqualValues(c);
   ranges.y_low = c - (d - c) * 0.1L;
   ranges.y_high = d + (d - c) * 0.1L;
 }

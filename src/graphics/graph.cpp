@@ -17,6 +17,7 @@ void ClearGraph(Document& doc, Ui& ui) {
   }
   ui.GraphChanged();
   doc.settings.graph_shown = false;
+  doc.graph.drawn = false;
 }
 
 // RefreshGraph lives with the data collection (graph_data.cpp).

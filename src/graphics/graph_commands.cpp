@@ -70,7 +70,7 @@ void EditGraphSettings(Document& doc, Ui& ui) {
   switch (doc.settings.graph_kind) {
     case 1:
       // Fresh ranges from the data, so that an option switched off now takes effect.
-      ScaleXY(doc.graph, 1, doc.ranges);
+      if (doc.graph.drawn) ScaleXY(doc.graph, 1, doc.ranges);
       RunXyDialog(doc, ui);
       break;
     case 2:
@@ -84,7 +84,8 @@ void EditGraphSettings(Document& doc, Ui& ui) {
     default:
       break;
   }
-  RenderGraph(doc, ui);
+  // After a refused block the old drawing stays on screen; the matrix no longer matches it.
+  if (doc.graph.drawn) RenderGraph(doc, ui);
 }
 
 void ClearGraphCommand(Document& doc, Ui& ui) {

@@ -19,6 +19,12 @@ constexpr int kMaxBlockColumns = GraphData::kCols;
 void Start(GraphData& g) {
   g.data_ok = true;
   g.data_bad = false;
+  g.drawn = false;
+}
+
+void Draw(Document& doc, Ui& ui) {
+  doc.graph.drawn = true;
+  RenderGraph(doc, ui);
 }
 
 // "Blokken må kun have 700 linier og 10 kolonner".
@@ -178,7 +184,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       CollectTableBlock(doc, ui);
       if (good() && g.data_columns >= 2) {
         ScaleXY(g, kind, doc.ranges);
-        RenderGraph(doc, ui);
+        Draw(doc, ui);
       }
       if (good() && g.data_columns <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoColumns]);
       break;
@@ -187,7 +193,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       CollectSheetLines(doc, ui);
       if (good() && g.data_rows >= 2) {
         ScaleBars(g, doc.ranges);
-        RenderGraph(doc, ui);
+        Draw(doc, ui);
       }
       if (good() && g.data_rows <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoRows]);
       break;
@@ -197,7 +203,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       const bool one_column = g.data_rows >= 2 && g.data_columns == 1;
       if (good() && one_column) {
         ScaleBars(g, doc.ranges);
-        RenderGraph(doc, ui);
+        Draw(doc, ui);
       }
       if (good() && !one_column && !whole_table)
         ui.ShowMessage(doc.texts[TextId::kSelectOneColumnTable]);
@@ -208,7 +214,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       CollectSheetFrequencies(doc, ui, tree);
       if (good()) {
         ScaleXY(g, kind, doc.ranges);
-        RenderGraph(doc, ui);
+        Draw(doc, ui);
       }
       if (good() && g.data_rows <= 0) ui.ShowMessage(doc.texts[TextId::kNoNumbersInSheet]);
       break;
@@ -219,7 +225,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       const bool usable = good() && !res.several_columns;
       if (usable && g.data_rows >= 1) {
         ScaleXY(g, kind, doc.ranges);
-        RenderGraph(doc, ui);
+        Draw(doc, ui);
       }
       if (usable && g.data_rows <= 0 && !res.whole_table)
         ui.ShowMessage(doc.texts[TextId::kNoNumbersSelected]);

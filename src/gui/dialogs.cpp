@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +28,13 @@ QHBoxLayout* BottomButtons(QPushButton* confirm, QPushButton* cancel) {
   row->addWidget(confirm);
   if (cancel) row->addWidget(cancel);
   return row;
+}
+
+// A dialog the user can neither resize nor maximise: its size is the one its layout needs.
+void MakeFixedSize(QDialog* dialog, QLayout* layout) {
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 }  // namespace
@@ -62,6 +68,7 @@ DecimalsDialogWidget::DecimalsDialogWidget(QWidget* parent) : QDialog(parent) {
   layout->addLayout(number);
   layout->addWidget(check_);
   layout->addLayout(BottomButtons(yes_, no_));
+  MakeFixedSize(this, layout);
 
   connect(up_, &QToolButton::clicked, this, [this] {
     model_.SpinUp();
@@ -89,7 +96,7 @@ void DecimalsDialogWidget::Show() {
 
 bool DecimalsDialogWidget::Run(DecimalsDialog& dialog) {
   model_ = dialog;
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   yes_->setText(Q(dialog.yes));
   no_->setText(Q(dialog.no));
   check_->setText(Q(dialog.check_caption));
@@ -142,7 +149,7 @@ StartValuesDialogWidget::StartValuesDialogWidget(QWidget* parent) : QDialog(pare
 }
 
 bool StartValuesDialogWidget::Run(StartValuesDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   ok_->setText(Q(dialog.ok));
   cancel_->setText(Q(dialog.cancel));
   const int count = dialog.rows.empty() ? 0 : static_cast<int>(dialog.rows.size()) - 1;
@@ -179,13 +186,14 @@ ConfirmDialogWidget::ConfirmDialogWidget(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(message_);
   layout->addLayout(BottomButtons(yes_, no_));
+  MakeFixedSize(this, layout);
   connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
   connect(no_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool ConfirmDialogWidget::Run(const std::string& caption, const std::string& message,
                               const std::string& yes, const std::string& no) {
-  setWindowTitle(Q(caption));
+  setWindowTitle(Title(caption));
   message_->setText(Q(message));
   yes_->setText(Q(yes));
   no_->setText(Q(no));
@@ -209,12 +217,13 @@ TextInputDialogWidget::TextInputDialogWidget(QWidget* parent) : QDialog(parent) 
   layout->addWidget(label_);
   layout->addWidget(field_);
   layout->addLayout(BottomButtons(yes_, no_));
+  MakeFixedSize(this, layout);
   connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
   connect(no_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TextInputDialogWidget::Run(TextInputDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   label_->setText(Q(dialog.label));
   field_->setText(Q(dialog.field));
   yes_->setText(Q(dialog.yes));
@@ -244,11 +253,12 @@ AngleDialogWidget::AngleDialogWidget(QWidget* parent) : QDialog(parent) {
   layout->addWidget(label_);
   layout->addWidget(group_);
   layout->addLayout(BottomButtons(ok_, nullptr));
+  MakeFixedSize(this, layout);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool AngleDialogWidget::Run(AngleDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   label_->setText(Q(dialog.label));
   group_->setTitle(Q(dialog.group));
   degrees_->setText(Q(dialog.degrees));
@@ -283,10 +293,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(BottomButtons(ok, nullptr));
+  MakeFixedSize(this, layout);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutBox::Run(const std::string& product) {
+  setWindowTitle(Q(product));  // the caption follows the edition
   product_->setText(Q(product));
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -308,10 +320,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   resize(640, 560);
 }
 
-void HelpWindow::ShowFile(const QString& path) {
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
-    browser_->setHtml(QString::fromUtf8(file.readAll()));
+void HelpWindow::ShowFile(const QString& title, const QString& path, const std::string* html) {
+  setWindowTitle(title);
+  if (html != nullptr) {
+    browser_->setHtml(QString::fromUtf8(html->data(), static_cast<qsizetype>(html->size())));
   } else {
     browser_->setPlainText(QStringLiteral("Hjælpefilen %1 kan ikke læses.").arg(path));
   }

@@ -143,7 +143,8 @@ class HelpWindow : public QDialog {
   Q_OBJECT
  public:
   explicit HelpWindow(QWidget* parent);
-  void ShowFile(const QString& path);
+  // The help file's text (HTML, UTF-8), or the path of the file that could not be read.
+  void ShowFile(const QString& title, const QString& path, const std::string* html);
   QTextBrowser* browser() const { return browser_; }
 
  private:

@@ -75,7 +75,7 @@ GraphSettingsForm::GraphSettingsForm(int form, QWidget* parent)
 }
 
 void GraphSettingsForm::Show(const GraphSettingsDialog& dialog) {
-  setWindowTitle(Q(dialog.caption));
+  setWindowTitle(Title(dialog.caption));
   ok_->setText(Q(dialog.ok));
   if (group_ != nullptr) {
     group_->setTitle(Q(dialog.group));

@@ -15,8 +15,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
+#include <QWindow>
 
 #include "app/commands.h"
 #include "app/edit_commands.h"
@@ -281,15 +283,43 @@ void MainWindow::showEvent(QShowEvent* event) {
   }
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // The normal geometry was the whole available area, the frame not counted: restoring the
+  // window would put its title bar above the screen. The window manager moves it first.
+  // The new size arrives later, with the window manager's own resize.
+  if (event->type() == QEvent::WindowStateChange) {
+    fit_when_resized_ =
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) == 0;
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!fit_when_resized_) return;
+  fit_when_resized_ = false;
+  // After the window manager's configure has been handled completely.
+  QTimer::singleShot(0, this, &MainWindow::FitRestoredWindow);
+}
+
+void MainWindow::FitRestoredWindow() {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr || windowHandle() == nullptr ||
+      (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+    return;
+  }
+  const QRect available = shown_on->availableGeometry();
+  if (available.contains(frameGeometry())) return;
+  const QMargins frame = windowHandle()->frameMargins();
+  QRect fitted = geometry().intersected(available.marginsRemoved(frame));
+  if (fitted.isEmpty()) fitted = available.marginsRemoved(frame);
+  setGeometry(fitted);
+}
+
 void MainWindow::InitialiseGridMessage() {
   doc_.InitialiseGrid();
-  doc_.settings.view_mode = 3;
-  LayOutWindow();
-  // The bitmap keeps the size the graph area has in the first layout.
-  const QSize size = graph_area_->size().expandedTo(QSize(2, 3));
-  bitmap_.SetSize(size.width(), size.height());
-  doc_.bitmap_width = size.width();
-  doc_.bitmap_height = size.height();
+  grid_initialised_ = true;
+  SizeBitmapToWindow();
   doc_.settings.view_mode = 1;
   LayOutWindow();
   graph_area_->update();
@@ -310,8 +340,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
+void MainWindow::SizeBitmapToWindow() {
+  const AreaRect area = ComputeLayout(3, client_->width(), client_->height(), 0, 0).graph_area;
+  const QSize size = QSize(area.width, area.height).expandedTo(QSize(2, 3));
+  if (size == QSize(bitmap_.Width(), bitmap_.Height())) return;
+  bitmap_.SetSize(size.width(), size.height());
+  doc_.bitmap_width = size.width();
+  doc_.bitmap_height = size.height();
+  graph_area_->update();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client_ && event->type() == QEvent::Resize) LayOutWindow();
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    LayOutWindow();
+    if (grid_initialised_ && !bitmap_in_use_) SizeBitmapToWindow();
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -327,7 +370,12 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::ShowHelp() {
-  help_window_->ShowFile(QString::fromStdString(HelpFilePath(working_folder_.toStdString())));
+  const HelpFile help =
+      ReadHelpFile(QFile::encodeName(working_folder_).toStdString(),
+                   QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                   doc_.texts.English());
+  help_window_->ShowFile(Q(AboutProductName(doc_.texts)), QFile::decodeName(help.path.c_str()),
+                         help.found ? &help.bytes : nullptr);
 }
 
 void MainWindow::ClearLinesCommand() {
@@ -378,6 +426,7 @@ void MainWindow::LayOutWindow() {
 }
 
 void MainWindow::GraphChanged() {
+  if (doc_.settings.graph_shown) bitmap_in_use_ = true;
   bitmap_.Image();  // ends the drawing, so the area copies finished pixels
   graph_area_->update();
 }
@@ -405,7 +454,7 @@ QPrinter* MainWindow::printer() {
 void MainWindow::ShowMessage(const std::string& text) {
   QMessageBox box(this);
   box.setObjectName("MessageBox");
-  box.setWindowTitle(QString());
+  box.setWindowTitle(Title(std::string()));
   box.setText(Q(text));
   box.setIcon(QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Ok);

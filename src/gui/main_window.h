@@ -105,6 +105,8 @@ class MainWindow : public QMainWindow, public Ui {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -115,6 +117,11 @@ class MainWindow : public QMainWindow, public Ui {
   void ApplyTexts();
   void InitialiseGridMessage();
   void CommandLineOpenMessage();
+  // The bitmap takes the size of the graph area the client has room for.
+  void SizeBitmapToWindow();
+  // A restored window that reaches past the screen's available area, title bar included,
+  // is fitted into it.
+  void FitRestoredWindow();
 
   // Every menu item and tool button: the editor commits first, the views follow after.
   void Run(const std::function<void()>& command);
@@ -144,6 +151,11 @@ class MainWindow : public QMainWindow, public Ui {
   std::vector<std::string> args_;
   QString working_folder_;
   GraphBitmap bitmap_;
+  // Until a graph is drawn the bitmap follows the window: a window manager maximises the
+  // window only after the first layout. From the first graph on it keeps its size.
+  bool grid_initialised_ = false;
+  bool bitmap_in_use_ = false;
+  bool fit_when_resized_ = false;  // restored: the next resize is the restore's
 
   QWidget* client_ = nullptr;
   QWidget* tool_bar_ = nullptr;

@@ -16,6 +16,12 @@ inline std::string W(const QString& text) {
   return cp1252::FromUtf8(text.toStdString());
 }
 
+// A window title: an empty one is a single blank, since the platform puts the program's name
+// into a title left empty.
+inline QString Title(const std::string& caption) {
+  return caption.empty() ? QStringLiteral(" ") : Q(caption);
+}
+
 // A font the program names: asked for by name, with a style hint so that the system's
 // substitute is used. `pixel_size` wins over `point_size` when it is positive.
 inline QFont NamedFont(const char* family, int point_size, bool bold, bool fixed_pitch,

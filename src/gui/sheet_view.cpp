@@ -83,6 +83,13 @@ bool SheetView::eventFilter(QObject* watched, QEvent* event) {
   return QTableView::eventFilter(watched, event);
 }
 
+void SheetView::changeEvent(QEvent* event) {
+  // The header row is row 0 of the grid: it takes the cells' font, which the platform's own
+  // header font would otherwise replace.
+  if (event->type() == QEvent::FontChange) horizontalHeader()->setFont(font());
+  QTableView::changeEvent(event);
+}
+
 CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   setFrame(false);
   hide();

@@ -30,6 +30,7 @@ class SheetView : public QTableView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 };
 
 // The borderless in-place editor. Del is done by the program on the key's release (see

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "document/document.h"
 #include "support/fake_ui.h"
+#include "support/temp_dir.h"
 #include "text/cp1252.h"
 
 namespace ravnelok {
@@ -24,7 +27,40 @@ TEST(Commands, CaptionsFollowEntry107) {
               *word == 'e' ? "Ravnekal    version 1.69" : "Ravnelok  version 1.69");
   }
   EXPECT_EQ(JoinCommandLine({"/home/mine", "", "ark/a.rlk"}), "/home/mine  ark/a.rlk");
-  EXPECT_EQ(HelpFilePath("/"), "/ravnelok.hlp");
+}
+
+TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
+  const struct {
+    std::vector<const char*> present;  // "*" marks a folder of that name
+    bool english;
+    const char* shown;  // nullptr: not found
+  } cases[] = {
+      {{"work/ravnelok.hlp", "bin/ravnelok.hlp"}, false, "work/ravnelok.hlp"},
+      {{"work/ravnelok.hlp*", "bin/ravnelok.hlp"}, false, "bin/ravnelok.hlp"},
+      {{"share/ravnelok/ravnelok.hlp"}, false, "share/ravnelok/ravnelok.hlp"},
+      {{"bin/ravnelok.hlp", "bin/english/ravnelok.hlp"}, true, "bin/english/ravnelok.hlp"},
+      {{"bin/ravnelok.hlp", "share/ravnelok/english/ravnelok.hlp"},
+       true,
+       "share/ravnelok/english/ravnelok.hlp"},
+      {{"bin/english/ravnelok.hlp"}, false, nullptr},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir dir;
+    for (std::string name : c.present) {
+      const bool folder = name.back() == '*';
+      if (folder) name.pop_back();
+      std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
+      if (folder) std::filesystem::create_directory(dir.File(name));
+      if (!folder) testing::WriteBytes(dir.File(name), name);
+    }
+    std::filesystem::create_directories(dir.File("bin"));
+    const HelpFile help = ReadHelpFile(dir.File("work"), dir.File("bin"), c.english);
+    const std::string shown = c.shown ? c.shown : "work/ravnelok.hlp";
+    EXPECT_EQ(help.found, c.shown != nullptr) << shown;
+    EXPECT_EQ(help.bytes, c.shown ? shown : "") << shown;
+    EXPECT_EQ(std::filesystem::weakly_canonical(help.path),
+              std::filesystem::weakly_canonical(dir.File(shown)));
+  }
 }
 
 TEST(Commands, CloseAsksAndFollowsTheAnswer) {
@@ -54,6 +90,7 @@ TEST(Commands, NumberOfLines) {
     Document doc;
     doc.InitialiseGrid();
     doc.records.StoreValue(3, 7);
+    doc.records.SetDecimals(3, 4);
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       EXPECT_EQ(d.label, "Antal linier (max 999)");
@@ -62,7 +99,10 @@ TEST(Commands, NumberOfLines) {
     });
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), c.lines) << c.typed;
-    EXPECT_FALSE(doc.records.HasValue(3)) << "records rebuilt for " << c.typed;
+    // Only a new count rebuilds the records: "Nej" or an ignored answer keeps every value.
+    const bool kept = c.lines == 199;
+    EXPECT_EQ(doc.records.HasValue(3), kept) << c.typed;
+    EXPECT_EQ(doc.records.Decimals(3), kept ? 4 : doc.settings.default_decimals) << c.typed;
   }
 }
 

@@ -1,9 +1,14 @@
 #include "document/ui_texts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "document/document.h"
+#include "support/temp_dir.h"
 #include "text/cp1252.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
@@ -28,6 +33,20 @@ TEST(UiTexts, BuiltInTextsAreDanishAndCaptionsAreKept) {
   EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi");
 }
 
+TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
+  testing::TempDir dir;
+  std::filesystem::create_directory(dir.File("folder"));
+  ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);  // opening it must not wait
+  testing::WriteBytes(dir.File("huge"), std::string(2 << 20, 'x'));
+  for (const char* name : {"folder", "fifo", "huge"}) {
+    UiTexts texts;
+    texts.Set(TextId::kHeaderValue, "changed");
+    EXPECT_FALSE(texts.Load(dir.File(name))) << name;
+    EXPECT_FALSE(texts.from_file()) << name;
+    EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi") << name;
+  }
+}
+
 TEST(UiTexts, TextFileReplacesTheWholeTable) {
   const struct {
     std::string bytes;
@@ -50,6 +69,38 @@ TEST(UiTexts, TextFileReplacesTheWholeTable) {
     EXPECT_EQ(texts[TextId::kSpare119], c.entry119);
     EXPECT_EQ(texts.Caption(TextId::kMenuFile), c.entry0);
     EXPECT_EQ(texts.English(), c.english);
+  }
+}
+
+// The access key of a caption: the letter after a single "&", lower case; 0 for none.
+char AccessKey(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return DanishLowerCase(caption.substr(i + 1, 1))[0];
+    ++i;
+  }
+  return 0;
+}
+
+TEST(UiTexts, EveryMenuHasUniqueAccessKeys) {
+  // Each menu's entries; the first group is the menu bar.
+  const std::vector<std::vector<int>> menus = {
+      {0, 6, 15, 19, 22, 33}, {1, 2, 3, 4, 5},  {7, 8, 9, 10, 11, 12, 13, 14},
+      {16, 17, 18},           {20, 21},         {23, 24, 25},
+      {26, 27, 28},           {29, 30, 31, 32}, {34, 35}};
+  UiTexts english;
+  ASSERT_TRUE(english.Load(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
+  for (const UiTexts& texts : {UiTexts(), english}) {
+    for (const auto& menu : menus) {
+      std::string keys;
+      for (const int id : menu) {
+        const std::string& caption = texts.Caption(static_cast<TextId>(id));
+        const char key = AccessKey(caption);
+        EXPECT_NE(key, 0) << caption;
+        EXPECT_EQ(keys.find(key), std::string::npos) << caption << " repeats a key in " << keys;
+        keys += key;
+      }
+    }
   }
 }
 

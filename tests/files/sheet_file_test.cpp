@@ -218,6 +218,7 @@ TEST_F(SheetFileTest, FailedSavesLeaveEverythingAsItWas) {
   WriteBytes(dir.File("upper.RLK"), old_bytes);
   WriteBytes(dir.File("kasse.rlk"), old_bytes);
   std::filesystem::create_directory(dir.File("folder.rlk"));
+  std::filesystem::create_symlink("loop.rlk", dir.File("loop.rlk"));
   const Texts names = dir.Names();
   Texts big;
   for (int k = 1; k <= 300; ++k)
@@ -228,6 +229,7 @@ TEST_F(SheetFileTest, FailedSavesLeaveEverythingAsItWas) {
       dir.File("upper.RLK"),          // refused name, before anything is created
       dir.File("no such dir/a.rlk"),  // cannot create the file
       dir.File("folder.rlk"),         // a directory cannot be replaced
+      dir.File("loop.rlk"),           // a link to itself names no file
   };
   for (const auto& path : cases) {
     SCOPED_TRACE(path);
@@ -255,6 +257,25 @@ TEST_F(SheetFileTest, SavingReplacesTheFileAndKeepsItsPermissions) {
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   EXPECT_EQ(dir.Names(), Texts{"ark.rlk"});
+}
+
+TEST_F(SheetFileTest, SavingThroughALinkWritesItsTarget) {
+  std::filesystem::create_directory(dir.File("real"));
+  WriteBytes(dir.File("real/ark.rlk"), "old");
+  ::chmod(dir.File("real/ark.rlk").c_str(), 0640);
+  std::filesystem::create_symlink("real/ark.rlk", dir.File("link.rlk"));  // relative to the link
+  std::filesystem::create_symlink("link.rlk", dir.File("chain.rlk"));
+  std::filesystem::create_symlink("real/new.rlk", dir.File("dangling.rlk"));
+  Fill(doc, kExample);
+  for (const char* name : {"link.rlk", "chain.rlk", "dangling.rlk"}) {
+    ASSERT_TRUE(SaveSheet(doc, ui, dir.File(name))) << name;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File(name))) << name;
+  }
+  EXPECT_EQ(ReadBytes(dir.File("real/ark.rlk")), kExampleFile);
+  EXPECT_EQ(ReadBytes(dir.File("real/new.rlk")), kExampleFile);
+  EXPECT_EQ(std::filesystem::status(dir.File("real/ark.rlk")).permissions(),
+            std::filesystem::perms(0640));
+  EXPECT_EQ(dir.Names(), (Texts{"chain.rlk", "dangling.rlk", "link.rlk", "real"}));
 }
 
 TEST_F(SheetFileTest, RefusedNamesAreOfferedByTheNextSave) {

@@ -109,6 +109,22 @@ TEST(Scale, RangesOfTheData) {
   }
 }
 
+TEST(Scale, EqualHugeValuesKeepTheirPointsInsideThePlot) {
+  for (const Real v : {1e30L, -1e30L, -1e4000L, 4.0L}) {
+    GraphData data;
+    testing::SetData(data, {{v, v}, {v, v}});
+    AxisRanges xy, bars;
+    ScaleXY(data, 1, xy);
+    ScaleBars(data, bars);
+    EXPECT_GT(AxisMap({xy, kPlot}).Px(v), kMarginX) << v;
+    EXPECT_LT(AxisMap({xy, kPlot}).Px(v), kPlot.Right()) << v;
+    for (const AxisRanges& r : {xy, bars}) {
+      EXPECT_GT(AxisMap({r, kPlot}).Py(v), kMarginY) << v;
+      EXPECT_LT(AxisMap({r, kPlot}).Py(v), kPlot.Bottom()) << v;
+    }
+  }
+}
+
 TEST(Scale, SortMovesWholeRowsAndStaysInsideTheMatrix) {
   GraphData data;
   testing::SetData(data, {{2, 21, 201}, {2, 22, 202}, {1, 10, 100}, {3, 30, 300}});

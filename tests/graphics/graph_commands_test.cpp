@@ -74,6 +74,7 @@ TEST(EditGraphSettings, DialogsByKind) {
     doc.settings.graph_kind = c.kind;
     doc.graph.data_rows = 2;
     doc.graph.data_columns = 2;
+    doc.graph.drawn = true;
     EditGraphSettings(doc, ui);
     EXPECT_EQ(ui.graph_changes, 1) << c.kind;  // every kind redraws
     ASSERT_EQ(ui.dialogs.size(), c.form == 0 ? 0u : 1u) << c.kind;
@@ -121,6 +122,35 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
   EditGraphSettings(bars, ui);
   EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
+}
+
+TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
+  const struct {
+    int kind;
+    GridRect accepted, refused;
+    const char* message;
+  } cases[] = {
+      {2, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
+      {3, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
+      {1, {0, 1, 1, 3}, {0, 1, 0, 3}, "Markér mindst to søjler og mindst to rækker"},
+  };
+  for (const auto& c : cases) {
+    Document doc;
+    doc.InitialiseGrid();
+    doc.SetLineCount(800);
+    for (int k = 1; k <= 800; ++k) doc.records.StoreValue(k, k);
+    FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
+    GraphUi ui;
+    auto& grid = c.kind == 1 ? doc.table : doc.sheet;
+    grid.Select(c.accepted);
+    GraphCommand(doc, ui, c.kind);
+    grid.Select(c.refused);
+    GraphCommand(doc, ui, c.kind);
+    EXPECT_EQ(Utf8(ui.messages), std::vector<std::string>{c.message});
+    ui.canvas.calls.clear();
+    EditGraphSettings(doc, ui);  // the old drawing stays: nothing refused is drawn over it
+    EXPECT_TRUE(ui.canvas.calls.empty()) << c.message;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -21,6 +22,7 @@ class DialogsTest : public QObject {
   void decimalsDialog();
   void startValuesDialog();
   void saveAndOpenThroughTheFileDialogs();
+  void dialogsHaveAFixedSize();
 };
 
 void DialogsTest::decimalsButtons() {
@@ -132,6 +134,18 @@ void DialogsTest::saveAndOpenThroughTheFileDialogs() {
   QCOMPARE(s.doc().settings.view_mode, 1);
   QVERIFY(s.w().toolButton(ToolButton::kViewSheet)->isChecked());
   QCOMPARE(s.w().sheetView()->model()->index(1, 5).data().toString(), QStringLiteral("78.5398163"));
+}
+
+void DialogsTest::dialogsHaveAFixedSize() {
+  QWidget parent;
+  for (QDialog* d : std::initializer_list<QDialog*>{
+           new DecimalsDialogWidget(&parent), new AngleDialogWidget(&parent),
+           new ConfirmDialogWidget(&parent), new TextInputDialogWidget(&parent),
+           new AboutBox(&parent)}) {
+    d->layout()->activate();
+    QCOMPARE(d->minimumSize(), d->maximumSize());
+    QVERIFY(!(d->windowFlags() & Qt::WindowMaximizeButtonHint));
+  }
 }
 
 QTEST_MAIN(DialogsTest)

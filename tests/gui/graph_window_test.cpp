@@ -125,6 +125,9 @@ void GraphWindowTest::tableGraphsByShortcut() {
   QVERIFY(Count(w.bitmap(), qRgb(192, 192, 192)) > 100);
   QCOMPARE(messages.texts, QStringList());
   WriteDoc(w.grab().toImage(), "ravnelok-mode3.png");
+  const QSize drawn_size = w.bitmap().size();  // a drawn graph keeps its bitmap
+  s.SetClientSize(900, 600);
+  QCOMPARE(w.bitmap().size(), drawn_size);
 }
 
 void GraphWindowTest::sheetGraphsFromMenu() {

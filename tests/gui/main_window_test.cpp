@@ -69,6 +69,13 @@ void MainWindowTest::viewModeGeometry() {
   QCOMPARE(s.w().graphArea()->isVisible(), mode == 3);
   QCOMPARE(s.w().toolButton(ToolButton::kClearGraph)->isVisible(), mode == 3);
   if (mode == 3) QCOMPARE(s.w().graphArea()->geometry(), QRect(0, 200, 600, 344));
+  QCOMPARE(s.w().bitmap().size(), QSize(600, 344));  // a blank bitmap follows the window
+  for (SheetView* grid : {s.w().sheetView(), s.w().tableView()}) {
+    QCOMPARE(QFontInfo(grid->horizontalHeader()->font()).family(),
+             QFontInfo(grid->font()).family());
+    QVERIFY(QFontInfo(grid->horizontalHeader()->font()).bold() &&
+            QFontInfo(grid->font()).fixedPitch());
+  }
 }
 
 void MainWindowTest::marksAndTheViewSwitch() {
