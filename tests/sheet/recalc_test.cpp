@@ -6,9 +6,11 @@
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
+#include "sheet/start_values.h"
 #include "sheet/table.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
+#include "text/cp1252.h"
 
 namespace ravnelok {
 namespace {
@@ -101,15 +103,6 @@ TEST_F(RecalcTest, RefusedNameStopsThePassBeforeAnyValue) {
   EXPECT_EQ(Values(1, 2), (Texts{"         5", "         2"}));
 }
 
-TEST_F(RecalcTest, TooLongSubstitutionShowsTheMessageOncePerLine) {
-  std::string many = "x";
-  for (int i = 0; i < 30; ++i) many += "+x";
-  FillSheet(doc, {{"x", "1/3"}, {"", many}, {"", "A1"}, {"", many}});
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(ui.MessagesUtf8(), Texts(2, "Fortolkeren giver op - for mange variable!"));
-  EXPECT_EQ(Values(2, 3), (Texts{" ???", " 0.3333333"}));
-}
-
 TEST_F(RecalcTest, StartValueIsUsedForExactlyOnePass) {
   FillSheet(doc, {{"x", "x+1"}});
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
@@ -144,6 +137,65 @@ TEST_F(RecalcTest, HugeAndHostileExpressionsFailOrGiveValues) {
     Real v = 0;
     EXPECT_TRUE(!doc.records.Value(6, v) || std::isfinite(v)) << b;
   }
+}
+
+TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
+  const struct {
+    const char *name, *expression;
+    bool self;
+  } cases[] = {
+      {"x", "xx+1", false}, {"x", "x2+1", false}, {"x", "A3*2", true},  {"", "A33*2", false},
+      {"x", "X+1", false},  {"x", "x_1", true},   {"l", "øl*2", false}, {"", "", false},
+  };
+  for (const auto& c : cases) {
+    Document doc;
+    FillSheet(doc, {{"", "1"}, {"", "2"}, {c.name, c.expression}});
+    EXPECT_EQ(IsSelfReferring(doc, 3), c.self) << c.name << " " << c.expression;
+  }
+}
+
+TEST(StartValues, ConfirmedValuesAreUsedOnceThenTheExpressionIterates) {
+  Document doc;
+  testing::FakeUi ui;
+  FillSheet(doc, {{"x", "x+1"}, {"", "A2*2"}, {"y", "7"}});
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    using Row = std::array<std::string, 2>;
+    EXPECT_EQ(d.rows,
+              (std::vector<Row>{
+                  {"  Navn", cp1252::FromUtf8("  Startværdi")}, {" x", "0"}, {" A2", "0"}}));
+    d.rows[1][1] = "10";
+    d.rows[2][1] = "2,5";
+    return true;
+  });
+  StartValuesCommand(doc, ui);
+  EXPECT_EQ(ui.questions, Texts{"Startstil navne"});
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        10", "       2.5"}));
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        11", "         5"}));
+}
+
+TEST(StartValues, InvalidValuesShowOneMessageAndLeaveTheLinesWithoutValue) {
+  Document doc;
+  testing::FakeUi ui;
+  FillSheet(doc, {{"a", "a+1"}, {"b", "b+1"}, {"c", "c+1"}});
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    d.rows[1][1] = "abc";
+    d.rows[2][1] = "";
+    d.rows[3][1] = "4";
+    return true;
+  });
+  StartValuesCommand(doc, ui);
+  EXPECT_EQ(ui.MessagesUtf8(), Texts{"Ukorrekt angivelse af værdi"});
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 3), (Texts{" ???", " ???", "         4"}));
+}
+
+TEST(StartValues, CancelKeepsTheLinesPending) {
+  Document doc;
+  testing::FakeUi ui;
+  FillSheet(doc, {{"", "A1+1"}, {"", "A2+1"}});
+  StartValuesCommand(doc, ui);
+  EXPECT_TRUE(doc.records.StartPending(1) && doc.records.StartPending(2));
 }
 
 }  // namespace
