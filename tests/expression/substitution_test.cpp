@@ -53,8 +53,7 @@ TEST_F(SubstituteNamesTest, ReplacesNamesLabelsPiAndSums) {
       {"SUM(A1A2)", "undefined"},
       {"SIN30", "undefined"},
       {"SIN", "undefined"},
-      {"x+SIN(", "undefined"},
-  };
+      {"x+SIN(", "undefined"}};
   for (const auto& [in, out] : cases) EXPECT_EQ(Substitute(in), out) << in;
 }
 
@@ -64,8 +63,7 @@ TEST_F(SubstituteNamesTest, OwnNameGivesThePreviousValue) {
   const std::pair<Real, const char*> cases[] = {
       {1500, "(1500)+1"},  // integers below 32000 are written as such
       {150000, "(1.5E+0005)+1"},
-      {200000, "(2.E+0005)+1"},
-  };
+      {200000, "(2.E+0005)+1"}};
   for (const auto& [value, text] : cases) {
     doc.records.StoreByNameAndLabel("n", "A6", value, 6);
     EXPECT_EQ(Substitute("n+1", 6), text);
@@ -86,8 +84,7 @@ TEST_F(SubstituteNamesTest, TooLongTextSetsTheFlagAtTwoHundredAndFiftyOne) {
 TEST(TextOps, NormaliseSignsAndFindLowerCase) {
   const std::pair<const char*, const char*> signs[] = {
       {"+", ""},           {"+-4", "0-4"},   {"3,5+1,25", "3.5+1.25"},
-      {"((++-3", "((0-3"}, {"2*-3", "2*-3"}, {"(-(+3", "(0-(3"},
-  };
+      {"((++-3", "((0-3"}, {"2*-3", "2*-3"}, {"(-(+3", "(0-(3"}};
   for (const auto& [in, out] : signs) {
     std::string text = in;
     NormaliseSigns(text);
@@ -109,8 +106,7 @@ TEST(NameTable, CheckNameAcceptsAndRefusesAsTheNamingRulesSay) {
   const std::pair<const char*, const char*> cases[] = {
       {"Rente2", ""}, {"æble", ""}, {"kvrod", ""}, {"E", ""},     {"a1", ""},  {"", ""},
       {"2x", "b"},    {"x-y", "b"}, {"x_1", "b"},  {"SIN", "f"},  {"c3", "f"}, {"sum", "f"},
-      {"RST", "f"},   {"Pi", "p"},  {"A12", "l"},  {"A007", "l"}, {"SÅ", "c"}, {"ellers", "c"},
-  };
+      {"RST", "f"},   {"Pi", "p"},  {"A12", "l"},  {"A007", "l"}, {"SÅ", "c"}, {"ellers", "c"}};
   Document doc;
   for (const auto& [name, flags] : cases) {
     EXPECT_EQ(Flags(CheckName(doc, cp1252::FromUtf8(name))), flags) << name;
@@ -122,19 +118,17 @@ TEST(NameTable, ReportsOnlyTheFirstRefusedLineAndEmptiesItsCell) {
     std::vector<testing::LineSpec> lines;
     Texts messages;
     int emptied_line;  // 0 when no name cell is emptied
-  } cases[] = {
-      {{{"x", "1"}, {"y", "2"}}, {}, 0},
-      {{{"", "1"}, {"x", "2"}, {"", "3"}, {"", "4"}, {"x", "5"}},
-       {"Navnet x er brugt flere gange"},
-       5},
-      {{{"", "1"}, {"x", "2"}, {"sin", "3"}, {"", "4"}, {"x", "5"}},
-       {"Navnet sin er optaget til en indbygget funktion"},
-       3},
-      {{{"pi", "1"}}, {"Navnet pi er reserveret konstanten PI"}, 1},
-      {{{"2x", "1"}}, {"Navnet 2x er ikke et tilladt navn"}, 1},
-      {{{"A1", "1"}}, {"Navnet A1 er reserveret til linievariable"}, 1},
-      {{{"hvis", "1"}}, {"Navnet hvis er reserveret til HVIS-SÅ-ELLERS"}, 1},
-  };
+  } cases[] = {{{{"x", "1"}, {"y", "2"}}, {}, 0},
+               {{{"", "1"}, {"x", "2"}, {"", "3"}, {"", "4"}, {"x", "5"}},
+                {"Navnet x er brugt flere gange"},
+                5},
+               {{{"", "1"}, {"x", "2"}, {"sin", "3"}, {"", "4"}, {"x", "5"}},
+                {"Navnet sin er optaget til en indbygget funktion"},
+                3},
+               {{{"pi", "1"}}, {"Navnet pi er reserveret konstanten PI"}, 1},
+               {{{"2x", "1"}}, {"Navnet 2x er ikke et tilladt navn"}, 1},
+               {{{"A1", "1"}}, {"Navnet A1 er reserveret til linievariable"}, 1},
+               {{{"hvis", "1"}}, {"Navnet hvis er reserveret til HVIS-SÅ-ELLERS"}, 1}};
   for (const auto& c : cases) {
     Document doc;
     testing::FakeUi ui;
@@ -142,7 +136,7 @@ TEST(NameTable, ReportsOnlyTheFirstRefusedLineAndEmptiesItsCell) {
     EXPECT_EQ(BuildNameTable(doc, ui), c.messages.empty());
     EXPECT_EQ(ui.MessagesUtf8(), c.messages);
     for (int k = 1; k <= static_cast<int>(c.lines.size()); ++k) {
-      EXPECT_EQ(testing::CellUtf8(doc, Document::kName, k),
+      EXPECT_EQ(cp1252::ToUtf8(doc.sheet.Cell(Document::kName, k)),
                 k == c.emptied_line ? "" : c.lines[k - 1].name)
           << "line " << k;
     }

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "graphics/graph_test_support.h"
+#include "graphics/layout.h"
 
 namespace ravnelok {
 namespace {
@@ -40,10 +42,8 @@ TEST(TickStep, StepsAndDecimals) {
     bool integral;
     Real step;
     int decimals;  // -1: not checked (labels of steps >= 1 have none)
-  } cases[] = {
-      {35, false, 5, -1},      {120, false, 10, -1},       {5, false, 0.5L, 1},
-      {0.5L, false, 0.05L, 2}, {0.012L, false, 0.001L, 3}, {0.5L, true, 1, -1},
-  };
+  } cases[] = {{35, false, 5, -1},      {120, false, 10, -1},       {5, false, 0.5L, 1},
+               {0.5L, false, 0.05L, 2}, {0.012L, false, 0.001L, 3}, {0.5L, true, 1, -1}};
   for (const Case& c : cases) {
     const Tick t = TickStep(c.range, c.integral);
     EXPECT_NEAR(t.step, c.step, c.step * 1e-12L) << static_cast<double>(c.range);
@@ -62,16 +62,14 @@ TEST(GridValues, PositiveUpThenNegativeDownStrictlyInside) {
     Real low, high;
     bool with_zero;
     std::vector<std::string> labels;
-  } cases[] = {
-      {-10, 20, false, {"5", "10", "15", "-5"}},
-      {-10, 20, true, {"0", "5", "10", "15", "-5"}},
-      // entirely positive: from the first multiple above the low end; entirely negative
-      {9, 21, false, {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}},
-      {-0.7L,
-       -0.2L,
-       false,
-       {"-0.25", "-0.30", "-0.35", "-0.40", "-0.45", "-0.50", "-0.55", "-0.60", "-0.65"}},
-  };
+  } cases[] = {{-10, 20, false, {"5", "10", "15", "-5"}},
+               {-10, 20, true, {"0", "5", "10", "15", "-5"}},
+               // entirely positive: from the first multiple above the low end; entirely negative
+               {9, 21, false, {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}},
+               {-0.7L,
+                -0.2L,
+                false,
+                {"-0.25", "-0.30", "-0.35", "-0.40", "-0.45", "-0.50", "-0.55", "-0.60", "-0.65"}}};
   for (const Case& c : cases) {
     const Tick t = TickStep(c.high - c.low, false);
     std::vector<std::string> labels;
@@ -89,14 +87,12 @@ TEST(Scale, RangesOfTheData) {
     int kind;  // 1, 6, 7: ScaleXY; 2: ScaleBars
     GraphRows rows;
     AxisRanges want;
-  } cases[] = {
-      {"two rows swapped", 1, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},
-      {"all x equal", 1, {{4, 1}, {4, 2}, {4, 3}}, {3.9L, 5.1L, 0.8L, 3.2L}},
-      {"one row: fixed", 1, {{4, 1}}, {-1, 11, -1, 11}},
-      {"counts 1 1 3", 7, {{1, 1}, {2, 1}, {3, 3}}, {0.8L, 3.2L, -0.3L, 3.3L}},
-      {"bars 2 5 3", 2, {{2}, {5}, {3}}, {-0.3L, 3.3L, -0.5L, 5.5L}},
-      {"bars below zero", 2, {{-4}, {-1}}, {-0.2L, 2.2L, -4.3L, -0.7L}},
-  };
+  } cases[] = {{"two rows swapped", 1, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},
+               {"all x equal", 1, {{4, 1}, {4, 2}, {4, 3}}, {3.9L, 5.1L, 0.8L, 3.2L}},
+               {"one row: fixed", 1, {{4, 1}}, {-1, 11, -1, 11}},
+               {"counts 1 1 3", 7, {{1, 1}, {2, 1}, {3, 3}}, {0.8L, 3.2L, -0.3L, 3.3L}},
+               {"bars 2 5 3", 2, {{2}, {5}, {3}}, {-0.3L, 3.3L, -0.5L, 5.5L}},
+               {"bars below zero", 2, {{-4}, {-1}}, {-0.2L, 2.2L, -4.3L, -0.7L}}};
   for (const Case& c : cases) {
     GraphData data;
     testing::SetData(data, c.rows);
@@ -150,6 +146,61 @@ TEST(AdjustRanges, AxesShownSameUnitAndBarsOnZero) {
     AdjustRanges(r, c.kind, c.settings, c.plot);
     ExpectRanges(r, c.want, std::string(c.what) + ", again");
   }
+}
+
+using Widths = std::array<int, 7>;
+
+TEST(LayoutTest, ModesDivideTheClientArea) {
+  const AreaRect none{};
+  struct Case {
+    int mode, width, height;
+    AreaRect sheet_area, sheet_grid, graph_area, table_area;
+    int row_height, font_size;
+    Widths widths;
+  } cases[] = {
+      // clang-format off
+      // The grid gets a third of the whole client height, the graph area the rest.
+      {3, 900, 600, {0, 56, 600, 544}, {0, 0, 600, 200}, {0, 200, 600, 344}, {600, 56, 300, 544}, 18, 10, {17, 17, 40, 65, 273, 105, 55}},
+      // A width that does not divide by 3 rounds the sheet area down.
+      {2, 1001, 700, {0, 56, 667, 644}, {0, 0, 667, 644}, none, {667, 56, 334, 644}, 18, 10, {17, 17, 40, 65, 340, 105, 55}},
+      // Unknown modes lay out as the sheet alone.
+      {0, 800, 400, {0, 56, 800, 344}, {0, 0, 800, 344}, none, none, 22, 12, {17, 17, 48, 85, 425, 115, 65}},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("mode " + std::to_string(c.mode) + ", width " + std::to_string(c.width));
+    const WindowLayout l = ComputeLayout(c.mode, c.width, c.height, 17, 17);
+    const bool table = c.mode == 2 || c.mode == 3;
+    EXPECT_EQ(l.sheet_area, c.sheet_area);
+    EXPECT_EQ(l.sheet_grid, c.sheet_grid);
+    EXPECT_EQ(l.graph_shown, c.mode == 3);
+    EXPECT_EQ(l.graph_shown ? l.graph_area : none, c.graph_area);
+    EXPECT_EQ(l.table_shown, table);
+    EXPECT_EQ(table ? l.table_area : none, c.table_area);
+    EXPECT_EQ(l.sheet_row_height, c.row_height);
+    EXPECT_EQ(l.sheet_font_size, c.font_size);
+    EXPECT_EQ(l.sheet_col_widths, c.widths);
+  }
+  // A tiny client area gives no negative sizes.
+  for (int mode = 1; mode <= 3; ++mode) {
+    const WindowLayout l = ComputeLayout(mode, 10, 20, 17, 17);
+    EXPECT_GE(std::min({l.sheet_area.height, l.sheet_grid.height, l.graph_area.height,
+                        l.sheet_col_widths[4]}),
+              0);
+  }
+}
+
+TEST(LayoutTest, ExpressionColumnGetsTheRest) {
+  const struct {
+    int grid_width;
+    Widths widths;
+    int want;
+  } rest[] = {
+      {800, {17, 17, 48, 85, 0, 115, 65}, 425},
+      {800, {20, 30, 48, 85, 0, 115, 65}, 409},  // the mark columns keep what they were given
+      {100, {17, 17, 48, 85, 0, 115, 65}, 0},    // never negative
+  };
+  for (const auto& c : rest) EXPECT_EQ(ExpressionColumnWidth(c.grid_width, c.widths), c.want);
 }
 
 }  // namespace

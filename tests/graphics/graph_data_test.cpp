@@ -68,8 +68,7 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
       {"table frequencies, two columns", 7, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
        {kOneColumnFreq}, kCleared},
       {"table frequencies below the table", 7, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
-       {kBadNumbers}, kCleared},
-  };
+       {kBadNumbers}, kCleared}};
   // clang-format on
   for (const Case& c : cases) {
     Document doc;
@@ -166,13 +165,11 @@ TEST(Frequency, DistinctValuesAscendingWithCounts) {
   struct Case {
     std::vector<Real> values;
     Rows want;
-  } cases[] = {
-      {{}, {}},
-      {{-2, 5, -2, 0, 5, 5, -7}, {{-7, 1}, {-2, 2}, {0, 1}, {5, 3}}},
-      // differing only beyond double precision: one value; -0 and 0 are one
-      {{1.0L, 1.0L + 1e-18L}, {{1, 2}}},
-      {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}},
-  };
+  } cases[] = {{{}, {}},
+               {{-2, 5, -2, 0, 5, 5, -7}, {{-7, 1}, {-2, 2}, {0, 1}, {5, 3}}},
+               // differing only beyond double precision: one value; -0 and 0 are one
+               {{1.0L, 1.0L + 1e-18L}, {{1, 2}}},
+               {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}}};
   for (const Case& c : cases) EXPECT_EQ(Collect(c.values), c.want);
 }
 

@@ -7,6 +7,7 @@
 
 #include "graphics/axis.h"
 #include "graphics/graph.h"
+#include "graphics/graph_commands.h"
 #include "graphics/graph_test_support.h"
 
 namespace ravnelok {
@@ -16,7 +17,6 @@ using Op = RecordingCanvas::Op;
 using testing::GraphUi;
 using Box = std::vector<int>;
 using Texts = std::vector<std::string>;
-constexpr int kTh = RecordingCanvas::kTextHeight;
 const Pen kBlackPen{colors::kBlack, PenStyle::kSolid, 1};
 
 Box BoxOf(const RecordingCanvas::Call& c) {
@@ -94,40 +94,6 @@ TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   EXPECT_EQ(cv.FindText("n2")->x1, 389 - 6);
 }
 
-TEST(DrawGraph, BarLabelOffsets) {
-  struct Case {
-    int kind, table_axis, n;
-    std::vector<std::pair<std::string, int>> want;  // a bar label and its offset below the axis
-    size_t count;
-  } cases[] = {
-      {2, 0, 15, {{"n1", 3}, {"n2", kTh + 6}, {"n15", 3}, {"n14", kTh + 6}}, 15},
-      {3, 0, 21, {{"n1", 3}, {"n2", kTh + 6}, {"n3", 2 * kTh + 9}, {"n21", 2 * kTh + 9}}, 21},
-      {2, 0, 31, {}, 0},
-      {4, 1, 5, {{"0", 3}, {"1", 3}, {"4", 3}}, 5},
-      {5, 0, 26, {{"1", 3}, {"2", kTh + 6}, {"26", kTh + 6}}, 26},
-      {4, 0, 50, {{"49", 3}, {"50", kTh + 6}}, 50},
-      {4, 0, 51, {}, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", " << c.n << " bars");
-    Document doc;
-    RecordingCanvas cv;
-    doc.graph_settings.table_x_axis = c.table_axis;
-    // Values 0.5 keep every y label a fraction, so the bar labels are easy to tell apart.
-    SetGraph(doc, c.kind, Column(std::vector<Real>(c.n, 0.5L)));
-    DrawGraph(doc, cv, 1);
-    const int py0 = AxisMap{doc.ranges, PlotGeometry::ForBitmap(640, 300)}.Py(0);
-    size_t bar_labels = 0;
-    for (const auto& t : cv.Calls(Op::kTextOut)) bar_labels += t.y1 > py0;
-    EXPECT_EQ(bar_labels, c.count);
-    for (const auto& [text, u] : c.want) {
-      const auto* t = cv.FindText(text);
-      ASSERT_NE(t, nullptr) << text;
-      EXPECT_EQ(t->y1, py0 + u) << text;
-    }
-  }
-}
-
 TEST(DrawGraph, XLabelsThinnedFrom0To1500AndEveryGridLineDrawn) {
   Document doc;
   RecordingCanvas cv;
@@ -162,6 +128,70 @@ TEST(DrawGraph, SeriesColoursAndJoinedPoints) {
   for (size_t i = 0; i < points.size(); ++i) EXPECT_EQ(points[i], want[i / 2]) << i;
   EXPECT_EQ(joins, want);  // one joining line per series, in its colour
   EXPECT_EQ(SeriesColor(10), colors::kGreen);
+}
+
+using testing::FillTable;
+
+TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
+  Document doc;
+  doc.InitialiseGrid();
+  GraphUi ui;
+  for (int k = 1; k <= 9; ++k) doc.records.StoreValue(k, k);
+  doc.sheet.Select({5, 2, 5, 4});
+  GraphCommand(doc, ui, 2);
+  EXPECT_EQ(doc.graph.sheet_first_row, 2);
+  EXPECT_EQ(doc.graph.sheet_last_row, 4);
+  EXPECT_TRUE(doc.settings.graph_shown);
+  EXPECT_EQ(doc.settings.view_mode, 3);
+  EXPECT_EQ(ui.layouts, 1);
+
+  // F6 in mode 3: bars of the selected table column at once, no new lay-out.
+  FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
+  doc.table.Select({1, 1, 1, 3});
+  ui.canvas.calls.clear();
+  GraphCommand(doc, ui, 4);
+  EXPECT_EQ(ui.layouts, 1);
+  EXPECT_EQ(ui.canvas.Calls(Op::kRectangle).size(), 4u);  // blank + 3 bars
+  EXPECT_TRUE(ui.messages.empty());
+
+  // Cleared: a later recalculation draws nothing.
+  ClearGraphCommand(doc, ui);
+  EXPECT_FALSE(doc.settings.graph_shown);
+  ui.canvas.calls.clear();
+  RefreshGraph(doc, ui);
+  EXPECT_TRUE(ui.canvas.calls.empty());
+}
+
+TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
+  Document doc;
+  GraphUi ui;
+  doc.settings.graph_kind = 1;
+  EditGraphSettings(doc, ui);  // before any graph command there is nothing to set
+  EXPECT_TRUE(ui.dialogs.empty() && ui.canvas.calls.empty());
+  FillTable(doc, {{10, 1}, {20, 2}});
+  GraphCommand(doc, ui, 1);
+  EXPECT_NEAR(doc.ranges.x_low, -1.2L, 1e-12L);  // 9..21 widened to show x = 0
+  ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.checks[0] = false; });
+  ui.canvas.calls.clear();
+  EditGraphSettings(doc, ui);
+  EXPECT_FALSE(doc.graph_settings.show_x0);
+  EXPECT_NEAR(doc.ranges.x_low, 9, 1e-12L);
+  EXPECT_EQ(ui.canvas.Calls(Op::kPolyline).size(), 1u);  // no y axis
+
+  Document bars;
+  FillTable(bars, {{5}, {6}, {7}});
+  GraphCommand(bars, ui, 4);
+  ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 1; });
+  ui.canvas.calls.clear();
+  EditGraphSettings(bars, ui);
+  EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
+  // x range -0.3..3.3: bar 1 at 70 + 1.3 / 3.6 x 500 = 250.6 -> 251, less half of "0".
+  ASSERT_NE(ui.canvas.FindText("0"), nullptr);
+  EXPECT_EQ(ui.canvas.FindText("0")->x1, 248);
+  // A choice outside the group keeps the previous one.
+  ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
+  EditGraphSettings(bars, ui);
+  EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
 }
 
 }  // namespace

