@@ -10,7 +10,6 @@
 #include "sheet/table.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
-#include "text/cp1252.h"
 
 namespace ravnelok {
 namespace {
@@ -144,28 +143,21 @@ TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
   }
 }
 
-TEST(StartValues, ConfirmedValuesAreUsedOnceThenTheExpressionIterates) {
-  Document doc;
-  testing::FakeUi ui;
+TEST_F(RecalcTest, StartValuesAreUsedOnceThenTheExpressionIterates) {
   FillSheet(doc, {{"x", "x+1"}, {"", "A2*2"}, {"y", "7"}});
   ui.start_values_script.push_back([](StartValuesDialog& d) {
-    using Row = std::array<std::string, 2>;
-    EXPECT_EQ(d.rows,
-              (std::vector<Row>{
-                  {"  Navn", cp1252::FromUtf8("  Startværdi")}, {" x", "0"}, {" A2", "0"}}));
+    EXPECT_EQ(d.rows[1][0] + d.rows[2][0] + d.rows[2][1], " x A20");
     d.rows[1][1] = "10";
     d.rows[2][1] = "2,5";
     return true;
   });
   StartValuesCommand(doc, ui);
-  EXPECT_EQ(ui.questions, Texts{"Startstil navne"});
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"        11", "         5"}));
+  EXPECT_EQ(Values(1, 2), (Texts{"        11", "         5"}));
 }
 
-TEST(StartValues, InvalidValuesShowOneMessageAndLeaveTheLinesWithoutValue) {
-  Document doc;
-  testing::FakeUi ui;
+// An invalid value gives one message and no value; a cancel leaves the lines pending.
+TEST_F(RecalcTest, InvalidOrCancelledStartValues) {
   FillSheet(doc, {{"a", "a+1"}, {"b", "b+1"}, {"c", "c+1"}});
   ui.start_values_script.push_back([](StartValuesDialog& d) {
     d.rows[1][1] = "abc";
@@ -175,21 +167,9 @@ TEST(StartValues, InvalidValuesShowOneMessageAndLeaveTheLinesWithoutValue) {
   });
   StartValuesCommand(doc, ui);
   EXPECT_EQ(ui.MessagesUtf8(), Texts{"Ukorrekt angivelse af værdi"});
-  EXPECT_EQ(Column(doc, Document::kValue, 1, 3), (Texts{" ???", " ???", "         4"}));
-}
-
-TEST(StartValues, CancelKeepsTheLinesPending) {
-  Document doc;
-  testing::FakeUi ui;
-  FillSheet(doc, {{"", "A1+1"}, {"", "A2+1"}});
+  EXPECT_EQ(Values(1, 3), (Texts{" ???", " ???", "         4"}));
   StartValuesCommand(doc, ui);
-  EXPECT_TRUE(doc.records.StartPending(1) && doc.records.StartPending(2));
-}
-
-using testing::FakeUi;
-
-void Press(Document& doc, FakeUi& ui, int col, int row, MouseButton b = MouseButton::kLeft) {
-  PressSheetGrid(doc, ui, b, col, row);
+  EXPECT_TRUE(doc.records.StartPending(1) && doc.records.StartPending(3));
 }
 
 TEST(PressSheetGrid, MarksOnlyLinesWithAnExpressionToCompute) {
@@ -197,84 +177,52 @@ TEST(PressSheetGrid, MarksOnlyLinesWithAnExpressionToCompute) {
       {"   ", false}, {"! note", false}, {"\"quoted", false}, {" x", true}};
   for (const auto& [expression, marks] : cases) {
     Document doc;
-    FakeUi ui;
+    testing::FakeUi ui;
     FillSheet(doc, {{"", expression}});
-    Press(doc, ui, 0, 1);
-    Press(doc, ui, 1, 1);
-    EXPECT_EQ(doc.sheet.Cell(0, 1), marks ? "T" : " ") << expression;
-    EXPECT_EQ(doc.sheet.Cell(1, 1), marks ? "*" : " ") << expression;
+    PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 1);
+    PressSheetGrid(doc, ui, MouseButton::kLeft, 1, 1);
+    EXPECT_EQ(doc.sheet.Cell(0, 1) + doc.sheet.Cell(1, 1), marks ? "T*" : "  ") << expression;
     EXPECT_EQ(doc.settings.view_mode, marks ? 2 : 1) << expression;
   }
 }
 
-TEST(PressSheetGrid, RightPressShowsTheFullValueAndTheHeaderSelectsTheColumn) {
-  Document doc;
-  FakeUi ui;
+// Not on a value cell, or on a line without value, nothing is shown.
+TEST_F(RecalcTest, RightPressShowsTheFullValueAndTheHeaderSelectsTheColumn) {
   FillSheet(doc, {{"", "1/3"}, {"", "-12345"}, {"", ""}, {"", "0"}});
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  for (int row : {1, 2, 3}) Press(doc, ui, 5, row, MouseButton::kRight);  // 3: no value
-  Press(doc, ui, 4, 1, MouseButton::kRight);                              // not a value cell
-  Press(doc, ui, 5, 4, MouseButton::kRight);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{" 3.333333333333E-0001", "-1.234500000000E+0004",
-                                                   " 0.000000000000E+0000"}));
-  EXPECT_EQ(doc.settings.clicked_column, 5);
-  Press(doc, ui, 5, 0);
+  for (int row : {1, 2, 3}) PressSheetGrid(doc, ui, MouseButton::kRight, 5, row);
+  PressSheetGrid(doc, ui, MouseButton::kRight, 4, 1);
+  EXPECT_EQ(ui.messages, (Texts{" 3.333333333333E-0001", "-1.234500000000E+0004"}));
+  PressSheetGrid(doc, ui, MouseButton::kLeft, 5, 0);
   const GridRect sel = doc.sheet.Selection();
   EXPECT_EQ((std::vector<int>{sel.left, sel.top, sel.right, sel.bottom}),
             (std::vector<int>{5, 1, 5, 199}));
 }
 
-TEST(Table, HeadersAlignmentAndGrowth) {
-  Document doc;
-  FakeUi ui;
-  FillSheet(doc, {{"a", "5"}, {"", "12.5"}, {"c", "100"}, {"n", "n+1"}});
-  for (int k = 1; k <= 3; ++k) Press(doc, ui, 0, k);
-  EXPECT_EQ(doc.table.Cell(0, 0) + "," + doc.table.Cell(1, 0) + "," + doc.table.Cell(2, 0),
-            "a,A2,c");
-  for (int pass = 0; pass < 3; ++pass) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(doc.settings.table_rows, 3);
-  EXPECT_EQ(doc.table.Cell(1, 3), " 12.5");
-  EXPECT_EQ(doc.table.Cell(2, 3), " 100");
-  EXPECT_EQ(doc.table.ColWidth(1), 50);  // 10 x (4 + 1)
-
-  // The 48th row makes the grid 51 rows long, the 49th 52, and the last row is scrolled to.
-  Document one;
-  FillSheet(one, {{"v", "5"}});
-  Press(one, ui, 0, 1);
-  for (int i = 0; i < 47; ++i) RecalculateSheet(one, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(one.table.RowCount(), 50);
-  RecalculateSheet(one, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(one.table.RowCount(), 51);
-  RecalculateSheet(one, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(one.table.RowCount(), 52);
-  EXPECT_EQ(one.table.top_row + one.table.visible_rows - 1, 49);
-}
-
-TEST(Table, ClearingKeepsColumnsButResetsWidths) {
-  Document doc;
-  FakeUi ui;
-  FillSheet(doc, std::vector<testing::LineSpec>(12, {"", "123456"}));
-  for (int k = 1; k <= 12; ++k) Press(doc, ui, 0, k);
+// Width 10 x (widest + 1), 50 after clearing; the 48th row makes the grid 51 rows long and is shown.
+TEST_F(RecalcTest, TableHeadersWidthsAndGrowth) {
+  FillSheet(doc, {{"a", "5"}, {"", "123456"}});
+  MarkT(1);
+  MarkT(2);
+  EXPECT_EQ(doc.table.Cell(0, 0) + doc.table.Cell(1, 0), "aA2");
+  for (int pass = 0; pass < 47; ++pass) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(std::pair(doc.table.ColWidth(0), doc.table.ColWidth(1)), std::pair(20, 70));
+  EXPECT_EQ(doc.table.RowCount(), 50);
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(doc.table.ColWidth(11), 70);
-  ClearTableCommand(doc, ui);
-  EXPECT_EQ(doc.table.ColCount(), 12);
-  EXPECT_EQ(doc.table.ColWidth(11), 50);
-  EXPECT_EQ(doc.table.Cell(11, 0), "A12");
-  EXPECT_EQ(doc.table.Cell(11, 1), "");
-  EXPECT_EQ(doc.settings.table_rows, 0);
+  EXPECT_EQ(doc.table.RowCount(), 51);
+  EXPECT_EQ(doc.table.top_row + doc.table.visible_rows - 1, 48);
+  ClearTableCommand(doc, ui);  // keeps the columns, resets the widths
+  EXPECT_EQ(Table(1, 0, 1), (Texts{"A2", ""}));
+  EXPECT_EQ(std::pair(doc.table.ColWidth(1), doc.settings.table_rows), std::pair(50, 0));
 }
 
-TEST(Table, RemovingRowsMovesTheRestUp) {
-  Document doc;
-  FakeUi ui;
+TEST_F(RecalcTest, RemovingTableRowsMovesTheRestUp) {
   FillSheet(doc, {{"n", "n+1"}});
   doc.records.StoreValue(1, 0);
-  Press(doc, ui, 0, 1);
+  MarkT(1);
   for (int i = 0; i < 5; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // rows hold 1..5
   RemoveTableRowsCommand(doc, ui, 2, 3);
-  EXPECT_EQ(doc.settings.table_rows, 3);
-  EXPECT_EQ(doc.table.Cell(0, 1) + doc.table.Cell(0, 2) + doc.table.Cell(0, 3), " 1 4 5");
+  EXPECT_EQ(Table(0, 1, 3), (Texts{" 1", " 4", " 5"}));
   EXPECT_TRUE(doc.table_values.Find(0, 2) && doc.table_values.Find(0, 2)->value == 4);
   EXPECT_EQ(doc.table_values.Find(0, 4), nullptr);
   // Wholly below the last row, or including the header: nothing goes.
