@@ -33,15 +33,15 @@ struct Golden {
   const char* file;
 };
 
+// clang-format off
 const Golden kGoldens[] = {
-    {{}, "tilbud", "tilbud.txt"},
-    {{"--values"}, "tilbud", "tilbud.values.txt"},
+    {{}, "tilbud", "tilbud.txt"}, {{"--values"}, "tilbud", "tilbud.values.txt"},
     {{}, "iteration", "iteration.txt"},
-    {{"--values", "--passes", "3"}, "iteration", "iteration.values.txt"},
-    {{}, "kast", "kast.txt"},
+    {{"--values", "--passes", "3"}, "iteration", "iteration.values.txt"}, {{}, "kast", "kast.txt"},
     {{"--values"}, "kast", "kast.values.txt"},
     {{"--radians", "--values"}, "kast", "kast.radians.values.txt"},
     {{"--mark", "8,9,1,99", "--passes", "3", "--table"}, "kast", "kast.table.txt"}};
+// clang-format on
 
 TEST(Examples, TextOutputMatchesTheGoldenFilesByteForByte) {
   for (const auto& golden : kGoldens) {
@@ -125,13 +125,14 @@ std::string Describe(const CalcOptions& o) {
 }
 
 TEST(CalcOptions, ReadsOptionsAndJoinsTheRestWithBlanks) {
+  // clang-format off
   const std::pair<Args, const char*> cases[] = {
       {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk||0|"},
       {{"--radians", "--values", "--cp1252", "x.rlk"}, "x.rlk||0|rvc"},
       {{"--mark", "1,3,5", "x.rlk"}, "x.rlk|1,3,5,|0|"},
       {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"}, "x.rlk|2,999,|4|"},
-      {{"--", "-a.rlk", "--table"}, "-a.rlk --table||0|"},
-      {{"x.rlk", "--help"}, "x.rlk||0|h"}};
+      {{"--", "-a.rlk", "--table"}, "-a.rlk --table||0|"}, {{"x.rlk", "--help"}, "x.rlk||0|h"}};
+  // clang-format on
   for (const auto& [args, expected] : cases) {
     CalcOptions options;
     std::string error;
@@ -141,10 +142,11 @@ TEST(CalcOptions, ReadsOptionsAndJoinsTheRestWithBlanks) {
 }
 
 TEST(CalcOptions, RefusesWhatItCannotUse) {
-  const Args cases[] = {{"--table"},           {"--bogus", "x.rlk"},
-                        {"x.rlk", "--mark"},   {"--mark", "1,,2", "x.rlk"},
-                        {"--mark=", "x.rlk"},  {"--passes", "100001", "x.rlk"},
-                        {"--table=1", "x.rlk"}};
+  // clang-format off
+  const Args cases[] = {
+      {"--table"}, {"--bogus", "x.rlk"}, {"x.rlk", "--mark"}, {"--mark", "1,,2", "x.rlk"},
+      {"--mark=", "x.rlk"}, {"--passes", "100001", "x.rlk"}, {"--table=1", "x.rlk"}};
+  // clang-format on
   for (const auto& args : cases) {
     CalcOptions options;
     std::string error;

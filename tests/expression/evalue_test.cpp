@@ -37,49 +37,38 @@ std::string Repeat(const std::string& part, int n) {
   return out;
 }
 
+// Exact, after the 13-digit rounding; huge arguments of sin give zero.
 TEST(Evaluator, ComputesExactResults) {
-  const struct {
-    const char* text;
-    const char* expected;  // exact, after the 13-digit rounding
-    bool degrees = true;
-  } cases[] = {{"2+3*4", "14"},
-               {"2^3^2", "64"},
-               {"2^-2", "0.25"},
-               {"-2^2", "-4"},
-               {"2*-3^2", "18"},
-               {"3--2", "5"},
-               {"1e1999+1", "1E1999"},
-               {"2^0.5", "1.414213562373"},
-               {"sin(30)", "0.5000000000015"},
-               {"atan(1)", "44.99999999985"},
-               {"sin(1e30)", "0", false},
-               {"hel(-2.5)", "-3"},
-               {"rund(-2.5)", "-3"},
-               {"fak(20)", "2.432902008177E+18"},
-               {"exp(1000)", "1.970071114017E+434"},
-               {"c0(1234.9)", "4"},
-               {"1/3", "0.3333333333333"},
-               {"sin30", "0.5000000000015"},
-               {"sinsin(30)", "0.008726535498428"},
-               {"rund(1E+4000)", "1E4000"}};
-  for (const auto& c : cases) {
-    const Outcome out = Eval(c.text, c.degrees);
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"2+3*4", "14"}, {"2^3^2", "64"}, {"2^-2", "0.25"}, {"-2^2", "-4"}, {"2*-3^2", "18"},
+      {"3--2", "5"}, {"1e1999+1", "1E1999"}, {"2^0.5", "1.414213562373"},
+      {"sin(30)", "0.5000000000015"}, {"atan(1)", "44.99999999985"}, {"hel(-2.5)", "-3"},
+      {"rund(-2.5)", "-3"}, {"fak(20)", "2.432902008177E+18"},
+      {"exp(1000)", "1.970071114017E+434"}, {"c0(1234.9)", "4"}, {"1/3", "0.3333333333333"},
+      {"sin30", "0.5000000000015"}, {"sinsin(30)", "0.008726535498428"},
+      {"rund(1E+4000)", "1E4000"}};
+  // clang-format on
+  for (const auto& [text, want] : cases) {
+    const Outcome out = Eval(text);
     Real expected = 0;
     int error = 0;
-    ASSERT_TRUE(ReadDecimal(c.expected, expected, error));
-    ASSERT_TRUE(out.Ok()) << c.text << " error at " << out.error_position;
-    EXPECT_EQ(out.value, expected) << c.text;
+    ASSERT_TRUE(ReadDecimal(want, expected, error));
+    ASSERT_TRUE(out.Ok()) << text << " error at " << out.error_position;
+    EXPECT_EQ(out.value, expected) << text;
   }
+  EXPECT_EQ(Eval("sin(1e30)", false).value, 0);
 }
 
 TEST(Evaluator, GuardsFailAndReadToTheEnd) {
   // Range and domain failures set the flag; reading goes on, so the error position is the end.
+  // clang-format off
   const char* const texts[] = {
-      "7/0",        "0/0",       "1/1e-1001",    "1e1500*1e1500", "1e-1500*1e-1500",
-      "1e2001+1",   "1-1e2001",  "(-8)^(1/3)",   "0^0",           "0^0.5",
-      "0^-1",       "10^3000",   "(-2)^2000.5",  "sqr(-1)",       "tan(90)",
-      "ln(0)",      "log(-1)",   "fak(51)",      "fak(2.5)",      "exp(1001)",
-      "exp(-1001)", "slump(-1)", "slump(32000)", "sqr(-1)*0"};
+      "7/0", "0/0", "1/1e-1001", "1e1500*1e1500", "1e-1500*1e-1500", "1e2001+1", "1-1e2001",
+      "(-8)^(1/3)", "0^0", "0^0.5", "0^-1", "10^3000", "(-2)^2000.5", "sqr(-1)", "tan(90)",
+      "ln(0)", "log(-1)", "fak(51)", "fak(2.5)", "exp(1001)", "exp(-1001)", "slump(-1)",
+      "slump(32000)", "sqr(-1)*0"};
+  // clang-format on
   std::mt19937_64 rng(1);
   const auto expect_guard = [&](const std::string& text, bool degrees) {
     const Outcome out = Eval(text, degrees, &rng);
@@ -94,22 +83,18 @@ TEST(Evaluator, GuardsFailAndReadToTheEnd) {
   EXPECT_TRUE(Eval("slump(6)").failed);
 }
 
+// A number may not start with a point nor have a second one, an exponent needs digits (the
+// position is then one past the end); no implicit multiplication; no unary plus after an
+// operator and only one unary minus in a row; names are matched without skipping blanks
+// ("sqr" matches in "sqrt", then "t" starts no primary); a function needs its argument; a
+// blank inside a literal, a number beyond the real type's range and a CR all stop reading.
 TEST(Evaluator, SyntaxErrorsStopWhereReadingStopped) {
+  // clang-format off
   const std::pair<const char*, int> cases[] = {
-      {"1.2.3", 4},                               // the second point
-      {".5", 1},                                  // a number may not start with a point
-      {"2e", 3},                                  // exponent without digits: one past the end
-      {"2sin(30)", 2},                            // no implicit multiplication
-      {"5)", 2},       {"((2)", 5}, {"2*+3", 3},  // no unary plus after an operator
-      {"2*--3", 4},                               // only one unary minus in a row
-      {";", 1},        {"abc", 1},  {"2+xyz", 3},
-      {"sqrt(16)", 4},              // "sqr" matches, then "t" starts no primary
-      {"s in(30)", 1},              // names are matched without skipping blanks
-      {"sin", 4},                   // a function needs its argument
-      {"sin()", 5},    {"1 2", 2},  // a blank inside a literal
-      {"1e99999", 1},               // beyond the real type's range: a malformed number
-      {"5\r+3", 2},                 // a CR inside the text is no end marker
-      {"2?", 2}};
+      {"1.2.3", 4}, {".5", 1}, {"2e", 3}, {"2sin(30)", 2}, {"5)", 2}, {"((2)", 5}, {"2*+3", 3},
+      {"2*--3", 4}, {";", 1}, {"abc", 1}, {"2+xyz", 3}, {"sqrt(16)", 4}, {"s in(30)", 1},
+      {"sin", 4}, {"sin()", 5}, {"1 2", 2}, {"1e99999", 1}, {"5\r+3", 2}, {"2?", 2}};
+  // clang-format on
   for (const auto& [text, position] : cases) {
     const Outcome out = Eval(text);
     EXPECT_FALSE(out.failed) << text;
@@ -165,33 +150,26 @@ UiTexts BuiltIn() {
 }
 
 // The texts as they reach the condition step (x = 5 substituted as "(5)"), in UTF-8; the
-// expected text has its blanks removed, and "" for a failure.
+// expected text has its blanks removed, "!" for a failure. Without ELLERS a false condition
+// leaves an empty text; text before HVIS is dropped; only first occurrences count, so a nested
+// HVIS stays for the evaluator to refuse; an incomplete text is left (without blanks) and has
+// not failed; condition words need capitals. Failures: no relation, ELLERS before SÅ, a
+// relation that does not span the condition, unbalanced brackets, an operand failing its guard.
 TEST(Conditions, ResolveIfThenElseChoosesABranch) {
-  const struct {
-    const char *text, *expected;
-    bool failed = false;
-  } cases[] = {
-      {"HVIS (5)>3 SÅ 1 ELLERS 2", "1"},
-      {"HVIS (5)<3 SÅ 1 ELLERS 2", "2"},
-      {"HVIS (5)<3 SÅ 1", ""},     // no ELLERS: an empty text, no value shown
-      {"7+HVIS (5)>3 SÅ 1", "1"},  // text before HVIS is dropped
-      // Only first occurrences count: a nested HVIS stays for the evaluator to refuse.
-      {"HVIS 1<2 SÅ HVIS 2<3 SÅ 4", "HVIS2<3SÅ4"},
-      // Incomplete: left unchanged (without blanks) and not failed.
-      {"HVIS (5)>3 SÅ", "HVIS(5)>3SÅ"},
-      {"hvis (5)>3 så 1", "hvis(5)>3så1"},             // condition words need capitals
-      {"HVIS (5) SÅ 1", "", true},                     // no relation
-      {"HVIS 1<2 ELLERS 3 SÅ 4", "", true},            // ELLERS before SÅ
-      {"HVIS (5)>3)+((5)<1 SÅ 1 ELLERS 2", "", true},  // the relation does not span it
-      {"HVIS ((5)>3 SÅ 1", "", true},                  // unbalanced brackets
-      {"HVIS 1<sqr(-1) SÅ 1", "", true},               // an operand that fails its guard
-  };
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"HVIS (5)>3 SÅ 1 ELLERS 2", "1"}, {"HVIS (5)<3 SÅ 1 ELLERS 2", "2"},
+      {"HVIS (5)<3 SÅ 1", ""}, {"7+HVIS (5)>3 SÅ 1", "1"},
+      {"HVIS 1<2 SÅ HVIS 2<3 SÅ 4", "HVIS2<3SÅ4"}, {"HVIS (5)>3 SÅ", "HVIS(5)>3SÅ"},
+      {"hvis (5)>3 så 1", "hvis(5)>3så1"}, {"HVIS (5) SÅ 1", "!"}, {"HVIS 1<2 ELLERS 3 SÅ 4", "!"},
+      {"HVIS (5)>3)+((5)<1 SÅ 1 ELLERS 2", "!"}, {"HVIS ((5)>3 SÅ 1", "!"},
+      {"HVIS 1<sqr(-1) SÅ 1", "!"}};
+  // clang-format on
   const UiTexts texts = BuiltIn();
-  for (const auto& c : cases) {
-    std::string text = cp1252::FromUtf8(c.text);
+  for (const auto& [in, want] : cases) {
+    std::string text = cp1252::FromUtf8(in);
     const bool failed = ResolveIfThenElse(text, texts, EvalContext{});
-    EXPECT_EQ(failed, c.failed) << c.text;
-    EXPECT_EQ(failed ? "" : cp1252::ToUtf8(text), c.expected) << c.text;
+    EXPECT_EQ(failed ? "!" : cp1252::ToUtf8(text), want) << in;
   }
 }
 
@@ -210,33 +188,27 @@ TEST(Conditions, ConditionWordsComeFromTheTextTable) {
   EXPECT_EQ(text, "2>1THEN7");
 }
 
+// Equal means equal at 10 significant digits, and below 1E-10 against an exact 0 (sin(360) in
+// degrees); without a relation only the enclosing brackets come; "" for a failure.
 TEST(Conditions, ReplaceRelationsTurnsRelationsIntoTruthValues) {
-  const struct {
-    const char* text;
-    const char* expected;  // "" for a failure
-    bool degrees = true;
-  } cases[] = {{"(5)>=5", "1"},
-               {"(5)=5.0000000001", "1"},  // equal at 10 significant digits
-               {"(5)=5.000000001", "0"},
-               {"2*((5)>1)+((5)<1)", "(2*1+0)"},
-               {"sin(360)=0", "1"},  // below 1E-10 against an exact 0
-               {"sin(360)=0", "0", false},
-               {"0<0.00000000001", "0"},
-               {"1+2", "(1+2)"},  // no relation: only the enclosing brackets
-               {"(=5)", ""},      // the left operand is empty
-               {"1<2<3", ""},
-               {"1<7/0", ""}};
-  for (const auto& c : cases) {
-    std::string text = c.text;
-    EvalContext context;
-    context.angle_in_degrees = c.degrees;
-    const bool failed = ReplaceRelations(text, context);
-    EXPECT_EQ(failed, *c.expected == 0) << c.text;
-    EXPECT_EQ(failed ? "" : text, c.expected) << c.text;
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"(5)>=5", "1"}, {"(5)=5.0000000001", "1"}, {"(5)=5.000000001", "0"},
+      {"2*((5)>1)+((5)<1)", "(2*1+0)"}, {"sin(360)=0", "1"}, {"0<0.00000000001", "0"},
+      {"1+2", "(1+2)"}, {"(=5)", ""}, {"1<2<3", ""}, {"1<7/0", ""}};
+  // clang-format on
+  for (const auto& [in, want] : cases) {
+    std::string text = in;
+    const bool failed = ReplaceRelations(text, EvalContext{});
+    EXPECT_EQ(failed, *want == 0) << in;
+    EXPECT_EQ(failed ? "" : text, want) << in;
   }
+  std::string radians = "sin(360)=0";
+  EvalContext context;
+  context.angle_in_degrees = false;
+  EXPECT_TRUE(!ReplaceRelations(radians, context) && radians == "0");
 }
 
-// "=" stands first in the text, but "<" comes earlier in the relation list.
 TEST(Conditions, RelationsAreFoundInListOrder) {
   const ConditionResult result = EvaluateCondition("(1=1)+(2<3)", EvalContext{});
   EXPECT_TRUE(!result.failed && result.value);

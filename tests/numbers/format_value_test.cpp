@@ -29,22 +29,18 @@ TEST(FormatValue, Examples) {
     int decimals, width;
     const char* text;
     int shown;  // CountShownDecimals at width 10; -1: not checked
-  } cases[] = {{-2.5L, -1, 10, "      -2.5", -1},
-               {1.0L / 3, -1, 10, " 0.3333333", 7},
-               {12345.678901L, -1, 10, "12345.6789", 4},
-               {2 + 1e-10L, -1, 10, "        2.", 0},
-               {99999.99999999L, -1, 10, "    100000", -1},
-               {3e-08L, -1, 10, " 0.0000000", 0},
-               {123456789.5L, -1, 10, " 123456790", 0},
-               {9999999999.0L, -1, 10, "9999999999", -1},
-               {-9999999999.0L, -1, 10, "   ###", -1},
-               {0.125L, 2, 10, "      0.13", 3},
-               {-0.001L, 2, 10, "     -0.00", -1},
-               {1e10L + 0.5L, 0, 10, "   ###", -1},
-               {std::numeric_limits<Real>::infinity(), -1, 10, "   ###", -1},
-               {1.0L / 3, -1, 12, " 0.333333333", -1},
-               {1e-9L, -1, 8, "   ###", -1},
-               {1e300L, 0, 10, "   ###", 0}};
+    // clang-format off
+  } cases[] = {
+      {-2.5L, -1, 10, "      -2.5", -1}, {1.0L / 3, -1, 10, " 0.3333333", 7},
+      {12345.678901L, -1, 10, "12345.6789", 4}, {2 + 1e-10L, -1, 10, "        2.", 0},
+      {99999.99999999L, -1, 10, "    100000", -1}, {3e-08L, -1, 10, " 0.0000000", 0},
+      {123456789.5L, -1, 10, " 123456790", 0}, {9999999999.0L, -1, 10, "9999999999", -1},
+      {-9999999999.0L, -1, 10, "   ###", -1}, {0.125L, 2, 10, "      0.13", 3},
+      {-0.001L, 2, 10, "     -0.00", -1}, {1e10L + 0.5L, 0, 10, "   ###", -1},
+      {std::numeric_limits<Real>::infinity(), -1, 10, "   ###", -1},
+      {1.0L / 3, -1, 12, " 0.333333333", -1}, {1e-9L, -1, 8, "   ###", -1},
+      {1e300L, 0, 10, "   ###", 0}};
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(FormatValue(c.v, c.decimals, c.width), c.text) << c.text;
     EXPECT_EQ(c.shown < 0 ? -1 : CountShownDecimals(c.v, 10), c.shown) << c.text;
@@ -58,10 +54,11 @@ TEST(DecimalsDialog, SpinStaysWithinZeroToSeven) {
     bool up, auto_checked;
     const char* field_after;
     int spin_after;
-  } steps[] = {{"7", 7, true, false, "7", 7},
-               {"0", 0, false, false, "0", 0},
-               {"3", 3, true, true, "3", 3},
-               {"42", 1, true, false, "7", 7}};
+    // clang-format off
+  } steps[] = {
+      {"7", 7, true, false, "7", 7}, {"0", 0, false, false, "0", 0}, {"3", 3, true, true, "3", 3},
+      {"42", 1, true, false, "7", 7}};
+  // clang-format on
   for (const auto& s : steps) {
     DecimalsDialog dialog;
     dialog.field = s.field;

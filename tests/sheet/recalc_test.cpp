@@ -199,7 +199,8 @@ TEST_F(RecalcTest, RightPressShowsTheFullValueAndTheHeaderSelectsTheColumn) {
             (std::vector<int>{5, 1, 5, 199}));
 }
 
-// Width 10 x (widest + 1), 50 after clearing; the 48th row makes the grid 51 rows long and is shown.
+// Width 10 x (widest + 1), 50 after clearing; the 48th row makes the grid 51 rows long and is
+// shown.
 TEST_F(RecalcTest, TableHeadersWidthsAndGrowth) {
   FillSheet(doc, {{"a", "5"}, {"", "123456"}});
   MarkT(1);
