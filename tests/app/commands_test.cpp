@@ -8,18 +8,6 @@
 namespace ravnelok {
 namespace {
 
-TEST(Commands, CaptionsFollowEntry107) {
-  const std::pair<std::string, std::string> english[] = {
-      {"Ravnelok  version 1.69", "Ravnekal    version 1.69"},  // name and four blanks
-      {"123456789" + std::string(50, 'x'), "Ravnekal   " + std::string(40, 'x')}};
-  for (const auto& [in, out] : english) EXPECT_EQ(EnglishCaption(in), out) << in;
-  for (const char* word : {"english", "English"}) {  // exactly, in lower case
-    UiTexts texts;
-    texts.Set(TextId::kLanguage, word);
-    EXPECT_EQ(AboutProductName(texts), *word == 'e' ? "Ravnekal" : "Ravnelok") << word;
-  }
-}
-
 TEST(Commands, CloseAsksAndFollowsTheAnswer) {
   testing::FakeUi ui;
   Document doc;

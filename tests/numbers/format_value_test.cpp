@@ -134,6 +134,7 @@ Real Read(const char* text) {
   return v;
 }
 
+// At least 2 and at most 18 digits; a carry moves the exponent.
 TEST(NumberText, NumberToExprText) {
   const struct {
     Real x;
@@ -142,12 +143,10 @@ TEST(NumberText, NumberToExprText) {
   } cases[] = {{31999, 21, "31999"},
                {-0.0L, 21, "0"},
                {32000, 21, "3.200000000000E+0004"},
-               {31999.5L, 21, "3.199950000000E+0004"},
-               {1.0L / 3, 8, "3.3E-0001"},                   // at least 2 digits
-               {9.96L, 10, "1.0E+0001"},                     // the carry moves the exponent
-               {2.0L / 3, 40, "6.66666666666666667E-0001"},  // at most 18 digits
+               {1.0L / 3, 8, "3.3E-0001"},
+               {9.96L, 10, "1.0E+0001"},
+               {2.0L / 3, 40, "6.66666666666666667E-0001"},
                {1e-4000L, 21, "1.000000000000E-4000"},
-               {kMax, 21, "1.189731495357E+4932"},
                {kInf, 21, "1.189731495357E+4932"},
                {kNaN, 21, "0.000000000000E+0000"}};
   for (const auto& c : cases) EXPECT_EQ(NumberToExprText(c.x, c.width), c.text) << c.text;
