@@ -1,7 +1,9 @@
 // Graphs in the main window: the short-cuts and menu entries, the graph area following the
 // recalculations and the settings dialog.
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "gui/graph_area.h"
 #include "gui/graph_bitmap.h"
