@@ -24,6 +24,12 @@ void ExpectRanges(const AxisRanges& r, const AxisRanges& want, const std::string
   EXPECT_NEAR(r.y_high, want.y_high, 1e-12L) << what;
 }
 
+TEST(Nearest, HalvesToEvenAndBounded) {
+  for (const auto& [v, want] : {std::pair(1.5L, 2), {2.5L, 2}, {-2.51L, -3}, {-1e12L, -1000000000}})
+    EXPECT_EQ(Nearest(v), want) << static_cast<double>(v);
+  EXPECT_EQ(Nearest(kNaN), 0);
+}
+
 // A degenerate range gives no grid at all; 1e25 + 1 is 1e25 in the real type: the loop ends.
 TEST(TickStep, DegenerateRangesGiveNoGridAndHugeOnesEnd) {
   for (Real r : {Real(0), Real(-3), std::numeric_limits<Real>::infinity(), kNaN}) {

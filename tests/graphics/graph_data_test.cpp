@@ -24,6 +24,7 @@ const std::string kTwoRows = "Markér mindst to rækker";
 const std::string kTwoColumns = "Markér mindst to søjler og mindst to rækker";
 const std::string kOneColumn = "Markér netop en søjle og mindst to rækker";
 const std::string kOneColumnFreq = "Marker netop en søjle og mindst to rækker";
+const std::string kTooManyValues = "For mange forskellige værdier";
 
 // After a refresh: drawn, or left as it was (nothing drawn, still shown), or cleared.
 const char* Observe(const Document& doc, const GraphUi& ui) {
@@ -48,6 +49,8 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
   const char* kDrawn = "drawn";
   const char* kKept = "kept";
   const char* kCleared = "cleared";
+  testing::GraphRows distinct701;
+  for (int i = 0; i < 701; ++i) distinct701.push_back({static_cast<Real>(i)});
   // clang-format off
   const Case cases[] = {
       {"sheet bars", 2, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, kDrawn},
@@ -68,7 +71,8 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
       {"table frequencies, two columns", 7, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
        {kOneColumnFreq}, kCleared},
       {"table frequencies below the table", 7, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
-       {kBadNumbers}, kCleared}};
+       {kBadNumbers}, kCleared},
+      {"701 distinct values", 7, {}, 0, 0, distinct701, {}, {kTooManyValues}, kKept}};
   // clang-format on
   for (const Case& c : cases) {
     Document doc;
