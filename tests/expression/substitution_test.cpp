@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "document/document.h"
+#include "expression/name_table.h"
+#include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 #include "text/cp1252.h"
 #include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
+
+using Texts = std::vector<std::string>;
 
 // Line 1 named x with value 5, line 2 named y with value 0.25, line 4 named z with 7.
 class SubstituteNamesTest : public ::testing::Test {
@@ -31,41 +35,29 @@ class SubstituteNamesTest : public ::testing::Test {
   Document doc;
 };
 
+// Line 3 has no value, and a sum may reach below it; z is defined below line 3.
 TEST_F(SubstituteNamesTest, ReplacesNamesLabelsPiAndSums) {
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"x+1", "(5)+1"},
-      {"2*y", "2*(2.5E-0001)"},
-      {"2x", "2(5)"},
-      {"PI", "(3.141592653590E+0000)"},
-      {"SUM(A1:A2)", "(5.250000000000E+0000)"},
-      {"SUM(y:x)", "(5.250000000000E+0000)"},
-      {"SUM(A1:A4)", "(1.225000000000E+0001)"},  // line 3 has no value; a sum may reach below
-      {"SIN(30)", "SIN(30)"},
-      {"HVIS x>3 SÅ 1 ELLERS 2", "HVIS (5)>3 SÅ 1 ELLERS 2"},
-      {"RST(x;2)", "RST((5);2)"},
-      {"a1", "undefined"},
-      {"z", "undefined"},  // defined below line 3
-      {"2e5", "undefined"},
-      {"SUM(A1A2)", "undefined"},
-      {"SIN30", "undefined"},
-      {"SIN", "undefined"},
-      {"x+SIN(", "undefined"},
-  };
+      {"x+1", "(5)+1"}, {"2*y", "2*(2.5E-0001)"}, {"2x", "2(5)"}, {"PI", "(3.141592653590E+0000)"},
+      {"SUM(A1:A2)", "(5.250000000000E+0000)"}, {"SUM(y:x)", "(5.250000000000E+0000)"},
+      {"SUM(A1:A4)", "(1.225000000000E+0001)"}, {"SIN(30)", "SIN(30)"}, {"RST(x;2)", "RST((5);2)"},
+      {"HVIS x>3 SÅ 1 ELLERS 2", "HVIS (5)>3 SÅ 1 ELLERS 2"}, {"a1", "undefined"}, {"z", "undefined"},
+      {"2e5", "undefined"}, {"SUM(A1A2)", "undefined"}, {"SIN30", "undefined"}, {"SIN", "undefined"},
+      {"x+SIN(", "undefined"}};
+  // clang-format on
   for (const auto& [in, out] : cases) EXPECT_EQ(Substitute(in), out) << in;
 }
 
+// Integers below 32000 are written as such; no value yet is undefined.
 TEST_F(SubstituteNamesTest, OwnNameGivesThePreviousValue) {
   doc.records.SetLineName("n", 6);
-  EXPECT_EQ(Substitute("n+1", 6), "undefined");  // no value yet
-  const std::pair<Real, const char*> cases[] = {
-      {1500, "(1500)+1"},  // integers below 32000 are written as such
-      {150000, "(1.5E+0005)+1"},
-      {200000, "(2.E+0005)+1"},
-  };
-  for (const auto& [value, text] : cases) {
+  EXPECT_EQ(Substitute("n+1", 6), "undefined");
+  for (const auto& [value, text] : {std::pair(1500.0L, "(1500)+1"),
+                                    {150000.0L, "(1.5E+0005)+1"},
+                                    {200000.0L, "(2.E+0005)+1"}}) {
     doc.records.StoreByNameAndLabel("n", "A6", value, 6);
-    EXPECT_EQ(Substitute("n+1", 6), text);
-    EXPECT_EQ(Substitute("A6+1", 6), text);
+    EXPECT_EQ(Substitute("n+1", 6) + Substitute("A6+1", 6), std::string(text) + text);
   }
 }
 
@@ -79,38 +71,89 @@ TEST_F(SubstituteNamesTest, TooLongTextSetsTheFlagAtTwoHundredAndFiftyOne) {
   EXPECT_EQ(text.size(), 251u);
 }
 
-TEST_F(SubstituteNamesTest, EveryByteGivesAResultWithoutHanging) {
-  for (int b = 0; b < 256; ++b) {
-    const char c = static_cast<char>(b);
-    for (std::string text :
-         {std::string("x+") + c + c, std::string("SUM(") + c + c, std::string(1, c)}) {
-      SubstituteNames(doc, text, 3);
-    }
-  }
-  std::string huge(1 << 20, 'x');
-  for (size_t i = 1; i < huge.size(); i += 2) huge[i] = '+';
-  EXPECT_TRUE(SubstituteNames(doc, huge, 3).too_long);
-}
-
 TEST(TextOps, NormaliseSignsAndFindLowerCase) {
   const std::pair<const char*, const char*> signs[] = {
-      {"+", ""},         {"+-4", "0-4"},      {"((-2))", "((0-2))"}, {"3,5+1,25", "3.5+1.25"},
-      {"-3*x", "0-3*x"}, {"((++-3", "((0-3"}, {"2*-3", "2*-3"},      {"(-(+3", "(0-(3"},
-      {"", ""},
-  };
+      {"+", ""},           {"+-4", "0-4"},   {"3,5+1,25", "3.5+1.25"},
+      {"((++-3", "((0-3"}, {"2*-3", "2*-3"}, {"(-(+3", "(0-(3"}};
   for (const auto& [in, out] : signs) {
     std::string text = in;
     NormaliseSigns(text);
     EXPECT_EQ(text, out) << in;
   }
-  EXPECT_EQ(FindDanishLower("2*RST(7;2)", "rst"), 2u);
-  EXPECT_EQ(FindDanishLower("rRsT", "rst"), 1u);
   EXPECT_EQ(FindDanishLower("\xC5R \xE5r", "\xE5r"), 0u);
-  EXPECT_EQ(FindDanishLower("rs", "rst"), std::string::npos);
   EXPECT_EQ(DanishLowerCase("SIN(\xC6\xD8\xC5)\xC9"), "sin(\xE6\xF8\xE5)\xC9");
-  std::string blanks = " a b  c ";
-  RemoveBlanks(blanks);
-  EXPECT_EQ(blanks, "abc");
+}
+
+// The flags of a check as letters: b(ad characters), f(unction), c(ondition word), l(abel), p(i).
+std::string Flags(const NameCheck& c) {
+  return std::string(c.bad_characters ? "b" : "") + (c.built_in ? "f" : "") +
+         (c.condition_word ? "c" : "") + (c.label_form ? "l" : "") + (c.pi ? "p" : "");
+}
+
+TEST(NameTable, CheckNameAcceptsAndRefusesAsTheNamingRulesSay) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Rente2", ""}, {"æble", ""}, {"kvrod", ""}, {"E", ""},     {"a1", ""},  {"", ""},
+      {"2x", "b"},    {"x-y", "b"}, {"x_1", "b"},  {"SIN", "f"},  {"c3", "f"}, {"sum", "f"},
+      {"RST", "f"},   {"Pi", "p"},  {"A12", "l"},  {"A007", "l"}, {"SÅ", "c"}, {"ellers", "c"}};
+  Document doc;
+  for (const auto& [name, flags] : cases) {
+    EXPECT_EQ(Flags(CheckName(doc, cp1252::FromUtf8(name))), flags) << name;
+  }
+}
+
+TEST(NameTable, ReportsOnlyTheFirstRefusedLineAndEmptiesItsCell) {
+  const struct {
+    std::vector<testing::LineSpec> lines;
+    Texts messages;
+    int emptied_line;  // 0 when no name cell is emptied
+  } cases[] = {{{{"x", "1"}, {"y", "2"}}, {}, 0},
+               {{{"", "1"}, {"x", "2"}, {"", "3"}, {"", "4"}, {"x", "5"}},
+                {"Navnet x er brugt flere gange"},
+                5},
+               {{{"", "1"}, {"x", "2"}, {"sin", "3"}, {"", "4"}, {"x", "5"}},
+                {"Navnet sin er optaget til en indbygget funktion"},
+                3},
+               {{{"pi", "1"}}, {"Navnet pi er reserveret konstanten PI"}, 1},
+               {{{"2x", "1"}}, {"Navnet 2x er ikke et tilladt navn"}, 1},
+               {{{"A1", "1"}}, {"Navnet A1 er reserveret til linievariable"}, 1},
+               {{{"hvis", "1"}}, {"Navnet hvis er reserveret til HVIS-SÅ-ELLERS"}, 1}};
+  for (const auto& c : cases) {
+    Document doc;
+    testing::FakeUi ui;
+    testing::FillSheet(doc, c.lines);
+    EXPECT_EQ(BuildNameTable(doc, ui), c.messages.empty());
+    EXPECT_EQ(ui.MessagesUtf8(), c.messages);
+    for (int k = 1; k <= static_cast<int>(c.lines.size()); ++k) {
+      EXPECT_EQ(cp1252::ToUtf8(doc.sheet.Cell(Document::kName, k)),
+                k == c.emptied_line ? "" : c.lines[k - 1].name)
+          << "line " << k;
+    }
+  }
+}
+
+TEST(NameTable, RemovesBlanksAndRegistersNamesCaseSensitively) {
+  Document doc;
+  testing::FakeUi ui;
+  testing::FillSheet(doc, {{"x y", "1"}, {"X", "2"}, {"x", "3"}});
+  EXPECT_TRUE(BuildNameTable(doc, ui));
+  EXPECT_EQ(doc.sheet.Cell(Document::kName, 1), "xy");
+  EXPECT_EQ(doc.records.Lookup("xy").line, 1);
+  EXPECT_EQ(doc.records.Lookup("X").line, 2);
+  EXPECT_EQ(doc.records.Lookup("x").line, 3);
+}
+
+TEST(NameTable, LookupIsExactAndRecordsMoveWithTheirName) {
+  LineRecords records;
+  records.SetLineName("x", 4);
+  records.StoreByNameAndLabel("x", "A4", 2.5L, 4);
+  const LookupResult r = records.Lookup("A3");
+  EXPECT_TRUE(r.found && r.line == 3 && !r.has_value);
+  EXPECT_EQ(records.Lookup("A4").value, 2.5L);
+  for (const char* missing : {"a3", "A03", "A1000", ""})
+    EXPECT_FALSE(records.Lookup(missing).found);
+  records.MoveRecord(4, 9);  // name and value go along; the source is reset
+  EXPECT_EQ(records.Lookup("x").line, 9);
+  EXPECT_FALSE(records.HasValue(4));
 }
 
 }  // namespace

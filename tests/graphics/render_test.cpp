@@ -7,20 +7,17 @@
 
 #include "graphics/axis.h"
 #include "graphics/graph.h"
+#include "graphics/graph_commands.h"
 #include "graphics/graph_test_support.h"
 
 namespace ravnelok {
 namespace {
 
 using Op = RecordingCanvas::Op;
+using testing::FillTable;
 using testing::GraphUi;
 using Box = std::vector<int>;
-constexpr int kTh = RecordingCanvas::kTextHeight;
-const Pen kBlackPen{colors::kBlack, PenStyle::kSolid, 1};
-
-int Width(const std::string& text) {
-  return RecordingCanvas::kCharWidth * static_cast<int>(text.size());
-}
+using Texts = std::vector<std::string>;
 
 Box BoxOf(const RecordingCanvas::Call& c) {
   return {c.x1, c.y1, c.x2, c.y2};
@@ -38,11 +35,6 @@ void SetGraph(Document& doc, int kind, const testing::GraphRows& rows) {
   }
 }
 
-// Value to pixel as the last drawing had it.
-AxisMap Map(const Document& doc) {
-  return AxisMap{doc.ranges, PlotGeometry::ForBitmap(640, 300)};
-}
-
 testing::GraphRows Column(const std::vector<Real>& values) {
   testing::GraphRows rows;
   for (Real v : values) rows.push_back({v});
@@ -50,51 +42,42 @@ testing::GraphRows Column(const std::vector<Real>& values) {
 }
 
 // Texts drawn with their top at `top`.
-std::vector<std::string> TextsAt(const RecordingCanvas& cv, int top) {
-  std::vector<std::string> out;
+Texts TextsAt(const RecordingCanvas& cv, int top) {
+  Texts out;
   for (const auto& c : cv.Calls(Op::kTextOut)) {
     if (c.y1 == top) out.push_back(c.text);
   }
   return out;
 }
 
+// Blank: one white rectangle inside the frame. Headless: nothing drawn, but the ranges are
+// those a drawing would use.
 TEST(RenderGraph, BlankFrameOrHeadlessRanges) {
   Document doc;
-  GraphUi ui;
+  GraphUi ui, headless;
   doc.settings.graph_shown = true;
   ClearGraph(doc, ui);
   ASSERT_EQ(ui.canvas.calls.size(), 1u);
-  const auto& blank = ui.canvas.calls[0];
-  EXPECT_EQ(blank.op, Op::kRectangle);
-  EXPECT_EQ(BoxOf(blank), (Box{0, 1, 639, 299}));
-  EXPECT_EQ(blank.brush, (Brush{BrushStyle::kSolid, colors::kWhite}));
-  EXPECT_EQ(blank.pen, kBlackPen);
-  EXPECT_FALSE(doc.settings.graph_shown);
-  EXPECT_EQ(ui.graph_changes, 1);
-
-  // Headless: nothing drawn, but the ranges are those a drawing would use.
-  GraphUi headless;
+  EXPECT_EQ(BoxOf(ui.canvas.calls[0]), (Box{0, 1, 639, 299}));
+  EXPECT_EQ(ui.canvas.calls[0].brush, (Brush{BrushStyle::kSolid, colors::kWhite}));
+  EXPECT_TRUE(!doc.settings.graph_shown && ui.graph_changes == 1);
   headless.with_canvas = false;
   SetGraph(doc, 2, Column({-4, -1}));
   RenderGraph(doc, headless);
-  EXPECT_EQ(doc.ranges.y_high, 0);
-  EXPECT_TRUE(headless.canvas.calls.empty());
+  EXPECT_TRUE(doc.ranges.y_high == 0 && headless.canvas.calls.empty());
 }
 
+// Bars 2, 5, 3: x -0.3..3.3 over pixels 70..570, y -0.5..5.5 over 270..30; zero row 250.
 TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   Document doc;
   RecordingCanvas cv;
-  SetGraph(doc, 2, Column({2, 5, 3}));  // y -0.5..5.5: zero row 250
+  SetGraph(doc, 2, Column({2, 5, 3}));
   DrawGraph(doc, cv, 1);
-  const AxisMap map = Map(doc);
-  const auto rects = cv.Calls(Op::kRectangle);
-  ASSERT_EQ(rects.size(), 3u);
-  for (int b = 1; b <= 3; ++b) {
-    const int px = map.Px(b);
-    EXPECT_EQ(BoxOf(rects[b - 1]), (Box{px - 1, 250, px + 1, map.Py(doc.graph.At(b - 1, 0))}));
-    EXPECT_EQ(rects[b - 1].brush.style, BrushStyle::kClear);
-    EXPECT_EQ(rects[b - 1].pen, kBlackPen);
-  }
+  std::vector<Box> bars;
+  for (const auto& r : cv.Calls(Op::kRectangle)) bars.push_back(BoxOf(r));
+  EXPECT_EQ(cv.Calls(Op::kRectangle)[0].brush.style, BrushStyle::kClear);
+  EXPECT_EQ(bars,
+            (std::vector<Box>{{250, 250, 252, 170}, {388, 250, 390, 50}, {527, 250, 529, 130}}));
   const auto arrows = cv.Calls(Op::kPolyline);
   ASSERT_EQ(arrows.size(), 1u);  // bars have no y axis
   EXPECT_EQ(arrows[0].points, (std::vector<Point>{{576, 250}, {570, 247}, {570, 253}, {576, 250}}));
@@ -102,147 +85,93 @@ TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   for (const auto& l : cv.Calls(Op::kLineTo)) axes += BoxOf(l) == Box{70, 250, 570, 250};
   EXPECT_EQ(axes, 1);
   // Names three pixels below the axis, centred under their bars.
-  EXPECT_EQ(TextsAt(cv, 253), (std::vector<std::string>{"n1", "n2", "n3"}));
-  EXPECT_EQ(cv.FindText("n2")->x1, map.Px(2) - Width("n2") / 2);
+  EXPECT_EQ(TextsAt(cv, 253), (Texts{"n1", "n2", "n3"}));
+  EXPECT_EQ(cv.FindText("n2")->x1, 389 - 6);
 }
 
-TEST(DrawGraph, GridLabelsOnScreenAndForThePrinter) {
-  struct Case {
-    bool printing;
-    int s;
-    const char* font;
-    int shift;
-    Pen grid;
-  } cases[] = {{false, 1, "smallfont", 0, {colors::kSilver, PenStyle::kDotted, 1}},
-               {true, 2, "arial", 6, {colors::kRed, PenStyle::kSolid, 1}}};
-  for (const Case& c : cases) {
-    Document doc;
-    RecordingCanvas cv;
-    cv.SetPen(Pen{colors::kRed, PenStyle::kSolid, 3});  // what a printer caller left
-    doc.printing = c.printing;
-    SetGraph(doc, 2, Column({2, 5, 3}));
-    DrawGraph(doc, cv, c.s);
-    const AxisMap map = Map(doc);
-    const auto* label = cv.FindText("4");  // integral data: step 1
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->x1, 75 * c.s - Width("4") - 5 - c.shift);
-    EXPECT_EQ(label->y1, (map.Py(4) - 5) * c.s);
-    EXPECT_EQ(label->font, (Font{c.font, 6}));
-    const auto lines = cv.Calls(Op::kLineTo);
-    ASSERT_FALSE(lines.empty());
-    const int y1 = map.Py(1) * c.s;  // the first grid line is that of y = 1
-    EXPECT_EQ(BoxOf(lines.front()), (Box{70 * c.s, y1, 570 * c.s, y1}));
-    EXPECT_EQ(lines.front().pen, c.grid);
-    EXPECT_EQ(cv.FindText("n1")->y1, 250 * c.s + 3);  // bar names are not shifted
-  }
-}
-
-TEST(DrawGraph, BarLabelOffsets) {
-  struct Case {
-    int kind, sheet_axis, table_axis, n;
-    std::vector<std::pair<std::string, int>> want;  // a bar label and its offset below the axis
-    size_t count;
-  } cases[] = {
-      {2, 0, 0, 15, {{"n1", 3}, {"n2", kTh + 6}, {"n15", 3}, {"n14", kTh + 6}}, 15},
-      {3, 0, 0, 21, {{"n1", 3}, {"n2", kTh + 6}, {"n3", 2 * kTh + 9}, {"n21", 2 * kTh + 9}}, 21},
-      {2, 0, 0, 31, {}, 0},
-      {4, 0, 1, 5, {{"0", 3}, {"1", 3}, {"4", 3}}, 5},
-      {5, 0, 0, 26, {{"1", 3}, {"2", kTh + 6}, {"26", kTh + 6}}, 26},
-      {4, 0, 0, 50, {{"49", 3}, {"50", kTh + 6}}, 50},
-      {4, 0, 0, 51, {}, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", " << c.n << " bars");
-    Document doc;
-    RecordingCanvas cv;
-    doc.graph_settings.sheet_x_axis = c.sheet_axis;
-    doc.graph_settings.table_x_axis = c.table_axis;
-    // Values 0.5 keep every y label a fraction, so the bar labels are easy to tell apart.
-    SetGraph(doc, c.kind, Column(std::vector<Real>(c.n, 0.5L)));
-    DrawGraph(doc, cv, 1);
-    const AxisMap map = Map(doc);
-    const int py0 = map.Py(0);
-    size_t bar_labels = 0;
-    for (const auto& t : cv.Calls(Op::kTextOut)) bar_labels += t.y1 > py0;
-    EXPECT_EQ(bar_labels, c.count);
-    for (const auto& [text, u] : c.want) {
-      const auto* t = cv.FindText(text);
-      ASSERT_NE(t, nullptr) << text;
-      EXPECT_EQ(t->y1, py0 + u) << text;
-    }
-    if (c.count > 0) {
-      const int choice = c.kind <= 3 ? c.sheet_axis : c.table_axis + 1;
-      const std::string bar1 = choice == 0 ? "n1" : choice == 1 ? "1" : "0";
-      ASSERT_NE(cv.FindText(bar1), nullptr);
-      EXPECT_EQ(cv.FindText(bar1)->x1, map.Px(1) - Width(bar1) / 2);
-    }
-  }
-}
-
-TEST(DrawGraph, FrequencyBarsThreePixelsWideFromTheCount) {
+TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   Document doc;
-  RecordingCanvas cv;
-  SetGraph(doc, 7, {{1, 1}, {2, 1}, {3, 3}});
-  DrawGraph(doc, cv, 1);
-  const AxisMap map = Map(doc);
-  const auto rects = cv.Calls(Op::kRectangle);
-  ASSERT_EQ(rects.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    const int px = map.Px(i + 1);
-    EXPECT_EQ(BoxOf(rects[i]), (Box{px - 1, map.Py(doc.graph.At(i, 1)), px + 2, 251}));
-    EXPECT_EQ(rects[i].brush.style, BrushStyle::kClear);
-  }
-  EXPECT_NEAR(250 - rects[2].y1, 3 * (250 - rects[0].y1), 1);
-  // Whole values: x labels 1, 2, 3 under the axis.
-  EXPECT_EQ(TextsAt(cv, 253), (std::vector<std::string>{"1", "2", "3"}));
+  doc.InitialiseGrid();
+  GraphUi ui;
+  for (int k = 1; k <= 9; ++k) doc.records.StoreValue(k, k);
+  doc.sheet.Select({5, 2, 5, 4});
+  GraphCommand(doc, ui, 2);
+  EXPECT_EQ(std::pair(doc.graph.sheet_first_row, doc.graph.sheet_last_row), std::pair(2, 4));
+  EXPECT_TRUE(doc.settings.graph_shown && doc.settings.view_mode == 3);
+
+  // F6 in mode 3: bars of the selected table column at once, no new lay-out.
+  FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
+  doc.table.Select({1, 1, 1, 3});
+  ui.canvas.calls.clear();
+  GraphCommand(doc, ui, 4);
+  EXPECT_EQ(ui.layouts, 1);
+  EXPECT_EQ(ui.canvas.Calls(Op::kRectangle).size(), 4u);  // blank + 3 bars
+
+  // Cleared: a later recalculation draws nothing.
+  ClearGraphCommand(doc, ui);
+  EXPECT_FALSE(doc.settings.graph_shown);
+  ui.canvas.calls.clear();
+  RefreshGraph(doc, ui);
+  EXPECT_TRUE(ui.canvas.calls.empty());
 }
 
-TEST(DrawGraph, XLabelsThinnedFrom0To1500AndEveryGridLineDrawn) {
+TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   Document doc;
-  RecordingCanvas cv;
+  GraphUi ui;
   doc.settings.graph_kind = 1;
-  doc.graph.data_columns = 2;
-  doc.ranges = {0, 1500, -1, 11};
-  DrawGraph(doc, cv, 1);
-  const int py0 = Map(doc).Py(0);
-  EXPECT_EQ(TextsAt(cv, py0 + 3),
-            (std::vector<std::string>{"100", "200", "300", "400", "500", "600", "700", "800", "900",
-                                      "1000", "1200", "1400"}));
-  int vertical_grid = 0;
-  for (const auto& l : cv.Calls(Op::kLineTo)) {
-    vertical_grid += l.x1 == l.x2 && l.y1 == 30 && l.y2 == 270 && l.pen.style == PenStyle::kDotted;
-  }
-  EXPECT_EQ(vertical_grid, 14);
+  EditGraphSettings(doc, ui);  // before any graph command there is nothing to set
+  EXPECT_TRUE(ui.dialogs.empty() && ui.canvas.calls.empty());
+  FillTable(doc, {{10, 1}, {20, 2}});
+  GraphCommand(doc, ui, 1);
+  EXPECT_NEAR(doc.ranges.x_low, -1.2L, 1e-12L);  // 9..21 widened to show x = 0
+  ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.checks[0] = false; });
+  ui.canvas.calls.clear();
+  EditGraphSettings(doc, ui);
+  EXPECT_NEAR(doc.ranges.x_low, 9, 1e-12L);
+  EXPECT_EQ(ui.canvas.Calls(Op::kPolyline).size(), 1u);  // no y axis
+
+  Document bars;
+  FillTable(bars, {{5}, {6}, {7}});
+  GraphCommand(bars, ui, 4);
+  ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 1; });
+  ui.canvas.calls.clear();
+  EditGraphSettings(bars, ui);
+  EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
+  // x range -0.3..3.3: bar 1 at 70 + 1.3 / 3.6 x 500 = 250.6 -> 251, less half of "0".
+  EXPECT_TRUE(ui.canvas.FindText("0") && ui.canvas.FindText("0")->x1 == 248);
+  // A choice outside the group keeps the previous one.
+  ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
+  EditGraphSettings(bars, ui);
+  EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
 }
 
-TEST(DrawGraph, SeriesColoursAndJoinedPoints) {
-  Document doc;
-  RecordingCanvas cv;
-  doc.graph_settings.join_points = true;
-  SetGraph(doc, 1, {{2, 1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7}});
-  DrawGraph(doc, cv, 1);
-  const AxisMap map = Map(doc);
-  const auto circles = cv.Calls(Op::kEllipse);
-  ASSERT_EQ(circles.size(), 12u);
-  const Color want[] = {colors::kBlack, colors::kBlue,  colors::kRed,
-                        colors::kTeal,  colors::kGreen, colors::kBlack};
-  for (int j = 1; j <= 6; ++j) {
-    for (int i = 0; i < 2; ++i) {  // rows sorted by x: row 0 is now x = 1
-      const auto& e = circles[(j - 1) * 2 + i];
-      EXPECT_EQ(e.pen.color, want[j - 1]) << "series " << j;
-      const int px = map.Px(i + 1), py = map.Py(doc.graph.At(i, j));
-      EXPECT_EQ(BoxOf(e), (Box{px - 2, py - 2, px + 3, py + 3}));
-    }
+TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
+  const struct {
+    int kind;
+    GridRect accepted, refused;
+    const char* message;
+  } cases[] = {
+      {2, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
+      {3, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
+      {1, {0, 1, 1, 3}, {0, 1, 0, 3}, "Markér mindst to søjler og mindst to rækker"},
+  };
+  for (const auto& c : cases) {
+    Document doc;
+    doc.InitialiseGrid();
+    doc.SetLineCount(800);
+    for (int k = 1; k <= 800; ++k) doc.records.StoreValue(k, k);
+    FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
+    GraphUi ui;
+    auto& grid = c.kind == 1 ? doc.table : doc.sheet;
+    grid.Select(c.accepted);
+    GraphCommand(doc, ui, c.kind);
+    grid.Select(c.refused);
+    GraphCommand(doc, ui, c.kind);
+    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{c.message});
+    ui.canvas.calls.clear();
+    EditGraphSettings(doc, ui);  // the old drawing stays: nothing refused is drawn over it
+    EXPECT_TRUE(ui.canvas.calls.empty()) << c.message;
   }
-  // One joining line per series, from its first point to its second, in its colour.
-  std::vector<Color> joins;
-  for (const auto& l : cv.Calls(Op::kLineTo)) {
-    if (l.pen.style == PenStyle::kSolid && l.x1 == map.Px(1) && l.x2 == map.Px(2)) {
-      joins.push_back(l.pen.color);
-    }
-  }
-  EXPECT_EQ(joins, std::vector<Color>(std::begin(want), std::end(want)));
-  EXPECT_EQ(SeriesColor(10), colors::kGreen);
 }
 
 }  // namespace

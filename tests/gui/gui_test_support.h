@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,7 +14,6 @@
 
 #include "gui/main_window.h"
 #include "gui/sheet_view.h"
-#include "text/cp1252.h"
 
 namespace ravnelok::gui::testing {
 
@@ -80,10 +77,6 @@ void OnModal(std::function<void(T*)> act) {
     }
   });
   timer->start();
-}
-
-inline QString Utf8(const std::string& cp1252_text) {
-  return QString::fromStdString(cp1252::ToUtf8(cp1252_text));
 }
 
 // Clicks a sheet cell (row 0 is the header).

@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <string>
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
 #include "document/ui.h"
+#include "numbers/number_text.h"
 #include "sheet/decimals.h"
 #include "sheet/recalc.h"
-#include "sheet/table.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 
@@ -17,8 +19,7 @@ namespace ravnelok {
 namespace {
 
 using testing::Column;
-constexpr Real kInf = std::numeric_limits<Real>::infinity();
-constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
+using Texts = std::vector<std::string>;
 
 // Decimals -1 is automatic. Never an infinity or NaN in a cell; the tiny-value text keeps seven
 // decimals whatever the width.
@@ -27,39 +28,23 @@ TEST(FormatValue, Examples) {
     Real v;
     int decimals, width;
     const char* text;
+    int shown;  // CountShownDecimals at width 10; -1: not checked
+    // clang-format off
   } cases[] = {
-      {5, -1, 10, "         5"},
-      {-2.5L, -1, 10, "      -2.5"},
-      {0, -1, 10, "         0"},
-      {1.0L / 3, -1, 10, " 0.3333333"},
-      {12345.678901L, -1, 10, "12345.6789"},
-      {2 + 1e-10L, -1, 10, "        2."},
-      {2 + 1e-14L, -1, 10, "         2"},
-      {99999.99999999L, -1, 10, "    100000"},
-      {0.99999999L, -1, 10, "        1."},
-      {3e-08L, -1, 10, " 0.0000000"},
-      {123456789.5L, -1, 10, " 123456790"},
-      {9999999999.0L, -1, 10, "9999999999"},
-      {-9999999999.0L, -1, 10, "   ###"},
-      {1e10L, -1, 10, "   ###"},
-      {3.14159L, 2, 10, "      3.14"},
-      {0.125L, 2, 10, "      0.13"},
-      {-0.001L, 2, 10, "     -0.00"},
-      {-12.5L, 7, 10, "   ###"},
-      {1e10L + 0.5L, 0, 10, "   ###"},
-      {kInf, -1, 10, "   ###"},
-      {1.0L / 3, -1, 12, " 0.333333333"},
-      {1e-9L, -1, 8, "   ###"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FormatValue(c.v, c.decimals, c.width), c.text) << c.text;
-}
-
-TEST(FormatValue, CountShownDecimals) {
-  const std::pair<Real, int> cases[] = {
-      {1.0L / 3, 7},   {0.125L, 3}, {12345.678901L, 4}, {123456789.5L, 0},
-      {2 + 1e-10L, 0}, {3e-08L, 0}, {1e300L, 0},
-  };
-  for (const auto& [v, count] : cases) EXPECT_EQ(CountShownDecimals(v, 10), count) << count;
+      {-2.5L, -1, 10, "      -2.5", -1}, {1.0L / 3, -1, 10, " 0.3333333", 7},
+      {12345.678901L, -1, 10, "12345.6789", 4}, {2 + 1e-10L, -1, 10, "        2.", 0},
+      {99999.99999999L, -1, 10, "    100000", -1}, {3e-08L, -1, 10, " 0.0000000", 0},
+      {123456789.5L, -1, 10, " 123456790", 0}, {9999999999.0L, -1, 10, "9999999999", -1},
+      {-9999999999.0L, -1, 10, "   ###", -1}, {0.125L, 2, 10, "      0.13", 3},
+      {-0.001L, 2, 10, "     -0.00", -1}, {1e10L + 0.5L, 0, 10, "   ###", -1},
+      {std::numeric_limits<Real>::infinity(), -1, 10, "   ###", -1},
+      {1.0L / 3, -1, 12, " 0.333333333", -1}, {1e-9L, -1, 8, "   ###", -1},
+      {1e300L, 0, 10, "   ###", 0}};
+  // clang-format on
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatValue(c.v, c.decimals, c.width), c.text) << c.text;
+    EXPECT_EQ(c.shown < 0 ? -1 : CountShownDecimals(c.v, 10), c.shown) << c.text;
+  }
 }
 
 TEST(DecimalsDialog, SpinStaysWithinZeroToSeven) {
@@ -69,10 +54,11 @@ TEST(DecimalsDialog, SpinStaysWithinZeroToSeven) {
     bool up, auto_checked;
     const char* field_after;
     int spin_after;
+    // clang-format off
   } steps[] = {
-      {"6", 6, true, false, "7", 7}, {"7", 7, true, false, "7", 7}, {"0", 0, false, false, "0", 0},
-      {"3", 3, true, true, "3", 3},  {"x", 2, true, false, "3", 3}, {"42", 1, true, false, "7", 7},
-  };
+      {"7", 7, true, false, "7", 7}, {"0", 0, false, false, "0", 0}, {"3", 3, true, true, "3", 3},
+      {"42", 1, true, false, "7", 7}};
+  // clang-format on
   for (const auto& s : steps) {
     DecimalsDialog dialog;
     dialog.field = s.field;
@@ -102,7 +88,9 @@ class DecimalsTest : public ::testing::Test {
   testing::FakeUi ui;
 };
 
-TEST_F(DecimalsTest, MoreAndFewerFollowTheShownDecimals) {
+TEST_F(DecimalsTest, MoreAndFewerFollowTheShownDecimalsAndTheTable) {
+  PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 1);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   Select(Document::kExpression, 1, 4);  // outside the value column nothing changes
   MoreDecimals(doc);
   FewerDecimals(doc);
@@ -111,33 +99,17 @@ TEST_F(DecimalsTest, MoreAndFewerFollowTheShownDecimals) {
   MoreDecimals(doc);  // line 3 has no value: unchanged
   EXPECT_EQ(Decimals(), (std::vector<int>{7, 1, -1, 6}));
   EXPECT_EQ(Column(doc, Document::kValue, 1, 4),
-            (std::vector<std::string>{" 0.3333333", "       5.0", "", "  3.141590"}));
-  MoreDecimals(doc);
-  EXPECT_EQ(Decimals(), (std::vector<int>{7, 2, -1, 7}));
+            (Texts{" 0.3333333", "       5.0", "", "  3.141590"}));
   for (int k : {1, 2, 4}) doc.records.SetDecimals(k, -1);
   FewerDecimals(doc);
   EXPECT_EQ(Decimals(), (std::vector<int>{6, 0, -1, 4}));
-  EXPECT_EQ(Column(doc, Document::kValue, 1, 2),
-            (std::vector<std::string>{"  0.333333", "         5"}));
-}
-
-TEST_F(DecimalsTest, TableEntriesFollowTheirLine) {
-  PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 1);
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(doc.table.Cell(0, 1), " 0.3333333");
-  Select(Document::kValue, 1, 1);
-  FewerDecimals(doc);
-  EXPECT_EQ(doc.table.Cell(0, 1), " 0.333333");
-  EXPECT_EQ(doc.table.ColWidth(0), 90);
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"  0.333333", "         5"}));
+  EXPECT_EQ(doc.table.Cell(0, 1), " 0.333333");  // the table entry follows its line
 }
 
 TEST_F(DecimalsTest, DialogSetsDefaultAndSelectedLines) {
   // Confirmed untouched the first time: the field shows "0", the box is unticked.
-  ui.decimals_script.push_back([](DecimalsDialog& d) {
-    EXPECT_EQ(d.field, "0");
-    EXPECT_TRUE(d.Editable());
-    return true;
-  });
+  ui.decimals_script.push_back([](DecimalsDialog& d) { return d.field == "0" && d.Editable(); });
   Select(Document::kName, 1, 2);
   DecimalsDialogCommand(doc, ui);
   EXPECT_EQ(doc.settings.default_decimals, 0);
@@ -148,24 +120,97 @@ TEST_F(DecimalsTest, DialogSetsDefaultAndSelectedLines) {
   DecimalsDialogCommand(doc, ui);
   EXPECT_EQ(doc.settings.decimals_text, "2");
   EXPECT_EQ(Decimals(), (std::vector<int>{2, 2, -1, -1}));
-  EXPECT_EQ(Column(doc, Document::kValue, 1, 2),
-            (std::vector<std::string>{"      0.33", "      5.00"}));
+  EXPECT_EQ(Column(doc, Document::kValue, 1, 2), (Texts{"      0.33", "      5.00"}));
+}
 
-  // Ticking the box means automatic; "Nej" changes nothing, but the box is remembered.
-  ui.decimals_script.push_back([](DecimalsDialog& d) {
-    d.ToggleCheck();
-    EXPECT_FALSE(d.Editable());
-    return false;
-  });
-  DecimalsDialogCommand(doc, ui);
-  EXPECT_EQ(doc.settings.default_decimals, 2);
-  ui.decimals_script.push_back([](DecimalsDialog& d) {
-    EXPECT_TRUE(d.auto_checked);
-    return true;
-  });
-  DecimalsDialogCommand(doc, ui);
-  EXPECT_EQ(doc.settings.default_decimals, -1);
-  EXPECT_EQ(doc.sheet.Cell(Document::kValue, 1), " 0.3333333");
+constexpr Real kMax = std::numeric_limits<Real>::max();
+constexpr Real kInf = std::numeric_limits<Real>::infinity();
+constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
+
+Real Read(const char* text) {
+  Real v = -1;
+  int err = -1;
+  EXPECT_TRUE(ReadDecimal(text, v, err) && err == 0) << text;
+  return v;
+}
+
+// At least 2 and at most 18 digits; a carry moves the exponent.
+TEST(NumberText, NumberToExprText) {
+  const struct {
+    Real x;
+    int width;
+    const char* text;
+  } cases[] = {{31999, 21, "31999"},
+               {-0.0L, 21, "0"},
+               {32000, 21, "3.200000000000E+0004"},
+               {1.0L / 3, 8, "3.3E-0001"},
+               {9.96L, 10, "1.0E+0001"},
+               {2.0L / 3, 40, "6.66666666666666667E-0001"},
+               {1e-4000L, 21, "1.000000000000E-4000"},
+               {kInf, 21, "1.189731495357E+4932"},
+               {kNaN, 21, "0.000000000000E+0000"}};
+  for (const auto& c : cases) EXPECT_EQ(NumberToExprText(c.x, c.width), c.text) << c.text;
+}
+
+// Rounded up beyond the largest value its text does not read back: it stays.
+TEST(NumberText, RoundTripNumberRoundsToTheShownDigits) {
+  const struct {
+    Real x;
+    int width;
+    Real expected;
+    // clang-format off
+  } cases[] = {
+      {1.0L / 3, 21, Read("0.3333333333333")}, {0.1L + 0.2L, 21, Read("0.3")},
+      {2.0L / 3, 18, Read("0.6666666667")}, {1e-4000L / 3, 21, Read("3.333333333333E-4001")},
+      {kNaN, 21, 0}, {kMax, 40, kMax}, {kInf, 40, kMax}};
+  // clang-format on
+  for (const auto& c : cases) {
+    Real x = c.x;
+    RoundTripNumber(x, c.width);
+    EXPECT_EQ(x, c.expected) << NumberToExprText(c.x, c.width);
+  }
+  Real z = -0.0L;
+  RoundTripNumber(z, 21);
+  EXPECT_FALSE(std::signbit(z));
+}
+
+// A refusal gives the error index and leaves the value alone.
+TEST(NumberText, ReadDecimalAcceptsAndRejects) {
+  const struct {
+    const char* text;
+    bool ok;
+    Real value;
+  } cases[] = {{"1.", true, 1},       {"00012.50", true, 12.5L}, {"1.5E-0004", true, 1.5e-4L},
+               {"1e-99999", true, 0}, {"0e99999", true, 0},      {"", false, 1},
+               {".5", false, 1},      {"2e", false, 3},          {"1..5", false, 3},
+               {" 1", false, 1},      {"1e99999", false, 1},     {"1.2e4932", false, 1}};
+  for (const auto& c : cases) {
+    Real v = -7;
+    int err = -1;
+    ASSERT_EQ(ReadDecimal(c.text, v, err), c.ok) << c.text;
+    EXPECT_EQ(c.ok ? v : err, c.ok ? c.value : static_cast<int>(c.value)) << c.text;
+    EXPECT_EQ(c.ok ? err : v, c.ok ? 0 : -7) << c.text;
+  }
+  // Subnormal results keep their value.
+  const Real v = Read("1e-4940");
+  EXPECT_TRUE(v > 0 && v < std::numeric_limits<Real>::min());
+  EXPECT_NEAR(static_cast<double>(v * 1e27L / Read("1e-4913")), 1.0, 1e-9);
+  EXPECT_EQ(Read("-3.6e-4951"), -std::numeric_limits<Real>::denorm_min());
+}
+
+// Cases the value formatting pins already are not repeated here.
+TEST(NumberText, FixedNotationAndScientificText21) {
+  const struct {
+    Real v;
+    int decimals, width;
+    const char* text;
+  } cases[] = {{-2.5L, 0, 0, "-3"},
+               {0.45L, 1, 0, "0.5"},  // the 18-digit string rounds, not the binary value
+               {2.0L / 3, 20, 0, "0.66666666666666666700"},
+               {123456.789L, 3, 4, "123456.789"},  // never cut
+               {1234567890123456789.0L, 0, 0, "1234567890123456790"}};
+  for (const auto& c : cases) EXPECT_EQ(FixedNotation(c.v, c.decimals, c.width), c.text) << c.text;
+  EXPECT_EQ(ScientificText21(99999999999999.9L), " 1.000000000000E+0014");
 }
 
 }  // namespace

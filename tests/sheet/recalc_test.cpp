@@ -6,6 +6,7 @@
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
+#include "sheet/start_values.h"
 #include "sheet/table.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
@@ -48,7 +49,6 @@ TEST_F(RecalcTest, WorkedCalculationFromTopToBottom) {
   EXPECT_EQ(Values(1, 12), (Texts{"         5", "78.5398163", "", "        10", "         1", "",
                                   " ???", "83.5398163", "         2", " 0.3333333", " ???", ""}));
   EXPECT_FALSE(doc.records.HasValue(6));
-  EXPECT_EQ(doc.settings.table_rows, 0);
   EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -58,13 +58,9 @@ TEST_F(RecalcTest, PassesInModeOneFillTableRows) {
   MarkT(1);
   MarkT(2);
   for (int i = 0; i < 3; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(doc.settings.table_rows, 3);
-  EXPECT_EQ(doc.settings.table_columns, 2);
   EXPECT_EQ(Table(0, 0, 4), (Texts{"n", " 1", " 2", " 3", ""}));
   EXPECT_EQ(Table(1, 0, 3), (Texts{"A2", " 10", " 20", " 30"}));
-  // Mode 0 keeps only the header row, even with "T" marks.
-  RecalculateSheet(doc, ui, RecalcMode::kFresh);
-  EXPECT_EQ(doc.settings.table_rows, 0);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);  // keeps only the header row, even with marks
   EXPECT_EQ(Table(0, 0, 1), (Texts{"n", ""}));
   // A blank expression loses its marks and clears the table.
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
@@ -101,29 +97,12 @@ TEST_F(RecalcTest, RefusedNameStopsThePassBeforeAnyValue) {
   EXPECT_EQ(Values(1, 2), (Texts{"         5", "         2"}));
 }
 
-TEST_F(RecalcTest, TooLongSubstitutionShowsTheMessageOncePerLine) {
-  std::string many = "x";
-  for (int i = 0; i < 30; ++i) many += "+x";
-  FillSheet(doc, {{"x", "1/3"}, {"", many}, {"", "A1"}, {"", many}});
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(ui.MessagesUtf8(), Texts(2, "Fortolkeren giver op - for mange variable!"));
-  EXPECT_EQ(Values(2, 3), (Texts{" ???", " 0.3333333"}));
-}
-
-TEST_F(RecalcTest, StartValueIsUsedForExactlyOnePass) {
+TEST_F(RecalcTest, FreshPassForgetsPendingStartValues) {
   FillSheet(doc, {{"x", "x+1"}});
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Values(1, 1), Texts{" ???"});  // no previous value
   doc.records.StoreValue(1, 10);
   doc.records.SetStartPending(1, true);
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Values(1, 1), Texts{"        10"});
-  EXPECT_FALSE(doc.records.StartPending(1));
-  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Values(1, 1), Texts{"        11"});
-  doc.records.SetStartPending(1, true);  // mode 0 forgets pending start values first
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
-  EXPECT_EQ(Values(1, 1), Texts{"        12"});
+  EXPECT_EQ(Values(1, 1), Texts{"        11"});
 }
 
 TEST_F(RecalcTest, HugeAndHostileExpressionsFailOrGiveValues) {
@@ -144,6 +123,112 @@ TEST_F(RecalcTest, HugeAndHostileExpressionsFailOrGiveValues) {
     Real v = 0;
     EXPECT_TRUE(!doc.records.Value(6, v) || std::isfinite(v)) << b;
   }
+}
+
+TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
+  const struct {
+    const char *name, *expression;
+    bool self;
+  } cases[] = {{"x", "xx+1", false}, {"x", "x2+1", false}, {"x", "A3*2", true},
+               {"", "A33*2", false}, {"x", "X+1", false},  {"x", "x_1", true},
+               {"l", "øl*2", false}, {"", "", false}};
+  for (const auto& c : cases) {
+    Document doc;
+    FillSheet(doc, {{"", "1"}, {"", "2"}, {c.name, c.expression}});
+    EXPECT_EQ(IsSelfReferring(doc, 3), c.self) << c.name << " " << c.expression;
+  }
+}
+
+TEST_F(RecalcTest, StartValuesAreUsedOnceThenTheExpressionIterates) {
+  FillSheet(doc, {{"x", "x+1"}, {"", "A2*2"}, {"y", "7"}});
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    if (d.rows.size() != 3) return false;  // the values below then show the fault
+    EXPECT_EQ(d.rows[1][0] + d.rows[2][0] + d.rows[2][1], " x A20");
+    d.rows[1][1] = "10";
+    d.rows[2][1] = "2,5";
+    return true;
+  });
+  StartValuesCommand(doc, ui);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(Values(1, 2), (Texts{"        11", "         5"}));
+}
+
+// An invalid value gives one message and no value; a cancel leaves the lines pending.
+TEST_F(RecalcTest, InvalidOrCancelledStartValues) {
+  FillSheet(doc, {{"a", "a+1"}, {"b", "b+1"}, {"c", "c+1"}});
+  ui.start_values_script.push_back([](StartValuesDialog& d) {
+    d.rows[1][1] = "abc";
+    d.rows[2][1] = "";
+    d.rows[3][1] = "4";
+    return true;
+  });
+  StartValuesCommand(doc, ui);
+  EXPECT_EQ(ui.MessagesUtf8(), Texts{"Ukorrekt angivelse af værdi"});
+  EXPECT_EQ(Values(1, 3), (Texts{" ???", " ???", "         4"}));
+  StartValuesCommand(doc, ui);
+  EXPECT_TRUE(doc.records.StartPending(1) && doc.records.StartPending(3));
+}
+
+TEST(PressSheetGrid, MarksOnlyLinesWithAnExpressionToCompute) {
+  const std::pair<std::string, bool> cases[] = {
+      {"   ", false}, {"! note", false}, {"\"quoted", false}, {" x", true}};
+  for (const auto& [expression, marks] : cases) {
+    Document doc;
+    testing::FakeUi ui;
+    FillSheet(doc, {{"", expression}});
+    PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 1);
+    PressSheetGrid(doc, ui, MouseButton::kLeft, 1, 1);
+    EXPECT_EQ(doc.sheet.Cell(0, 1) + doc.sheet.Cell(1, 1), marks ? "T*" : "  ") << expression;
+    EXPECT_EQ(doc.settings.view_mode, marks ? 2 : 1) << expression;
+  }
+}
+
+// Not on a value cell, or on a line without value, nothing is shown.
+TEST_F(RecalcTest, RightPressShowsTheFullValueAndTheHeaderSelectsTheColumn) {
+  FillSheet(doc, {{"", "1/3"}, {"", "-12345"}, {"", ""}, {"", "0"}});
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  for (int row : {1, 2, 3}) PressSheetGrid(doc, ui, MouseButton::kRight, 5, row);
+  PressSheetGrid(doc, ui, MouseButton::kRight, 4, 1);
+  EXPECT_EQ(ui.messages, (Texts{" 3.333333333333E-0001", "-1.234500000000E+0004"}));
+  PressSheetGrid(doc, ui, MouseButton::kLeft, 5, 0);
+  const GridRect sel = doc.sheet.Selection();
+  EXPECT_EQ((std::vector<int>{sel.left, sel.top, sel.right, sel.bottom}),
+            (std::vector<int>{5, 1, 5, 199}));
+}
+
+// Width 10 x (widest + 1), 50 after clearing; the 48th row makes the grid 51 rows long and is
+// shown.
+TEST_F(RecalcTest, TableHeadersWidthsAndGrowth) {
+  FillSheet(doc, {{"a", "5"}, {"", "123456"}});
+  MarkT(1);
+  MarkT(2);
+  EXPECT_EQ(doc.table.Cell(0, 0) + doc.table.Cell(1, 0), "aA2");
+  for (int pass = 0; pass < 47; ++pass) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(std::pair(doc.table.ColWidth(0), doc.table.ColWidth(1)), std::pair(20, 70));
+  EXPECT_EQ(doc.table.RowCount(), 50);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  EXPECT_EQ(doc.table.RowCount(), 51);
+  EXPECT_EQ(doc.table.top_row + doc.table.visible_rows - 1, 48);
+  ClearTableCommand(doc, ui);  // keeps the columns, resets the widths
+  EXPECT_EQ(Table(1, 0, 1), (Texts{"A2", ""}));
+  EXPECT_EQ(std::pair(doc.table.ColWidth(1), doc.settings.table_rows), std::pair(50, 0));
+}
+
+TEST_F(RecalcTest, RemovingTableRowsMovesTheRestUp) {
+  FillSheet(doc, {{"n", "n+1"}});
+  doc.records.StoreValue(1, 0);
+  MarkT(1);
+  for (int i = 0; i < 5; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // rows hold 1..5
+  RemoveTableRowsCommand(doc, ui, 2, 3);
+  EXPECT_EQ(Table(0, 1, 3), (Texts{" 1", " 4", " 5"}));
+  EXPECT_TRUE(doc.table_values.Find(0, 2) && doc.table_values.Find(0, 2)->value == 4);
+  EXPECT_EQ(doc.table_values.Find(0, 4), nullptr);
+  // Wholly below the last row, or including the header: nothing goes.
+  RemoveTableRowsCommand(doc, ui, 7, 9);
+  RemoveTableRowsCommand(doc, ui, 0, 2);
+  EXPECT_EQ(doc.settings.table_rows, 3);
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // appending goes on after the shortened table
+  EXPECT_EQ(doc.table.Cell(0, 4), " 6");
 }
 
 }  // namespace

@@ -5,19 +5,18 @@
 namespace ravnelok {
 namespace {
 
+// A square root sign and an emoji are not in Windows-1252; then a truncated sequence, a stray
+// continuation byte and an invalid lead byte.
 TEST(Cp1252, RoundTripsEveryByteAndReplacesWhatItCannotHold) {
   for (int b = 0; b < 256; ++b) {
     const std::string one(1, static_cast<char>(b));
     EXPECT_EQ(cp1252::FromUtf8(cp1252::ToUtf8(one)), one) << b;
   }
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
-      {"æøåÆØÅ€", "\xE6\xF8\xE5\xC6\xD8\xC5\x80"},
-      {"\xE2\x88\x9A", "?"},          // square root sign: not in Windows-1252
-      {"a\xF0\x9F\x98\x80z", "a?z"},  // emoji
-      {"\xC3", "?"},                  // truncated sequence
-      {"\x80x", "?x"},                // stray continuation byte
-      {"\xFF", "?"},                  // invalid lead byte
-  };
+      {"æøåÆØÅ€", "\xE6\xF8\xE5\xC6\xD8\xC5\x80"}, {"\xE2\x88\x9A", "?"},
+      {"a\xF0\x9F\x98\x80z", "a?z"}, {"\xC3", "?"}, {"\x80x", "?x"}, {"\xFF", "?"}};
+  // clang-format on
   for (const auto& [utf8, expected] : cases) EXPECT_EQ(cp1252::FromUtf8(utf8), expected) << utf8;
 }
 
