@@ -7,11 +7,14 @@
 namespace ravnelok {
 
 const std::string& FunctionNames() {
-  static const std::string names =
-      "&abs&sqr&sin&cos&tan&log&hel&afk&exp&slump&tgn&kvr&rund&atan&ln&fak&"
-      "trunc&int&round&sign&rand&rd&sl&fac&"
-      "c0&c1&c2&c3&c4&c5&c6&c7&c8&c9&"
-      "d0&d1&d2&d3&d4&d5&d6&d7&d8&d9&";
+  static const std::string names = [] {
+    std::string list = "&";
+    for (const std::string_view name : kFunctionNames) {
+      list += name;
+      list += '&';
+    }
+    return list;
+  }();
   return names;
 }
 

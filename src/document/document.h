@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/eval_cache.h"
+#include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
 #include "document/settings.h"
@@ -73,7 +74,5 @@ class Document {
   void SetLineCount(int lines);
 };
 
-// "&abs&sqr&...&d9&": the 44 built-in function names.
-const std::string& FunctionNames();
 
 }  // namespace ravnelok

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "document/function_names.h"
 #include "numbers/number_text.h"
 #include "text/text_ops.h"
 
@@ -168,25 +169,14 @@ Real Digit(Real x, const EvalContext&, bool&) {
   }
 }
 
-struct FunctionEntry {
-  std::string_view name;
-  BuiltIn apply;
+// The body of each built-in function, in the order of kFunctionNames.
+constexpr std::array<BuiltIn, kFunctionNames.size()> kFunctionBodies = {
+    Abs,      SquareRoot, SquareRoot, Sin,      Cos,       Tan,       Atan,     Log10,    Ln,
+    Truncate, Floor,      Round,      Exp,      Random,    Factorial, Truncate, Floor,    Round,
+    Sign,     Random,     Random,     Random,   Factorial, Digit<0>,  Digit<1>, Digit<2>, Digit<3>,
+    Digit<4>, Digit<5>,   Digit<6>,   Digit<7>, Digit<8>,  Digit<9>,  Digit<0>, Digit<1>, Digit<2>,
+    Digit<3>, Digit<4>,   Digit<5>,   Digit<6>, Digit<7>,  Digit<8>,  Digit<9>, Sign,
 };
-
-// Tried in this order; the first name that matches wins, so "slump" must stand before "sl".
-constexpr std::array<FunctionEntry, 44> kFunctions = {{
-    {"abs", Abs},     {"sqr", SquareRoot}, {"kvr", SquareRoot}, {"sin", Sin},
-    {"cos", Cos},     {"tan", Tan},        {"atan", Atan},      {"log", Log10},
-    {"ln", Ln},       {"afk", Truncate},   {"hel", Floor},      {"rund", Round},
-    {"exp", Exp},     {"slump", Random},   {"fak", Factorial},  {"trunc", Truncate},
-    {"int", Floor},   {"round", Round},    {"sign", Sign},      {"rand", Random},
-    {"rd", Random},   {"sl", Random},      {"fac", Factorial},  {"c0", Digit<0>},
-    {"c1", Digit<1>}, {"c2", Digit<2>},    {"c3", Digit<3>},    {"c4", Digit<4>},
-    {"c5", Digit<5>}, {"c6", Digit<6>},    {"c7", Digit<7>},    {"c8", Digit<8>},
-    {"c9", Digit<9>}, {"d0", Digit<0>},    {"d1", Digit<1>},    {"d2", Digit<2>},
-    {"d3", Digit<3>}, {"d4", Digit<4>},    {"d5", Digit<5>},    {"d6", Digit<6>},
-    {"d7", Digit<7>}, {"d8", Digit<8>},    {"d9", Digit<9>},    {"tgn", Sign},
-}};
 
 // Power(b, e) for b > 0: integer exponents below 100 as exact products.
 Real Power(Real b, Real e) {
@@ -373,29 +363,30 @@ class Evalue {
 
   // function := name primary, the name from the built-in table
   Real FunctionCall() {
-    const FunctionEntry* f = MatchName();
-    if (f == nullptr) {
+    const size_t f = MatchName();
+    if (f == kFunctionNames.size()) {
       ch_ = kStop;
       return 0;
     }
-    pos_ += static_cast<int>(f->name.size()) - 1;
+    pos_ += static_cast<int>(kFunctionNames[f].size()) - 1;
     Next();
     const Real x = Primary();
     if (ch_ == kStop) return x;  // reading has stopped; draw no random number for it
-    return f->apply(x, context_, failed_);
+    return kFunctionBodies[f](x, context_, failed_);
   }
 
-  const FunctionEntry* MatchName() const {
-    if (pos_ > length_) return nullptr;
+  // The index of the first function name at the read position, or the table's size.
+  size_t MatchName() const {
+    if (pos_ > length_) return kFunctionNames.size();
     const char* at = text_ + pos_ - 1;
     const size_t room = static_cast<size_t>(length_ - pos_ + 1);
-    for (const FunctionEntry& f : kFunctions) {
-      if (f.name[0] == *at && f.name.size() <= room &&
-          std::memcmp(at, f.name.data(), f.name.size()) == 0) {
-        return &f;
+    for (size_t f = 0; f < kFunctionNames.size(); ++f) {
+      const std::string_view name = kFunctionNames[f];
+      if (name[0] == *at && name.size() <= room && std::memcmp(at, name.data(), name.size()) == 0) {
+        return f;
       }
     }
-    return nullptr;
+    return kFunctionNames.size();
   }
 
   const char* text_;
