@@ -8,6 +8,7 @@
 #include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
+#include "document/modes.h"
 #include "document/settings.h"
 #include "document/table_values.h"
 #include "document/text_grid.h"
@@ -59,6 +60,10 @@ class Document {
   // Per line, the last evaluation of its substituted text; cleared with the word lists.
   mutable std::vector<LineEvalCache> eval_cache;
 
+  // Line k's marks.
+  bool TableMarked(int k) const { return sheet.Cell(kTableMark, k) == kTableMarkText; }
+  bool FixedMarked(int k) const { return sheet.Cell(kFixedMark, k) == kFixedMarkText; }
+
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }
 
@@ -73,6 +78,5 @@ class Document {
   // Sets the number of lines (1..999): new rows get labels and blank marks.
   void SetLineCount(int lines);
 };
-
 
 }  // namespace ravnelok

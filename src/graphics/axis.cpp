@@ -14,10 +14,6 @@ bool Finite(Real v) {
   return std::isfinite(v);
 }
 
-bool FrequencyKind(int kind) {
-  return kind == 6 || kind == 7;
-}
-
 }  // namespace
 
 int Nearest(Real v) {
@@ -121,7 +117,7 @@ bool IntegralColumn(const GraphData& data, int col) {
   return true;
 }
 
-void ScaleXY(GraphData& data, int kind, AxisRanges& ranges) {
+void ScaleXY(GraphData& data, GraphKind kind, AxisRanges& ranges) {
   const int n = UsedRows(data);
   const int m = UsedColumns(data);
   if (n < 2 || m < 2) {
@@ -152,7 +148,7 @@ void ScaleXY(GraphData& data, int kind, AxisRanges& ranges) {
   }
   if (c == d) d = c + 1;
   // Counts are measured from zero, after the widening so that equal counts still get a range.
-  if (FrequencyKind(kind)) c = 0;
+  if (IsFrequencyGraph(kind)) c = 0;
   ranges.y_low = c - (d - c) * 0.1L;
   ranges.y_high = d + (d - c) * 0.1L;
 }
@@ -173,9 +169,9 @@ void ScaleBars(const GraphData& data, AxisRanges& ranges) {
   ranges.y_high = d + (d - c) * 0.1L;
 }
 
-ZeroPoint AdjustRanges(AxisRanges& r, int kind, const GraphSettings& settings,
+ZeroPoint AdjustRanges(AxisRanges& r, GraphKind kind, const GraphSettings& settings,
                        const PlotGeometry& plot) {
-  if (kind == 1) {
+  if (kind == GraphKind::kTableXy) {
     if (settings.show_x0 && r.x_low * r.x_high > 0) {
       if (r.x_low > 0) r.x_low = -0.1L * (r.x_high - r.x_low);
       if (r.x_high < 0) r.x_high = 0.1L * (r.x_high - r.x_low);
@@ -198,13 +194,13 @@ ZeroPoint AdjustRanges(AxisRanges& r, int kind, const GraphSettings& settings,
       }
     }
   }
-  if (kind >= 2 && kind <= 5) {
+  if (IsBarGraph(kind)) {
     if (r.y_high < 0) r.y_high = 0;
     if (r.y_low > 0) r.y_low = 0;
   }
   const AxisMap map{r, plot};
   ZeroPoint z{map.Px(0), map.Py(0)};
-  if (kind == 1) {
+  if (kind == GraphKind::kTableXy) {
     if (r.x_low * r.x_high > 0) z.px0 = 0;
     if (r.y_low * r.y_high > 0) z.py0 = 0;
   }
