@@ -182,7 +182,7 @@ int RunCalc(const std::vector<std::string>& args, std::string& out, std::string&
   if (!LoadSheet(doc, ui, options.path)) return kCalcExitRefused;
 
   for (const int line : options.marks) {
-    if (line < doc.sheet.RowCount() && doc.sheet.Cell(Document::kTableMark, line) != "T") {
+    if (line < doc.sheet.RowCount() && !doc.TableMarked(line)) {
       PressSheetGrid(doc, ui, MouseButton::kLeft, Document::kTableMark, line);
     }
   }

@@ -43,7 +43,7 @@ void NewSheetCommand(Document& doc, Ui& ui) {
   BlankSheet(doc);
   ClearTable(doc);
   ClearGraph(doc, ui);
-  SetViewMode(doc, ui, 1);
+  SetViewMode(doc, ui, ViewMode::kSheet);
 }
 
 }  // namespace ravnelok

@@ -22,7 +22,7 @@ bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
   if (!ReadSheet(doc, ui, path)) return false;
   ClearTable(doc);
   ClearGraph(doc, ui);
-  SetViewMode(doc, ui, 1);
+  SetViewMode(doc, ui, ViewMode::kSheet);
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
   return true;
 }
@@ -65,12 +65,12 @@ void PressSheetGrid(Document& doc, Ui& ui, MouseButton button, int col, int row)
   if (expression.find_first_not_of(' ') == std::string::npos || IsTextLine(expression)) return;
   if (col != Document::kTableMark && col != Document::kFixedMark) return;
   if (row == 0) {
-    for (int k = 1; k < sheet.RowCount(); ++k) sheet.SetCell(col, k, " ");
+    for (int k = 1; k < sheet.RowCount(); ++k) sheet.SetCell(col, k, std::string(kNoMarkText));
   } else if (col == Document::kTableMark) {
-    if (doc.settings.view_mode == 1) SetViewMode(doc, ui, 2);
-    sheet.SetCell(col, row, doc.sheet.Cell(Document::kTableMark, row) == "T" ? " " : "T");
+    if (doc.settings.view_mode == ViewMode::kSheet) SetViewMode(doc, ui, ViewMode::kSheetAndTable);
+    sheet.SetCell(col, row, std::string(doc.TableMarked(row) ? kNoMarkText : kTableMarkText));
   } else {
-    sheet.SetCell(col, row, sheet.Cell(col, row) == "*" ? " " : "*");
+    sheet.SetCell(col, row, std::string(doc.FixedMarked(row) ? kNoMarkText : kFixedMarkText));
   }
   if (col == Document::kTableMark) {
     ClearTable(doc);

@@ -59,11 +59,11 @@ void Document::InitialiseGrid() {
   sheet.SetCell(kUnit, 0, texts[TextId::kHeaderUnit]);
   for (int k = 1; k < sheet.RowCount(); ++k) {
     sheet.SetCell(kLabel, k, LabelOf(k));
-    sheet.SetCell(kTableMark, k, " ");
-    sheet.SetCell(kFixedMark, k, " ");
+    sheet.SetCell(kTableMark, k, std::string(kNoMarkText));
+    sheet.SetCell(kFixedMark, k, std::string(kNoMarkText));
   }
-  sheet.SetCell(kTableMark, 0, "T");
-  sheet.SetCell(kFixedMark, 0, "*");
+  sheet.SetCell(kTableMark, 0, std::string(kTableMarkText));
+  sheet.SetCell(kFixedMark, 0, std::string(kFixedMarkText));
   sheet.SetCurrent(kName, 1);
 }
 
@@ -74,8 +74,8 @@ void Document::SetLineCount(int lines) {
   sheet.SetRowCount(lines + 1);
   for (int k = old_rows; k < sheet.RowCount(); ++k) {
     sheet.SetCell(kLabel, k, LabelOf(k));
-    sheet.SetCell(kTableMark, k, " ");
-    sheet.SetCell(kFixedMark, k, " ");
+    sheet.SetCell(kTableMark, k, std::string(kNoMarkText));
+    sheet.SetCell(kFixedMark, k, std::string(kNoMarkText));
   }
 }
 

@@ -8,6 +8,7 @@
 #include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
+#include "document/modes.h"
 #include "document/settings.h"
 #include "document/table_values.h"
 #include "document/text_grid.h"
@@ -63,6 +64,9 @@ class Document {
   void ForgetLineCache(int k) const {
     if (k >= 1 && k < static_cast<int>(eval_cache.size())) eval_cache[k] = LineEvalCache{};
   }
+  // Line k's marks.
+  bool TableMarked(int k) const { return sheet.Cell(kTableMark, k) == kTableMarkText; }
+  bool FixedMarked(int k) const { return sheet.Cell(kFixedMark, k) == kFixedMarkText; }
 
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }
@@ -78,6 +82,5 @@ class Document {
   // Sets the number of lines (1..999): new rows get labels and blank marks.
   void SetLineCount(int lines);
 };
-
 
 }  // namespace ravnelok

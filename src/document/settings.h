@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "document/modes.h"
+
 namespace ravnelok {
 
 // The global settings: they live for the program's run; a sheet file does not carry them.
@@ -11,9 +13,9 @@ struct Settings {
   int value_width = 10;
   std::string decimals_text = "0";
   bool angle_in_degrees = true;
-  int view_mode = 1;
+  ViewMode view_mode = ViewMode::kSheet;
   bool graph_shown = false;
-  int graph_kind = 0;
+  GraphKind graph_kind = GraphKind::kNone;
   int table_columns = 0;
   int table_rows = 0;
   int editor_column = 2;

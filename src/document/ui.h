@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/modes.h"
+
 namespace ravnelok {
 
 class Canvas;
@@ -47,7 +49,7 @@ struct AngleDialog {
 // from the table) show a radio group (`group`, `choices`, the selected `choice`); form 3
 // (TForm3, xy-points) shows the check boxes. Each has only the button `ok`.
 struct GraphSettingsDialog {
-  int form = 2;
+  GraphForm form = GraphForm::kSheetAxis;
   std::string caption, group, ok;
   std::vector<std::string> choices;
   int choice = 0;

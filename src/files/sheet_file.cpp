@@ -117,7 +117,7 @@ void ApplySheet(Document& doc, const ParsedSheet& parsed) {
       sheet.SetCell(kFileColumns[i], k, line[i]);
     }
     // A mark cell holds "*" or a blank, nothing else: other mark bytes in a file mean no mark.
-    if (line[0] != "*") sheet.SetCell(Document::kFixedMark, k, " ");
+    if (line[0] != kFixedMarkText) sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
     if (parsed.decimals[k - 1]) doc.records.SetDecimals(k, *parsed.decimals[k - 1]);
   }
 }

@@ -14,10 +14,6 @@ bool Finite(Real v) {
   return std::isfinite(v);
 }
 
-bool FrequencyKind(int kind) {
-  return kind == 6 || kind == 7;
-}
-
 // The top of a range whose values are all `a`: one unit above, or for a value so large that a
 // unit is lost in its precision (1E30 + 1 is 1E30), a step in proportion to its size.
 Real AboveEqualValues(Real a) {
@@ -127,7 +123,7 @@ bool IntegralColumn(const GraphData& data, int col) {
   return true;
 }
 
-void ScaleXY(GraphData& data, int kind, AxisRanges& ranges) {
+void ScaleXY(GraphData& data, GraphKind kind, AxisRanges& ranges) {
   const int n = UsedRows(data);
   const int m = UsedColumns(data);
   if (n < 2 || m < 2) {
@@ -158,7 +154,7 @@ void ScaleXY(GraphData& data, int kind, AxisRanges& ranges) {
   }
   if (c == d) d = AboveEqualValues(c);
   // Counts are measured from zero, after the widening so that equal counts still get a range.
-  if (FrequencyKind(kind)) c = 0;
+  if (IsFrequencyGraph(kind)) c = 0;
   ranges.y_low = c - (d - c) * 0.1L;
   ranges.y_high = d + (d - c) * 0.1L;
 }
@@ -179,9 +175,9 @@ void ScaleBars(const GraphData& data, AxisRanges& ranges) {
   ranges.y_high = d + (d - c) * 0.1L;
 }
 
-ZeroPoint AdjustRanges(AxisRanges& r, int kind, const GraphSettings& settings,
+ZeroPoint AdjustRanges(AxisRanges& r, GraphKind kind, const GraphSettings& settings,
                        const PlotGeometry& plot) {
-  if (kind == 1) {
+  if (kind == GraphKind::kTableXy) {
     if (settings.show_x0 && r.x_low * r.x_high > 0) {
       if (r.x_low > 0) r.x_low = -0.1L * (r.x_high - r.x_low);
       if (r.x_high < 0) r.x_high = 0.1L * (r.x_high - r.x_low);
@@ -204,13 +200,13 @@ ZeroPoint AdjustRanges(AxisRanges& r, int kind, const GraphSettings& settings,
       }
     }
   }
-  if (kind >= 2 && kind <= 5) {
+  if (IsBarGraph(kind)) {
     if (r.y_high < 0) r.y_high = 0;
     if (r.y_low > 0) r.y_low = 0;
   }
   const AxisMap map{r, plot};
   ZeroPoint z{map.Px(0), map.Py(0)};
-  if (kind == 1) {
+  if (kind == GraphKind::kTableXy) {
     if (r.x_low * r.x_high > 0) z.px0 = 0;
     if (r.y_low * r.y_high > 0) z.py0 = 0;
   }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/graph_state.h"
+#include "document/modes.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -64,7 +65,7 @@ int UsedColumns(const GraphData& data);
 bool IntegralColumn(const GraphData& data, int col);
 
 // xy-points (kind 1) and frequency bars (kinds 6, 7): sorts the rows by column 0, sets the ranges.
-void ScaleXY(GraphData& data, int kind, AxisRanges& ranges);
+void ScaleXY(GraphData& data, GraphKind kind, AxisRanges& ranges);
 // Data bars and curves (kinds 2 to 5): the ranges from column 0.
 void ScaleBars(const GraphData& data, AxisRanges& ranges);
 
@@ -74,7 +75,7 @@ struct ZeroPoint {
 };
 // The adjustments made before every drawing, written back into the ranges, and the pixel
 // column and row of zero.
-ZeroPoint AdjustRanges(AxisRanges& ranges, int kind, const GraphSettings& settings,
+ZeroPoint AdjustRanges(AxisRanges& ranges, GraphKind kind, const GraphSettings& settings,
                        const PlotGeometry& plot);
 
 }  // namespace ravnelok

@@ -6,7 +6,7 @@
 
 namespace ravnelok {
 
-void SetViewMode(Document& doc, Ui& ui, int mode) {
+void SetViewMode(Document& doc, Ui& ui, ViewMode mode) {
   doc.settings.view_mode = mode;
   ui.LayOutWindow();
 }

@@ -10,11 +10,7 @@ namespace ravnelok {
 
 namespace {
 
-bool SheetGraph(int kind) {
-  return kind == 2 || kind == 3 || kind == 6;
-}
-
-GraphSettingsDialog DialogFrame(const Document& doc, int form) {
+GraphSettingsDialog DialogFrame(const Document& doc, GraphForm form) {
   GraphSettingsDialog d;
   d.form = form;
   d.caption = doc.texts[TextId::kGraphSettingsCaption];
@@ -25,7 +21,7 @@ GraphSettingsDialog DialogFrame(const Document& doc, int form) {
 // TForm3: the xy-points options.
 void RunXyDialog(Document& doc, Ui& ui) {
   GraphSettings& s = doc.graph_settings;
-  GraphSettingsDialog d = DialogFrame(doc, 3);
+  GraphSettingsDialog d = DialogFrame(doc, GraphForm::kXyPoints);
   d.check_captions = {doc.texts[TextId::kShowYAxis], doc.texts[TextId::kShowXAxis],
                       doc.texts[TextId::kConnectPoints], doc.texts[TextId::kSameAxisUnit]};
   d.checks = {s.show_x0, s.show_y0, s.join_points, s.same_unit};
@@ -40,7 +36,8 @@ void RunXyDialog(Document& doc, Ui& ui) {
 // TForm2 (sheet, three choices) and TForm4 (table, the two numeric choices).
 void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
   GraphSettings& s = doc.graph_settings;
-  GraphSettingsDialog d = DialogFrame(doc, from_sheet ? 2 : 4);
+  GraphSettingsDialog d =
+      DialogFrame(doc, from_sheet ? GraphForm::kSheetAxis : GraphForm::kTableAxis);
   d.group = doc.texts[TextId::kXAxis];
   if (from_sheet) d.choices.push_back(doc.texts[TextId::kAxisNames]);
   d.choices.push_back(doc.texts[TextId::kAxisFromOne]);
@@ -54,31 +51,33 @@ void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
 
 }  // namespace
 
-void GraphCommand(Document& doc, Ui& ui, int kind) {
-  if (SheetGraph(kind)) {
+void GraphCommand(Document& doc, Ui& ui, GraphKind kind) {
+  if (IsSheetGraph(kind)) {
     doc.graph.sheet_first_row = doc.sheet.Selection().top;
     doc.graph.sheet_last_row = doc.sheet.Selection().bottom;
   }
   doc.settings.graph_shown = true;
   doc.settings.graph_kind = kind;
-  if (doc.settings.view_mode != 3) SetViewMode(doc, ui, 3);
+  if (doc.settings.view_mode != ViewMode::kSheetTableAndGraph) {
+    SetViewMode(doc, ui, ViewMode::kSheetTableAndGraph);
+  }
   RefreshGraph(doc, ui);
 }
 
 void EditGraphSettings(Document& doc, Ui& ui) {
   if (!doc.settings.graph_shown) return;
   switch (doc.settings.graph_kind) {
-    case 1:
+    case GraphKind::kTableXy:
       // Fresh ranges from the data, so that an option switched off now takes effect.
-      if (doc.graph.drawn) ScaleXY(doc.graph, 1, doc.ranges);
+      if (doc.graph.drawn) ScaleXY(doc.graph, GraphKind::kTableXy, doc.ranges);
       RunXyDialog(doc, ui);
       break;
-    case 2:
-    case 3:
+    case GraphKind::kSheetBars:
+    case GraphKind::kSheetCurve:
       RunAxisDialog(doc, ui, true);
       break;
-    case 4:
-    case 5:
+    case GraphKind::kTableBars:
+    case GraphKind::kTableCurve:
       RunAxisDialog(doc, ui, false);
       break;
     default:

@@ -52,7 +52,7 @@ bool LineValue(const Document& doc, int k, Real& value) {
 bool CollectTableBlock(Document& doc, Ui& ui) {
   GraphData& g = doc.graph;
   Start(g);
-  const int kind = doc.settings.graph_kind;
+  const GraphKind kind = doc.settings.graph_kind;
   const GridRect sel = doc.table.Selection();
   int left = sel.left, top = sel.top, right = sel.right, bottom = sel.bottom;
   bool whole_table = false;
@@ -62,12 +62,12 @@ bool CollectTableBlock(Document& doc, Ui& ui) {
     whole_table = true;
     top = 1;
     bottom = doc.settings.table_rows;
-    if (kind == 1) {
+    if (kind == GraphKind::kTableXy) {
       left = 0;
       right = doc.settings.table_columns - 1;
     }
     g.data_rows = doc.settings.table_rows;
-    g.data_columns = kind == 1 ? doc.settings.table_columns : 1;
+    g.data_columns = kind == GraphKind::kTableXy ? doc.settings.table_columns : 1;
   }
   if (bottom - top + 1 > kMaxBlockRows || right - left + 1 > kMaxBlockColumns) {
     g.data_ok = false;
@@ -173,14 +173,14 @@ TableFrequencyResult CollectTableFrequencies(Document& doc, Ui& ui, FrequencyTre
 }
 
 void RefreshGraph(Document& doc, Ui& ui) {
-  const int kind = doc.settings.graph_kind;
-  if (!doc.settings.graph_shown || kind < 1 || kind > 7) return;
+  const GraphKind kind = doc.settings.graph_kind;
+  if (!doc.settings.graph_shown || !IsGraph(kind)) return;
   GraphData& g = doc.graph;
   auto good = [&g] { return g.data_ok && !g.data_bad; };
   bool clear_anyway = false;  // frequencies of several columns clear without data_bad
 
   switch (kind) {
-    case 1:
+    case GraphKind::kTableXy:
       CollectTableBlock(doc, ui);
       if (good() && g.data_columns >= 2) {
         ScaleXY(g, kind, doc.ranges);
@@ -188,8 +188,8 @@ void RefreshGraph(Document& doc, Ui& ui) {
       }
       if (good() && g.data_columns <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoColumns]);
       break;
-    case 2:
-    case 3:
+    case GraphKind::kSheetBars:
+    case GraphKind::kSheetCurve:
       CollectSheetLines(doc, ui);
       if (good() && g.data_rows >= 2) {
         ScaleBars(g, doc.ranges);
@@ -197,8 +197,8 @@ void RefreshGraph(Document& doc, Ui& ui) {
       }
       if (good() && g.data_rows <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoRows]);
       break;
-    case 4:
-    case 5: {
+    case GraphKind::kTableBars:
+    case GraphKind::kTableCurve: {
       const bool whole_table = CollectTableBlock(doc, ui);
       const bool one_column = g.data_rows >= 2 && g.data_columns == 1;
       if (good() && one_column) {
@@ -209,7 +209,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
         ui.ShowMessage(doc.texts[TextId::kSelectOneColumnTable]);
       break;
     }
-    case 6: {
+    case GraphKind::kSheetFrequency: {
       FrequencyTree tree;
       CollectSheetFrequencies(doc, ui, tree);
       if (good()) {
@@ -219,7 +219,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       if (good() && g.data_rows <= 0) ui.ShowMessage(doc.texts[TextId::kNoNumbersInSheet]);
       break;
     }
-    case 7: {
+    case GraphKind::kTableFrequency: {
       FrequencyTree tree;
       const TableFrequencyResult res = CollectTableFrequencies(doc, ui, tree);
       const bool usable = good() && !res.several_columns;
@@ -232,6 +232,8 @@ void RefreshGraph(Document& doc, Ui& ui) {
       clear_anyway = res.several_columns;
       break;
     }
+    case GraphKind::kNone:
+      break;
   }
   if (g.data_ok && g.data_bad) ui.ShowMessage(doc.texts[TextId::kBadNumbersSelected]);
   if (g.data_bad || clear_anyway) ClearGraph(doc, ui);

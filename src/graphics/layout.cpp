@@ -13,7 +13,7 @@ int ExpressionColumnWidth(int grid_width, const std::array<int, 7>& widths) {
   return std::max(0, grid_width - 25 - others);
 }
 
-WindowLayout ComputeLayout(int view_mode, int client_width, int client_height, int col0_width,
+WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_height, int col0_width,
                            int col1_width) {
   WindowLayout l;
   const int width = std::max(0, client_width);
@@ -23,7 +23,7 @@ WindowLayout ComputeLayout(int view_mode, int client_width, int client_height, i
   l.sheet_col_widths[0] = col0_width;
   l.sheet_col_widths[1] = col1_width;
 
-  if (view_mode != 2 && view_mode != 3) {
+  if (view_mode == ViewMode::kSheet) {
     l.sheet_area = {0, WindowLayout::kToolBarHeight, width, below_bar};
     l.sheet_grid = {0, 0, width, below_bar};
     l.sheet_row_height = 22;
@@ -46,7 +46,7 @@ WindowLayout ComputeLayout(int view_mode, int client_width, int client_height, i
     l.sheet_col_widths[3] = 65;
     l.sheet_col_widths[5] = 105;
     l.sheet_col_widths[6] = 55;
-    if (view_mode == 3) {
+    if (view_mode == ViewMode::kSheetTableAndGraph) {
       // The grid takes a third of the whole client height; the graph area the rest.
       const int grid_height = std::min(height / 3, below_bar);
       l.graph_shown = true;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "document/modes.h"
 #include "document/text_id.h"
 
 namespace ravnelok {
@@ -41,9 +42,9 @@ struct WindowLayout {
   std::array<int, 7> sheet_col_widths{};
 };
 
-// The arrangement of the window for `view_mode` (1, 2 or 3; anything else counts as 1) in a
+// The arrangement of the window for `view_mode` in a
 // client area of the given size, tool bar included. Columns 0 and 1 keep the widths they have.
-WindowLayout ComputeLayout(int view_mode, int client_width, int client_height, int col0_width,
+WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_height, int col0_width,
                            int col1_width);
 
 // The width left for the expression column in a sheet grid `grid_width` wide.

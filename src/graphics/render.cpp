@@ -15,7 +15,7 @@ struct Frame {
   Document& doc;
   Canvas& cv;
   int s;
-  int kind;
+  GraphKind kind;
   PlotGeometry plot;
   AxisMap map;
   ZeroPoint zero;
@@ -45,20 +45,14 @@ void Line(Canvas& cv, int x1, int y1, int x2, int y2) {
   cv.LineTo(x2, y2);
 }
 
-bool BarKind(int kind) {
-  return kind >= 2 && kind <= 5;
-}
-bool FrequencyKind(int kind) {
-  return kind == 6 || kind == 7;
-}
-
 // Horizontal grid lines with their labels left of the label column.
 void DrawYGrid(const Frame& f, int text_shift) {
   const AxisRanges& r = f.map.ranges;
   const bool integral =
-      FrequencyKind(f.kind) || (BarKind(f.kind) && IntegralColumn(f.doc.graph, 0));
+      IsFrequencyGraph(f.kind) || (IsBarGraph(f.kind) && IntegralColumn(f.doc.graph, 0));
   const Tick tick = TickStep(r.y_high - r.y_low, integral);
-  const int xl = f.kind == 1 && f.x_zero_inside ? f.zero.px0 * f.s : (kMarginX + 5) * f.s;
+  const int xl =
+      f.kind == GraphKind::kTableXy && f.x_zero_inside ? f.zero.px0 * f.s : (kMarginX + 5) * f.s;
   for (const GridValue& g : GridValues(r.y_low, r.y_high, tick.step, false)) {
     const int py = f.map.Py(g.value);
     Line(f.cv, kMarginX * f.s, py * f.s, f.plot.Right() * f.s, py * f.s);
@@ -70,7 +64,7 @@ void DrawYGrid(const Frame& f, int text_shift) {
 // Vertical grid lines with centred labels, thinned where long labels would run together.
 void DrawXGrid(const Frame& f, int text_shift) {
   const AxisRanges& r = f.map.ranges;
-  const bool frequencies = FrequencyKind(f.kind);
+  const bool frequencies = IsFrequencyGraph(f.kind);
   const Tick tick = TickStep(r.x_high - r.x_low, frequencies && IntegralColumn(f.doc.graph, 0));
   const int yl = f.y_zero_inside ? f.zero.py0 * f.s + 3 : (f.plot.Bottom() + 5) * f.s;
   // With no usable step there are no grid values either.
@@ -99,7 +93,7 @@ void DrawAxes(const Frame& f) {
                  {right * s, (y + 3) * s},
                  {(right + 6) * s, y * s}});
   }
-  if (f.kind == 1 && f.x_zero_inside) {
+  if (f.kind == GraphKind::kTableXy && f.x_zero_inside) {
     const int x = f.zero.px0;
     Line(cv, x * s, kMarginY * s, x * s, f.plot.Bottom() * s);
     cv.Polyline({{x * s, (kMarginY - 6) * s},
@@ -123,7 +117,7 @@ void DrawPoints(const Frame& f) {
     for (int i = 0; i < f.rows; ++i) {
       const int px = f.map.Px(data.At(i, 0));
       const int py = f.map.Py(data.At(i, j));
-      if (f.kind == 1) {
+      if (f.kind == GraphKind::kTableXy) {
         Pen pen = cv.pen();
         pen.color = SeriesColor(j);
         cv.SetPen(pen);
@@ -143,12 +137,12 @@ void DrawPoints(const Frame& f) {
   }
 }
 
-// Data bars (kinds 2, 4) or the data curve with its drop lines (kinds 3, 5).
+// Data bars or the data curve with its drop lines.
 void DrawBars(const Frame& f) {
   Canvas& cv = f.cv;
   const int s = f.s;
   const int py0 = f.zero.py0;
-  const bool curve = f.kind == 3 || f.kind == 5;
+  const bool curve = IsCurveGraph(f.kind);
   for (int i = 0; i < f.rows; ++i) {
     const int b = i + 1;
     const int px = f.map.Px(b);
@@ -177,8 +171,8 @@ void DrawBarLabels(const Frame& f) {
   Canvas& cv = f.cv;
   const int n = f.rows;
   // 0 names, 1 "1, 2, 3", 2 "0, 1, 2"; the table dialog has only the two numeric choices.
-  const int choice =
-      f.kind <= 3 ? f.doc.graph_settings.sheet_x_axis : f.doc.graph_settings.table_x_axis + 1;
+  const int choice = IsSheetGraph(f.kind) ? f.doc.graph_settings.sheet_x_axis
+                                          : f.doc.graph_settings.table_x_axis + 1;
   const bool names = choice == 0;
   if (names ? n > 30 : n > 50) return;
   for (int b = 1; b <= n; ++b) {
@@ -226,7 +220,7 @@ void BlankGraph(Canvas& canvas, int bitmap_width, int bitmap_height) {
 }
 
 void DrawGraph(Document& doc, Canvas& canvas, int scale) {
-  const int kind = doc.settings.graph_kind;
+  const GraphKind kind = doc.settings.graph_kind;
   const PlotGeometry plot = PlotGeometry::ForBitmap(doc.bitmap_width, doc.bitmap_height);
   const ZeroPoint zero = AdjustRanges(doc.ranges, kind, doc.graph_settings, plot);
   const AxisRanges& r = doc.ranges;
@@ -247,18 +241,19 @@ void DrawGraph(Document& doc, Canvas& canvas, int scale) {
   const int text_shift = doc.printing ? 6 : 0;
 
   DrawYGrid(f, text_shift);
-  if (kind == 1 || FrequencyKind(kind)) DrawXGrid(f, text_shift);
+  if (kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) DrawXGrid(f, text_shift);
   DrawAxes(f);
-  if ((kind == 1 || FrequencyKind(kind)) && doc.graph.data_columns >= 2) DrawPoints(f);
-  if (BarKind(kind)) {
+  if ((kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) && doc.graph.data_columns >= 2)
+    DrawPoints(f);
+  if (IsBarGraph(kind)) {
     DrawBars(f);
     DrawBarLabels(f);
   }
 }
 
 void RenderGraph(Document& doc, Ui& ui) {
-  const int kind = doc.settings.graph_kind;
-  const bool drawable = kind >= 1 && kind <= 7;
+  const GraphKind kind = doc.settings.graph_kind;
+  const bool drawable = IsGraph(kind);
   Canvas* canvas = ui.GraphCanvas();
   if (canvas == nullptr) {
     if (drawable) {

@@ -19,15 +19,16 @@ struct FormLayout {
   int choices;
 };
 
-FormLayout LayoutOf(int form) {
+FormLayout LayoutOf(GraphForm form) {
   switch (form) {
-    case 3:
+    case GraphForm::kXyPoints:
       return {QSize(281, 192), QRect(), QRect(96, 160, 89, 25), 0};
-    case 4:
+    case GraphForm::kTableAxis:
       return {QSize(249, 160), QRect(24, 16, 201, 105), QRect(72, 128, 89, 25), 2};
-    default:
-      return {QSize(219, 169), QRect(16, 16, 185, 105), QRect(64, 136, 89, 25), 3};
+    case GraphForm::kSheetAxis:
+      break;
   }
+  return {QSize(219, 169), QRect(16, 16, 185, 105), QRect(64, 136, 89, 25), 3};
 }
 
 constexpr int kCheckLeft = 24;
@@ -39,11 +40,11 @@ constexpr int kGroupHeading = 18;
 
 }  // namespace
 
-GraphSettingsForm::GraphSettingsForm(int form, QWidget* parent)
+GraphSettingsForm::GraphSettingsForm(GraphForm form, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      form_(form == 3 || form == 4 ? form : 2) {
-  setObjectName(QStringLiteral("TForm%1").arg(form_));
+      form_(form) {
+  setObjectName(QStringLiteral("TForm%1").arg(static_cast<int>(form_)));
   setModal(true);
   // The fixed geometry is made for the system font 13 pixels high.
   setFont(NamedFont("MS Sans Serif", 0, false, false, 13));

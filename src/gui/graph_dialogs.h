@@ -19,10 +19,9 @@ namespace ravnelok::gui {
 class GraphSettingsForm : public QDialog {
   Q_OBJECT
  public:
-  // `form` is 2, 3 or 4.
-  GraphSettingsForm(int form, QWidget* parent);
+  GraphSettingsForm(GraphForm form, QWidget* parent);
 
-  int form() const { return form_; }
+  GraphForm form() const { return form_; }
   void Run(GraphSettingsDialog& dialog);
 
   // The controls, for the widget tests.
@@ -36,7 +35,7 @@ class GraphSettingsForm : public QDialog {
   void Show(const GraphSettingsDialog& dialog);
   void ReadBack(GraphSettingsDialog& dialog) const;
 
-  int form_;
+  GraphForm form_;
   int choice_count_ = 0;
   QGroupBox* group_ = nullptr;
   std::array<QRadioButton*, 3> choices_{};

@@ -44,12 +44,21 @@ namespace {
 // The graph menu items and the kinds they draw.
 struct GraphMenuEntry {
   TextId entry;
-  int kind;
+  GraphKind kind;
 };
 constexpr GraphMenuEntry kGraphMenuEntries[] = {
-    {TextId::kMenuSheetBars, 2},     {TextId::kMenuSheetCurve, 3}, {TextId::kMenuSheetFrequency, 6},
-    {TextId::kMenuTableXy, 1},       {TextId::kMenuTableBars, 4},  {TextId::kMenuTableCurve, 5},
-    {TextId::kMenuTableFrequency, 7}};
+    {TextId::kMenuSheetBars, GraphKind::kSheetBars},
+    {TextId::kMenuSheetCurve, GraphKind::kSheetCurve},
+    {TextId::kMenuSheetFrequency, GraphKind::kSheetFrequency},
+    {TextId::kMenuTableXy, GraphKind::kTableXy},
+    {TextId::kMenuTableBars, GraphKind::kTableBars},
+    {TextId::kMenuTableCurve, GraphKind::kTableCurve},
+    {TextId::kMenuTableFrequency, GraphKind::kTableFrequency}};
+
+// The slot of a graph settings form in graph_forms_.
+size_t FormSlot(GraphForm form) {
+  return static_cast<size_t>(form) - static_cast<size_t>(GraphForm::kSheetAxis);
+}
 
 }  // namespace
 
@@ -70,8 +79,9 @@ MainWindow::MainWindow(std::vector<std::string> args, QWidget* parent)
   confirm_dialog_ = new ConfirmDialogWidget(this);
   text_input_dialog_ = new TextInputDialogWidget(this);
   help_window_ = new HelpWindow(this);
-  for (int form = 2; form <= 4; ++form) {
-    graph_forms_[static_cast<size_t>(form - 2)] = new GraphSettingsForm(form, this);
+  for (const GraphForm form :
+       {GraphForm::kSheetAxis, GraphForm::kXyPoints, GraphForm::kTableAxis}) {
+    graph_forms_[FormSlot(form)] = new GraphSettingsForm(form, this);
   }
   resize(900, 600);
 }
@@ -131,7 +141,7 @@ void MainWindow::BuildMenus() {
   QMenu* from_sheet = menu(graphics, TextId::kMenuFromSheet);
   QMenu* from_table = menu(graphics, TextId::kMenuFromTable);
   for (const GraphMenuEntry& g : kGraphMenuEntries) {
-    const int kind = g.kind;
+    const GraphKind kind = g.kind;
     item(IsTableGraph(kind) ? from_table : from_sheet, g.entry,
          [this, &d, kind] { GraphCommand(d, *this, kind); });
   }
@@ -172,9 +182,9 @@ void MainWindow::BuildToolBar() {
   const std::function<void()> commands[kToolButtonCount] = {
       [this, &d] { CopyCommand(d, *this); },
       [this, &d] { PasteCommand(d, *this); },
-      [this, &d] { SetViewMode(d, *this, 1); },
-      [this, &d] { SetViewMode(d, *this, 2); },
-      [this, &d] { SetViewMode(d, *this, 3); },
+      [this, &d] { SetViewMode(d, *this, ViewMode::kSheet); },
+      [this, &d] { SetViewMode(d, *this, ViewMode::kSheetAndTable); },
+      [this, &d] { SetViewMode(d, *this, ViewMode::kSheetTableAndGraph); },
       [this, &d] { RecalculateCommand(d, *this); },
       [&d] { MoreDecimals(d); },
       [&d] { FewerDecimals(d); },
@@ -320,7 +330,7 @@ void MainWindow::InitialiseGridMessage() {
   doc_.InitialiseGrid();
   grid_initialised_ = true;
   SizeBitmapToWindow();
-  doc_.settings.view_mode = 1;
+  doc_.settings.view_mode = ViewMode::kSheet;
   LayOutWindow();
   graph_area_->update();
   RefreshViews();
@@ -341,7 +351,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::SizeBitmapToWindow() {
-  const AreaRect area = ComputeLayout(3, client_->width(), client_->height(), 0, 0).graph_area;
+  const AreaRect area =
+      ComputeLayout(ViewMode::kSheetTableAndGraph, client_->width(), client_->height(), 0, 0)
+          .graph_area;
   const QSize size = QSize(area.width, area.height).expandedTo(QSize(2, 3));
   if (size == QSize(bitmap_.Width(), bitmap_.Height())) return;
   bitmap_.SetSize(size.width(), size.height());
@@ -399,8 +411,7 @@ void MainWindow::LayOutWindow() {
   tool_bar_->setGeometry(rect(l.tool_bar));
   toolButton(ToolButton::kClearTable)->setVisible(l.clear_table_button);
   toolButton(ToolButton::kClearGraph)->setVisible(l.clear_graph_button);
-  const int mode = doc_.settings.view_mode;
-  if (QAbstractButton* pressed = view_group_->button(mode >= 1 && mode <= 3 ? mode : 1)) {
+  if (QAbstractButton* pressed = view_group_->button(static_cast<int>(doc_.settings.view_mode))) {
     pressed->setChecked(true);
   }
   sheet_panel_->setGeometry(rect(l.sheet_area));
@@ -435,9 +446,8 @@ Canvas* MainWindow::GraphCanvas() {
   return bitmap_.GetCanvas();
 }
 
-GraphSettingsForm* MainWindow::graphSettingsForm(int form) const {
-  if (form < 2 || form > 4) return nullptr;
-  return graph_forms_[static_cast<size_t>(form - 2)];
+GraphSettingsForm* MainWindow::graphSettingsForm(GraphForm form) const {
+  return graph_forms_[FormSlot(form)];
 }
 
 void MainWindow::RunGraphSettingsDialog(GraphSettingsDialog& dialog) {

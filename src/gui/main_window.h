@@ -59,8 +59,7 @@ class MainWindow : public QMainWindow, public Ui {
   QWidget* tableArea() const { return table_panel_; }
   GraphArea* graphArea() const { return graph_area_; }
   const QImage& bitmap() { return bitmap_.Image(); }
-  // The graph settings dialog of `form` (2, 3 or 4).
-  GraphSettingsForm* graphSettingsForm(int form) const;
+  GraphSettingsForm* graphSettingsForm(GraphForm form) const;
   bool editing() const { return editing_; }
   DecimalsDialogWidget* decimalsDialog() const { return decimals_dialog_; }
   StartValuesDialogWidget* startValuesDialog() const { return start_values_dialog_; }

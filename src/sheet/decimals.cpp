@@ -23,7 +23,7 @@ void RedisplayAll(Document& doc) {
   RedisplayValues(doc);
   if (doc.table_values.Empty()) return;
   for (int k = 1; k < doc.sheet.RowCount(); ++k) {
-    if (doc.sheet.Cell(Document::kTableMark, k) == "T") RedisplayTableEntries(doc, k);
+    if (doc.TableMarked(k)) RedisplayTableEntries(doc, k);
   }
 }
 

@@ -51,12 +51,12 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     const std::string& expression = sheet.Cell(Document::kExpression, k);
     const bool empty = expression.find_first_not_of(' ') == std::string::npos;
     if (empty) {
-      if (sheet.Cell(Document::kTableMark, k) == "T") {
-        sheet.SetCell(Document::kTableMark, k, " ");
+      if (doc.TableMarked(k)) {
+        sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
         ClearTable(doc);
         result.table_mark_dropped = true;
       }
-      if (sheet.Cell(Document::kFixedMark, k) == "*") sheet.SetCell(Document::kFixedMark, k, " ");
+      if (doc.FixedMarked(k)) sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
     }
     if (empty || IsTextLine(expression)) {
       if (!sheet.Cell(Document::kValue, k).empty())
@@ -82,7 +82,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     const bool blanks = label.find(' ') != std::string::npos;
     if (blanks) bare_label = WithoutBlanks(label);
     doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
-    if (mode == RecalcMode::kAppendRow && sheet.Cell(Document::kTableMark, k) == "T") {
+    if (mode == RecalcMode::kAppendRow && doc.TableMarked(k)) {
       AppendTableValue(doc, k, line.value);
     }
   }

@@ -12,7 +12,7 @@ namespace ravnelok {
 namespace {
 
 bool IsTLine(const Document& doc, int k) {
-  return doc.sheet.Cell(Document::kTableMark, k) == "T";
+  return doc.TableMarked(k);
 }
 
 }  // namespace

@@ -120,10 +120,11 @@ TEST_F(SheetFileTest, LoadingResetsLabelsMarksValuesAndTheView) {
   doc.SetLineCount(20);
   doc.sheet.SetCell(Document::kTableMark, 1, "T");
   doc.sheet.SetCurrent(4, 18);
-  doc.settings.view_mode = 3;
+  doc.settings.view_mode = ViewMode::kSheetTableAndGraph;
   doc.records.SetDecimals(500, 6);
   EXPECT_EQ(Load("11\r\n*\r\nx\r\n1\r\n\r\n"), Texts{});
-  EXPECT_EQ(std::pair(doc.sheet.RowCount(), doc.settings.view_mode), std::pair(11, 1));
+  EXPECT_EQ(std::pair(doc.sheet.RowCount(), doc.settings.view_mode),
+            std::pair(11, ViewMode::kSheet));
   EXPECT_LT(doc.sheet.CurrentRow(), 11);
   EXPECT_EQ(doc.records.Decimals(500), -1);
   EXPECT_EQ(doc.sheet.Cell(Document::kLabel, 10) + doc.sheet.Cell(Document::kTableMark, 1), "A10 ");

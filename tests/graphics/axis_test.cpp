@@ -13,6 +13,9 @@
 namespace ravnelok {
 namespace {
 
+using K = GraphKind;
+using V = ViewMode;
+
 using testing::GraphRows;
 constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
 const PlotGeometry kPlot = PlotGeometry::ForBitmap(640, 300);
@@ -65,20 +68,21 @@ TEST(GridValues, PositiveUpThenNegativeDownStrictlyInside) {
 TEST(Scale, RangesOfTheData) {
   struct Case {
     const char* what;
-    int kind;  // 1, 6, 7: ScaleXY; 2: ScaleBars
+    GraphKind kind;  // bars: ScaleBars; the others ScaleXY
     GraphRows rows;
     AxisRanges want;
-  } cases[] = {{"two rows swapped", 1, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},
-               {"all x equal", 1, {{4, 1}, {4, 2}, {4, 3}}, {3.9L, 5.1L, 0.8L, 3.2L}},
-               {"one row: fixed", 1, {{4, 1}}, {-1, 11, -1, 11}},
-               {"counts 1 1 3", 7, {{1, 1}, {2, 1}, {3, 3}}, {0.8L, 3.2L, -0.3L, 3.3L}},
-               {"bars 2 5 3", 2, {{2}, {5}, {3}}, {-0.3L, 3.3L, -0.5L, 5.5L}},
-               {"bars below zero", 2, {{-4}, {-1}}, {-0.2L, 2.2L, -4.3L, -0.7L}}};
+  } cases[] = {
+      {"two rows swapped", K::kTableXy, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},
+      {"all x equal", K::kTableXy, {{4, 1}, {4, 2}, {4, 3}}, {3.9L, 5.1L, 0.8L, 3.2L}},
+      {"one row: fixed", K::kTableXy, {{4, 1}}, {-1, 11, -1, 11}},
+      {"counts 1 1 3", K::kTableFrequency, {{1, 1}, {2, 1}, {3, 3}}, {0.8L, 3.2L, -0.3L, 3.3L}},
+      {"bars 2 5 3", K::kSheetBars, {{2}, {5}, {3}}, {-0.3L, 3.3L, -0.5L, 5.5L}},
+      {"bars below zero", K::kSheetBars, {{-4}, {-1}}, {-0.2L, 2.2L, -4.3L, -0.7L}}};
   for (const Case& c : cases) {
     GraphData data;
     testing::SetData(data, c.rows);
     AxisRanges r;
-    if (c.kind == 2) {
+    if (IsBarGraph(c.kind)) {
       ScaleBars(data, r);
     } else {
       ScaleXY(data, c.kind, r);
@@ -91,7 +95,7 @@ TEST(Scale, RangesOfTheData) {
   stale.data_columns = 12;
   EXPECT_EQ(std::pair(UsedRows(stale), UsedColumns(stale)), std::pair(700, 10));
   AxisRanges r;
-  ScaleXY(stale, 1, r);
+  ScaleXY(stale, K::kTableXy, r);
   ScaleBars(stale, r);
 }
 
@@ -100,7 +104,7 @@ TEST(Scale, EqualHugeValuesKeepTheirPointsInsideThePlot) {
     GraphData data;
     testing::SetData(data, {{v, v}, {v, v}});
     AxisRanges xy, bars;
-    ScaleXY(data, 1, xy);
+    ScaleXY(data, K::kTableXy, xy);
     ScaleBars(data, bars);
     EXPECT_GT(AxisMap({xy, kPlot}).Px(v), kMarginX) << v;
     EXPECT_LT(AxisMap({xy, kPlot}).Px(v), kPlot.Right()) << v;
@@ -117,20 +121,20 @@ TEST(AdjustRanges, AxesShownSameUnitAndBarsOnZero) {
   const GraphSettings same{0, true, true, false, true};
   struct Case {
     const char* what;
-    int kind;
+    GraphKind kind;
     GraphSettings settings;
     PlotGeometry plot;
     AxisRanges in, want;
     int px0, py0;  // -1: not checked
   } cases[] = {
       // clang-format off
-      {"x=0 shown", 1, both, kPlot, {9, 21, -1, 11}, {-1.2L, 21, -1, 11}, 97, -1},
-      {"x=0 off", 1, no_x0, kPlot, {9, 21, -1, 11}, {9, 21, -1, 11}, 0, -1},
-      {"y=0 shown", 1, both, kPlot, {-1, 11, 2, 8}, {-1, 11, -0.6L, 8}, -1, -1},
-      {"same unit widens x", 1, same, square, {0, 10, 0, 10}, {-5, 15, 0, 10}, -1, -1},
-      {"bars below zero", 2, both, kPlot, {-0.2L, 2.2L, -4.3L, -0.7L}, {-0.2L, 2.2L, -4.3L, 0}, -1, 30},
-      {"bars above zero", 4, both, kPlot, {-0.2L, 2.2L, 1, 5}, {-0.2L, 2.2L, 0, 5}, -1, 270},
-      {"bars ignore the axes", 3, none, kPlot, {-0.3L, 3.3L, -0.5L, 5.5L}, {-0.3L, 3.3L, -0.5L, 5.5L}, -1, 250},
+      {"x=0 shown", K::kTableXy, both, kPlot, {9, 21, -1, 11}, {-1.2L, 21, -1, 11}, 97, -1},
+      {"x=0 off", K::kTableXy, no_x0, kPlot, {9, 21, -1, 11}, {9, 21, -1, 11}, 0, -1},
+      {"y=0 shown", K::kTableXy, both, kPlot, {-1, 11, 2, 8}, {-1, 11, -0.6L, 8}, -1, -1},
+      {"same unit widens x", K::kTableXy, same, square, {0, 10, 0, 10}, {-5, 15, 0, 10}, -1, -1},
+      {"bars below zero", K::kSheetBars, both, kPlot, {-0.2L, 2.2L, -4.3L, -0.7L}, {-0.2L, 2.2L, -4.3L, 0}, -1, 30},
+      {"bars above zero", K::kTableBars, both, kPlot, {-0.2L, 2.2L, 1, 5}, {-0.2L, 2.2L, 0, 5}, -1, 270},
+      {"bars ignore the axes", K::kSheetCurve, none, kPlot, {-0.3L, 3.3L, -0.5L, 5.5L}, {-0.3L, 3.3L, -0.5L, 5.5L}, -1, 250},
       // clang-format on
   };
   for (const Case& c : cases) {
@@ -150,27 +154,28 @@ using Widths = std::array<int, 7>;
 TEST(LayoutTest, ModesDivideTheClientArea) {
   const AreaRect none{};
   struct Case {
-    int mode, width, height;
+    ViewMode mode;
+    int width, height;
     AreaRect sheet_area, sheet_grid, graph_area, table_area;
     int row_height, font_size;
     Widths widths;
   } cases[] = {
       // clang-format off
       // The grid gets a third of the whole client height, the graph area the rest.
-      {3, 900, 600, {0, 56, 600, 544}, {0, 0, 600, 200}, {0, 200, 600, 344}, {600, 56, 300, 544}, 18, 10, {17, 17, 40, 65, 273, 105, 55}},
+      {V::kSheetTableAndGraph, 900, 600, {0, 56, 600, 544}, {0, 0, 600, 200}, {0, 200, 600, 344}, {600, 56, 300, 544}, 18, 10, {17, 17, 40, 65, 273, 105, 55}},
       // A width that does not divide by 3 rounds the sheet area down.
-      {2, 1001, 700, {0, 56, 667, 644}, {0, 0, 667, 644}, none, {667, 56, 334, 644}, 18, 10, {17, 17, 40, 65, 340, 105, 55}},
-      // Unknown modes lay out as the sheet alone.
-      {0, 800, 400, {0, 56, 800, 344}, {0, 0, 800, 344}, none, none, 22, 12, {17, 17, 48, 85, 425, 115, 65}},
+      {V::kSheetAndTable, 1001, 700, {0, 56, 667, 644}, {0, 0, 667, 644}, none, {667, 56, 334, 644}, 18, 10, {17, 17, 40, 65, 340, 105, 55}},
+      // The sheet alone.
+      {V::kSheet, 800, 400, {0, 56, 800, 344}, {0, 0, 800, 344}, none, none, 22, 12, {17, 17, 48, 85, 425, 115, 65}},
       // clang-format on
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("mode " + std::to_string(c.mode) + ", width " + std::to_string(c.width));
+    SCOPED_TRACE("width " + std::to_string(c.width));
     const WindowLayout l = ComputeLayout(c.mode, c.width, c.height, 17, 17);
-    const bool table = c.mode == 2 || c.mode == 3;
+    const bool table = c.mode != V::kSheet;
     EXPECT_EQ(l.sheet_area, c.sheet_area);
     EXPECT_EQ(l.sheet_grid, c.sheet_grid);
-    EXPECT_EQ(l.graph_shown, c.mode == 3);
+    EXPECT_EQ(l.graph_shown, c.mode == V::kSheetTableAndGraph);
     EXPECT_EQ(l.graph_shown ? l.graph_area : none, c.graph_area);
     EXPECT_EQ(l.table_shown, table);
     EXPECT_EQ(table ? l.table_area : none, c.table_area);
@@ -179,7 +184,7 @@ TEST(LayoutTest, ModesDivideTheClientArea) {
     EXPECT_EQ(l.sheet_col_widths, c.widths);
   }
   // A tiny client area gives no negative sizes.
-  for (int mode = 1; mode <= 3; ++mode) {
+  for (const ViewMode mode : {V::kSheet, V::kSheetAndTable, V::kSheetTableAndGraph}) {
     const WindowLayout l = ComputeLayout(mode, 10, 20, 17, 17);
     EXPECT_GE(std::min({l.sheet_area.height, l.sheet_grid.height, l.graph_area.height,
                         l.sheet_col_widths[4]}),

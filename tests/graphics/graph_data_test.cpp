@@ -14,6 +14,8 @@
 namespace ravnelok {
 namespace {
 
+using K = GraphKind;
+
 using testing::FillTable;
 using testing::GraphUi;
 
@@ -38,7 +40,7 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
   // table of `table` rows and, when given, that table selection.
   struct Case {
     const char* what;
-    int kind;
+    GraphKind kind;
     std::vector<int> valued;
     int first, last;
     testing::GraphRows table;
@@ -53,26 +55,26 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
   for (int i = 0; i < 701; ++i) distinct701.push_back({static_cast<Real>(i)});
   // clang-format off
   const Case cases[] = {
-      {"sheet bars", 2, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, kDrawn},
-      {"sheet bars, line 5 empty", 2, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, kCleared},
-      {"sheet curve of one line", 3, {2}, 2, 2, {}, {}, {kTwoRows}, kKept},
-      {"sheet bars over 701 lines", 2, {}, 1, 701, {}, {}, {kTooLargeSheet}, kKept},
-      {"the header row is not a line", 2, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, kCleared},
-      {"xy, whole table", 1, {}, 0, 0, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}}, {}, {},
+      {"sheet bars", K::kSheetBars, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, kDrawn},
+      {"sheet bars, line 5 empty", K::kSheetBars, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, kCleared},
+      {"sheet curve of one line", K::kSheetCurve, {2}, 2, 2, {}, {}, {kTwoRows}, kKept},
+      {"sheet bars over 701 lines", K::kSheetBars, {}, 1, 701, {}, {}, {kTooLargeSheet}, kKept},
+      {"the header row is not a line", K::kSheetBars, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, kCleared},
+      {"xy, whole table", K::kTableXy, {}, 0, 0, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}}, {}, {},
        kDrawn},
-      {"xy, one T line", 1, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, kKept},
-      {"xy, a missing cell", 1, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, kCleared},
-      {"xy, 701 rows", 1, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, kKept},
-      {"table bars, two columns", 4, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2}, {kOneColumn},
+      {"xy, one T line", K::kTableXy, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, kKept},
+      {"xy, a missing cell", K::kTableXy, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, kCleared},
+      {"xy, 701 rows", K::kTableXy, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, kKept},
+      {"table bars, two columns", K::kTableBars, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2}, {kOneColumn},
        kKept},
-      {"table curve, one column", 5, {}, 0, 0, {{1, 10}, {2, 20}}, GridRect{1, 1, 1, 2}, {},
+      {"table curve, one column", K::kTableCurve, {}, 0, 0, {{1, 10}, {2, 20}}, GridRect{1, 1, 1, 2}, {},
        kDrawn},
-      {"table frequencies", 7, {}, 0, 0, {{3}, {1}, {3}, {2}, {3}}, {}, {}, kDrawn},
-      {"table frequencies, two columns", 7, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
+      {"table frequencies", K::kTableFrequency, {}, 0, 0, {{3}, {1}, {3}, {2}, {3}}, {}, {}, kDrawn},
+      {"table frequencies, two columns", K::kTableFrequency, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
        {kOneColumnFreq}, kCleared},
-      {"table frequencies below the table", 7, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
+      {"table frequencies below the table", K::kTableFrequency, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
        {kBadNumbers}, kCleared},
-      {"701 distinct values", 7, {}, 0, 0, distinct701, {}, {kTooManyValues}, kKept}};
+      {"701 distinct values", K::kTableFrequency, {}, 0, 0, distinct701, {}, {kTooManyValues}, kKept}};
   // clang-format on
   for (const Case& c : cases) {
     Document doc;

@@ -13,6 +13,8 @@
 namespace ravnelok {
 namespace {
 
+using K = GraphKind;
+
 using Op = RecordingCanvas::Op;
 using testing::FillTable;
 using testing::GraphUi;
@@ -24,11 +26,11 @@ Box BoxOf(const RecordingCanvas::Call& c) {
 }
 
 // The graph of `kind` over `rows`, scaled as a refresh would; bars are named n1, n2, ...
-void SetGraph(Document& doc, int kind, const testing::GraphRows& rows) {
+void SetGraph(Document& doc, GraphKind kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
   testing::SetData(doc.graph, rows);
   for (size_t i = 0; i < rows.size(); ++i) doc.graph.names[i] = "n" + std::to_string(i + 1);
-  if (kind >= 2 && kind <= 5) {
+  if (IsBarGraph(kind)) {
     ScaleBars(doc.graph, doc.ranges);
   } else {
     ScaleXY(doc.graph, kind, doc.ranges);
@@ -62,7 +64,7 @@ TEST(RenderGraph, BlankFrameOrHeadlessRanges) {
   EXPECT_EQ(ui.canvas.calls[0].brush, (Brush{BrushStyle::kSolid, colors::kWhite}));
   EXPECT_TRUE(!doc.settings.graph_shown && ui.graph_changes == 1);
   headless.with_canvas = false;
-  SetGraph(doc, 2, Column({-4, -1}));
+  SetGraph(doc, K::kSheetBars, Column({-4, -1}));
   RenderGraph(doc, headless);
   EXPECT_TRUE(doc.ranges.y_high == 0 && headless.canvas.calls.empty());
 }
@@ -71,7 +73,7 @@ TEST(RenderGraph, BlankFrameOrHeadlessRanges) {
 TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   Document doc;
   RecordingCanvas cv;
-  SetGraph(doc, 2, Column({2, 5, 3}));
+  SetGraph(doc, K::kSheetBars, Column({2, 5, 3}));
   DrawGraph(doc, cv, 1);
   std::vector<Box> bars;
   for (const auto& r : cv.Calls(Op::kRectangle)) bars.push_back(BoxOf(r));
@@ -95,15 +97,15 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   GraphUi ui;
   for (int k = 1; k <= 9; ++k) doc.records.StoreValue(k, k);
   doc.sheet.Select({5, 2, 5, 4});
-  GraphCommand(doc, ui, 2);
+  GraphCommand(doc, ui, K::kSheetBars);
   EXPECT_EQ(std::pair(doc.graph.sheet_first_row, doc.graph.sheet_last_row), std::pair(2, 4));
-  EXPECT_TRUE(doc.settings.graph_shown && doc.settings.view_mode == 3);
+  EXPECT_TRUE(doc.settings.graph_shown && doc.settings.view_mode == ViewMode::kSheetTableAndGraph);
 
   // F6 in mode 3: bars of the selected table column at once, no new lay-out.
   FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
   doc.table.Select({1, 1, 1, 3});
   ui.canvas.calls.clear();
-  GraphCommand(doc, ui, 4);
+  GraphCommand(doc, ui, K::kTableBars);
   EXPECT_EQ(ui.layouts, 1);
   EXPECT_EQ(ui.canvas.Calls(Op::kRectangle).size(), 4u);  // blank + 3 bars
 
@@ -118,11 +120,11 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
 TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   Document doc;
   GraphUi ui;
-  doc.settings.graph_kind = 1;
+  doc.settings.graph_kind = K::kTableXy;
   EditGraphSettings(doc, ui);  // before any graph command there is nothing to set
   EXPECT_TRUE(ui.dialogs.empty() && ui.canvas.calls.empty());
   FillTable(doc, {{10, 1}, {20, 2}});
-  GraphCommand(doc, ui, 1);
+  GraphCommand(doc, ui, K::kTableXy);
   EXPECT_NEAR(doc.ranges.x_low, -1.2L, 1e-12L);  // 9..21 widened to show x = 0
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.checks[0] = false; });
   ui.canvas.calls.clear();
@@ -132,7 +134,7 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
 
   Document bars;
   FillTable(bars, {{5}, {6}, {7}});
-  GraphCommand(bars, ui, 4);
+  GraphCommand(bars, ui, K::kTableBars);
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 1; });
   ui.canvas.calls.clear();
   EditGraphSettings(bars, ui);
@@ -147,13 +149,13 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
 
 TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
   const struct {
-    int kind;
+    GraphKind kind;
     GridRect accepted, refused;
     const char* message;
   } cases[] = {
-      {2, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
-      {3, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
-      {1, {0, 1, 1, 3}, {0, 1, 0, 3}, "Markér mindst to søjler og mindst to rækker"},
+      {K::kSheetBars, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
+      {K::kSheetCurve, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
+      {K::kTableXy, {0, 1, 1, 3}, {0, 1, 0, 3}, "Markér mindst to søjler og mindst to rækker"},
   };
   for (const auto& c : cases) {
     Document doc;
@@ -162,7 +164,7 @@ TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
     for (int k = 1; k <= 800; ++k) doc.records.StoreValue(k, k);
     FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
     GraphUi ui;
-    auto& grid = c.kind == 1 ? doc.table : doc.sheet;
+    auto& grid = IsTableGraph(c.kind) ? doc.table : doc.sheet;
     grid.Select(c.accepted);
     GraphCommand(doc, ui, c.kind);
     grid.Select(c.refused);

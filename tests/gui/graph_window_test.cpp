@@ -60,19 +60,25 @@ void GraphWindowTest::tableGraphsByShortcut() {
   for (const char* x : {"2", "3", "5"}) EnterCell(w, 4, 1, x);
   const int blank = Count(w, qRgb(0, 0, 0));
   QImage previous = AreaImage(w);
-  const std::pair<Qt::Key, int> keys[] = {
-      {Qt::Key_F6, 4}, {Qt::Key_F7, 5}, {Qt::Key_F8, 7}, {Qt::Key_F5, 1}};
+  const std::pair<Qt::Key, GraphKind> keys[] = {{Qt::Key_F6, GraphKind::kTableBars},
+                                                {Qt::Key_F7, GraphKind::kTableCurve},
+                                                {Qt::Key_F8, GraphKind::kTableFrequency},
+                                                {Qt::Key_F5, GraphKind::kTableXy}};
   for (const auto& [key, kind] : keys) {
     Key(w, key);
     QCOMPARE(s.doc().settings.graph_kind, kind);
     QVERIFY(w.toolButton(ToolButton::kViewAll)->isChecked());
     QVERIFY(Count(w, qRgb(0, 0, 0)) > blank);
     const QImage now = AreaImage(w);
-    QVERIFY2(now != previous, qPrintable(QStringLiteral("kind %1 drawn anew").arg(kind)));
+    QVERIFY2(now != previous,
+             qPrintable(QStringLiteral("kind %1 drawn anew").arg(static_cast<int>(kind))));
     QVERIFY(AreaShowsBitmap(w));
-    EnterCell(w, 4, 1, QByteArray::number(kind + 5).constData());  // follows the recalculation
+    EnterCell(
+        w, 4, 1,
+        QByteArray::number(static_cast<int>(kind) + 5).constData());  // follows the recalculation
     previous = AreaImage(w);
-    QVERIFY2(previous != now, qPrintable(QStringLiteral("kind %1 follows").arg(kind)));
+    QVERIFY2(previous != now,
+             qPrintable(QStringLiteral("kind %1 follows").arg(static_cast<int>(kind))));
   }
   // Two series in the colours of series 1 and 2, with a dotted silver grid.
   QVERIFY(Count(w, qRgb(0, 0, 255)) >= 6 * 12);

@@ -50,7 +50,7 @@ void MainWindowTest::viewModesShowTheirAreas() {
     const auto button =
         static_cast<ToolButton>(static_cast<int>(ToolButton::kViewSheet) + mode - 1);
     QTest::mouseClick(s.w().toolButton(button), Qt::LeftButton);
-    QCOMPARE(s.doc().settings.view_mode, mode);
+    QCOMPARE(static_cast<int>(s.doc().settings.view_mode), mode);
     QVERIFY(s.w().toolButton(button)->isChecked());
     QCOMPARE(s.w().sheetView()->rowHeight(0), mode == 1 ? 22 : 18);
     QCOMPARE(QFontInfo(s.w().editor()->font()).pointSize(), mode == 1 ? 12 : 10);

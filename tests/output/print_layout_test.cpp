@@ -65,9 +65,9 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
   for (const auto& c : cases) {
     Document doc = Sheet(3);
     doc.settings.graph_shown = c.graph;
-    doc.settings.graph_kind = 1;
+    doc.settings.graph_kind = GraphKind::kTableXy;
     testing::SetData(doc.graph, {{0, 1}, {1, 2}, {2, 3}});
-    ScaleXY(doc.graph, 1, doc.ranges);
+    ScaleXY(doc.graph, GraphKind::kTableXy, doc.ranges);
     Pages pages(7000);
     testing::FakeUi ui;
     ui.print_target = &pages;

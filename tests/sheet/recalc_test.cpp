@@ -179,7 +179,8 @@ TEST(PressSheetGrid, MarksOnlyLinesWithAnExpressionToCompute) {
     PressSheetGrid(doc, ui, MouseButton::kLeft, 0, 1);
     PressSheetGrid(doc, ui, MouseButton::kLeft, 1, 1);
     EXPECT_EQ(doc.sheet.Cell(0, 1) + doc.sheet.Cell(1, 1), marks ? "T*" : "  ") << expression;
-    EXPECT_EQ(doc.settings.view_mode, marks ? 2 : 1) << expression;
+    EXPECT_EQ(doc.settings.view_mode, marks ? ViewMode::kSheetAndTable : ViewMode::kSheet)
+        << expression;
   }
 }
 
