@@ -47,7 +47,7 @@ void BM_RefreshXyGraph700x10(benchmark::State& state) {
   FillTable(doc);
   for (auto _ : state) {
     RefreshGraph(doc, ui);
-    benchmark::DoNotOptimize(doc.ranges);
+    benchmark::DoNotOptimize(doc.graph.ranges);
   }
   if (ui.messages != 0 || !doc.settings.graph_shown) state.SkipWithError("graph refused");
 }
@@ -58,7 +58,7 @@ void BM_DrawXyGraph700x10(benchmark::State& state) {
   BenchUi ui;
   FillTable(doc);
   CollectTableBlock(doc, ui);
-  ScaleXY(doc.graph, 1, doc.ranges);
+  ScaleXY(doc.graph.data, 1, doc.graph.ranges);
   for (auto _ : state) DrawGraph(doc, ui.canvas, 1);
 }
 BENCHMARK(BM_DrawXyGraph700x10)->Unit(benchmark::kMicrosecond);

@@ -33,9 +33,9 @@ class BitmapUi : public UnattendedUi {
 // The full table on the bitmap of a maximised window's graph area.
 void FillTable(Document& doc, BitmapUi& ui, bool join) {
   FillFullTable(doc, join);
-  doc.bitmap_width = 1280;
-  doc.bitmap_height = 560;
-  ui.bitmap.SetSize(doc.bitmap_width, doc.bitmap_height);
+  doc.graph.bitmap_width = 1280;
+  doc.graph.bitmap_height = 560;
+  ui.bitmap.SetSize(doc.graph.bitmap_width, doc.graph.bitmap_height);
 }
 
 void BM_RefreshXyGraphIntoBitmap(benchmark::State& state) {
@@ -52,10 +52,10 @@ void BM_DrawXyGraphIntoBitmap(benchmark::State& state) {
   BitmapUi ui;
   FillTable(doc, ui, true);
   CollectTableBlock(doc, ui);
-  ScaleXY(doc.graph, 1, doc.ranges);
+  ScaleXY(doc.graph.data, 1, doc.graph.ranges);
   Canvas& canvas = *ui.bitmap.GetCanvas();
   for (auto _ : state) {
-    BlankGraph(canvas, doc.bitmap_width, doc.bitmap_height);
+    BlankGraph(canvas, doc.graph.bitmap_width, doc.graph.bitmap_height);
     DrawGraph(doc, canvas, 1);
     benchmark::DoNotOptimize(ui.bitmap.Image().constBits());
   }

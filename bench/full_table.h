@@ -19,7 +19,7 @@ inline void FillFullTable(Document& doc, bool join_points) {
   doc.table.SetColCount(10);
   doc.settings.graph_shown = true;
   doc.settings.graph_kind = 1;
-  doc.graph_settings.join_points = join_points;
+  doc.graph.options.join_points = join_points;
 }
 
 }  // namespace ravnelok

@@ -20,9 +20,8 @@ const std::string& FunctionNames() {
 
 Document::Document()
     : records(settings.default_decimals),
-      function_names(FunctionNames()),
-      rng(static_cast<unsigned long long>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {
+      eval{std::mt19937_64(static_cast<unsigned long long>(
+          std::chrono::system_clock::now().time_since_epoch().count()))} {
   table.row_height = 18;
   table.font_size = 10;
   table.SetDefaultColWidth(50);
@@ -32,16 +31,19 @@ Document::Document()
 }
 
 void Document::BuildReservedWords() {
-  reserved_words = function_names + "pi" + texts[TextId::kConditionWords] + "&" +
-                   texts[TextId::kSumName] + "&" + texts[TextId::kRemainderName] + "&";
-  built_in_words =
-      function_names + "&" + texts[TextId::kSumName] + "&" + texts[TextId::kRemainderName] + "&";
-  eval_cache.assign(kMaxLines + 1, LineEvalCache{});
+  const std::string& functions = FunctionNames();
+  const std::string sum_and_remainder =
+      texts[TextId::kSumName] + "&" + texts[TextId::kRemainderName] + "&";
+  // The words a name may not be, and those substitution passes over.
+  const std::string built_in = functions + "&" + sum_and_remainder;
+  const std::string reserved =
+      functions + "pi" + texts[TextId::kConditionWords] + "&" + sum_and_remainder;
+  eval.lines.assign(kMaxLines + 1, LineEvalCache{});
   words.Clear();
-  words.Add(reserved_words, WordTable::kReserved);
-  words.Add(function_names, WordTable::kFunction);
+  words.Add(reserved, WordTable::kReserved);
+  words.Add(functions, WordTable::kFunction);
   words.Add(texts[TextId::kConditionWords], WordTable::kCondition);
-  words.Add(built_in_words, WordTable::kBuiltIn);
+  words.Add(built_in, WordTable::kBuiltIn);
 }
 
 bool Document::IsReservedWord(const std::string& word) const {

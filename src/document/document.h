@@ -38,31 +38,16 @@ class Document {
   TextGrid table{10, 50};
   TableValueList table_values;
 
-  std::string function_names;
-  std::string reserved_words;
-  // `function_names` followed by "&sum&rst&": the words a name may not be.
-  std::string built_in_words;
-  // The word lists above and UI text 108 as one table; rebuilt with the reserved words.
+  // The reserved words, function names, condition words and built-in names as one table;
+  // rebuilt with the reserved words.
   WordTable words;
 
-  GraphData graph;
-  GraphSettings graph_settings;
-  AxisRanges ranges;
-  int bitmap_width = 640;
-  int bitmap_height = 300;
-  bool printing = false;
-
-  std::mt19937_64 rng;
-
-  // Whether the running recalculation pass has opened its table row yet.
-  bool table_row_opened = false;
-
-  // Per line, the last evaluation of its substituted text; cleared with the word lists.
-  mutable std::vector<LineEvalCache> eval_cache;
+  GraphState graph;
+  EvalState eval;
 
   // Line k moved or was reset: what was kept from its last evaluation no longer belongs to it.
-  void ForgetLineCache(int k) const {
-    if (k >= 1 && k < static_cast<int>(eval_cache.size())) eval_cache[k] = LineEvalCache{};
+  void ForgetLineCache(int k) {
+    if (k >= 1 && k < static_cast<int>(eval.lines.size())) eval.lines[k] = LineEvalCache{};
   }
   // Line k's marks.
   bool TableMarked(int k) const { return sheet.Cell(kTableMark, k) == kTableMarkText; }
@@ -74,7 +59,7 @@ class Document {
   // Built once the UI texts are loaded (and again whenever they change): takes three of its
   // words from the table.
   void BuildReservedWords();
-  // Whether "&" + lower-case word + "&" occurs in `reserved_words`.
+  // Whether the lower-case word is a reserved word.
   bool IsReservedWord(const std::string& word) const;
 
   // Grid initialisation: column widths, headers, labels, blank marks, current cell (3, 1).

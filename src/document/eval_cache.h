@@ -1,6 +1,8 @@
 #pragma once
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "numbers/real.h"
 
@@ -25,6 +27,16 @@ struct LineEvalCache {
   Real cell_value = 0;
   int cell_decimals = 0;
   std::string cell_text;
+};
+
+// What evaluation keeps from one pass to the next.
+struct EvalState {
+  // Seeded from the clock once; the random functions draw from it.
+  std::mt19937_64 rng;
+  // A cache: per line, the last evaluation of its substituted text; cleared with the word lists.
+  std::vector<LineEvalCache> lines;
+  // Whether the running pass has opened its table row yet.
+  bool table_row_opened = false;
 };
 
 }  // namespace ravnelok

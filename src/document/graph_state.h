@@ -46,4 +46,16 @@ struct AxisRanges {
   Real y_high = 0;
 };
 
+// The graph of view mode 3: its data, its options, the axis ranges last drawn with and the bitmap
+// it is drawn into.
+struct GraphState {
+  GraphData data;
+  GraphSettings options;
+  AxisRanges ranges;
+  int bitmap_width = 640;
+  int bitmap_height = 300;
+  // A printout is drawing it: a thinner grid and the printer's font.
+  bool printing = false;
+};
+
 }  // namespace ravnelok

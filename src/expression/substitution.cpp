@@ -54,11 +54,11 @@ bool DrawsRandomNumbers(std::string_view text) {
 }
 
 // The text of a sum; a line that sums the same total as in the previous pass reuses it.
-std::string SumText(const Document& doc, int k, Real total) {
-  if (k < 1 || k >= static_cast<int>(doc.eval_cache.size())) {
+std::string SumText(Document& doc, int k, Real total) {
+  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) {
     return Bracketed(NumberToExprText(total, 21));
   }
-  LineEvalCache& cache = doc.eval_cache[k];
+  LineEvalCache& cache = doc.eval.lines[k];
   if (!cache.sum_valid || cache.sum_total != total) {
     cache.sum_text = Bracketed(NumberToExprText(total, 21));
     cache.sum_total = total;
@@ -81,7 +81,7 @@ namespace {
 // 0-based: the token is text[start..end], `last` the text's last position when it was read.
 class Substitution {
  public:
-  Substitution(const Document& doc, std::string& text, int k) : doc_(doc), text_(text), k_(k) {}
+  Substitution(Document& doc, std::string& text, int k) : doc_(doc), text_(text), k_(k) {}
 
   SubstitutionFlags Run();
 
@@ -102,7 +102,7 @@ class Substitution {
   // Replaces start..to; the length check counts from the token's end, as for every word.
   void Replace(size_t to, const std::string& with);
 
-  const Document& doc_;
+  Document& doc_;
   std::string& text_;
   const int k_;
   SubstitutionFlags flags_;
@@ -190,14 +190,14 @@ bool Substitution::Sum() {
 
 }  // namespace
 
-SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k) {
+SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k) {
   return Substitution(doc, text, k).Run();
 }
 
 bool ApplyRemainder(Document& doc, std::string& text) {
   const std::string& name = doc.texts[TextId::kRemainderName];
   if (name.empty()) return false;
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
   while (true) {
     const size_t q = FindDanishLower(text, name);
     if (q == std::string::npos) return false;
@@ -246,7 +246,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
   if (result.failed) return result;
 
   LineEvalCache* cache =
-      k >= 1 && k < static_cast<int>(doc.eval_cache.size()) ? &doc.eval_cache[k] : nullptr;
+      k >= 1 && k < static_cast<int>(doc.eval.lines.size()) ? &doc.eval.lines[k] : nullptr;
   if (cache != nullptr && cache->valid &&
       cache->angle_in_degrees == doc.settings.angle_in_degrees && cache->substituted == text) {
     text = cache->final_text;
@@ -261,7 +261,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
     cache->substituted = text;
   }
 
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
   if (!result.failed) result.failed = ApplyRemainder(doc, text);
   if (!result.failed && !text.empty()) result.failed = ResolveIfThenElse(text, doc.texts, context);
   if (!result.failed && !text.empty()) result.failed = ReplaceRelations(text, context);

@@ -16,7 +16,7 @@ struct SubstitutionFlags {
 // Longest text a substitution may make before the interpreter gives up.
 constexpr int kMaxSubstitutedLength = 250;
 
-SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k);
+SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k);
 // Resolves every rst(a;b). Returns failed.
 bool ApplyRemainder(Document& doc, std::string& text);
 

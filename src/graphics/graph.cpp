@@ -13,11 +13,11 @@ void SetViewMode(Document& doc, Ui& ui, ViewMode mode) {
 
 void ClearGraph(Document& doc, Ui& ui) {
   if (Canvas* canvas = ui.GraphCanvas()) {
-    BlankGraph(*canvas, doc.bitmap_width, doc.bitmap_height);
+    BlankGraph(*canvas, doc.graph.bitmap_width, doc.graph.bitmap_height);
   }
   ui.GraphChanged();
   doc.settings.graph_shown = false;
-  doc.graph.drawn = false;
+  doc.graph.data.drawn = false;
 }
 
 // RefreshGraph lives with the data collection (graph_data.cpp).

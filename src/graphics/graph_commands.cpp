@@ -20,7 +20,7 @@ GraphSettingsDialog DialogFrame(const Document& doc, GraphForm form) {
 
 // TForm3: the xy-points options.
 void RunXyDialog(Document& doc, Ui& ui) {
-  GraphSettings& s = doc.graph_settings;
+  GraphSettings& s = doc.graph.options;
   GraphSettingsDialog d = DialogFrame(doc, GraphForm::kXyPoints);
   d.check_captions = {doc.texts[TextId::kShowYAxis], doc.texts[TextId::kShowXAxis],
                       doc.texts[TextId::kConnectPoints], doc.texts[TextId::kSameAxisUnit]};
@@ -35,7 +35,7 @@ void RunXyDialog(Document& doc, Ui& ui) {
 
 // TForm2 (sheet, three choices) and TForm4 (table, the two numeric choices).
 void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
-  GraphSettings& s = doc.graph_settings;
+  GraphSettings& s = doc.graph.options;
   GraphSettingsDialog d =
       DialogFrame(doc, from_sheet ? GraphForm::kSheetAxis : GraphForm::kTableAxis);
   d.group = doc.texts[TextId::kXAxis];
@@ -53,8 +53,8 @@ void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
 
 void GraphCommand(Document& doc, Ui& ui, GraphKind kind) {
   if (IsSheetGraph(kind)) {
-    doc.graph.sheet_first_row = doc.sheet.Selection().top;
-    doc.graph.sheet_last_row = doc.sheet.Selection().bottom;
+    doc.graph.data.sheet_first_row = doc.sheet.Selection().top;
+    doc.graph.data.sheet_last_row = doc.sheet.Selection().bottom;
   }
   doc.settings.graph_shown = true;
   doc.settings.graph_kind = kind;
@@ -69,7 +69,7 @@ void EditGraphSettings(Document& doc, Ui& ui) {
   switch (doc.settings.graph_kind) {
     case GraphKind::kTableXy:
       // Fresh ranges from the data, so that an option switched off now takes effect.
-      if (doc.graph.drawn) ScaleXY(doc.graph, GraphKind::kTableXy, doc.ranges);
+      if (doc.graph.data.drawn) ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
       RunXyDialog(doc, ui);
       break;
     case GraphKind::kSheetBars:
@@ -84,7 +84,7 @@ void EditGraphSettings(Document& doc, Ui& ui) {
       break;
   }
   // After a refused block the old drawing stays on screen; the matrix no longer matches it.
-  if (doc.graph.drawn) RenderGraph(doc, ui);
+  if (doc.graph.data.drawn) RenderGraph(doc, ui);
 }
 
 void ClearGraphCommand(Document& doc, Ui& ui) {

@@ -23,7 +23,7 @@ void Start(GraphData& g) {
 }
 
 void Draw(Document& doc, Ui& ui) {
-  doc.graph.drawn = true;
+  doc.graph.data.drawn = true;
   RenderGraph(doc, ui);
 }
 
@@ -50,7 +50,7 @@ bool LineValue(const Document& doc, int k, Real& value) {
 }  // namespace
 
 bool CollectTableBlock(Document& doc, Ui& ui) {
-  GraphData& g = doc.graph;
+  GraphData& g = doc.graph.data;
   Start(g);
   const GraphKind kind = doc.settings.graph_kind;
   const GridRect sel = doc.table.Selection();
@@ -88,7 +88,7 @@ bool CollectTableBlock(Document& doc, Ui& ui) {
 }
 
 void CollectSheetLines(Document& doc, Ui& ui) {
-  GraphData& g = doc.graph;
+  GraphData& g = doc.graph.data;
   Start(g);
   const int first = g.sheet_first_row;
   const int n = g.sheet_last_row - first + 1;
@@ -112,7 +112,7 @@ void CollectSheetLines(Document& doc, Ui& ui) {
 }
 
 void CollectSheetFrequencies(Document& doc, Ui& ui, FrequencyTree& tree) {
-  GraphData& g = doc.graph;
+  GraphData& g = doc.graph.data;
   Start(g);
   FrequencyFree(tree);
   if (g.sheet_last_row - g.sheet_first_row + 1 > kMaxBlockRows) {
@@ -134,7 +134,7 @@ void CollectSheetFrequencies(Document& doc, Ui& ui, FrequencyTree& tree) {
 }
 
 TableFrequencyResult CollectTableFrequencies(Document& doc, Ui& ui, FrequencyTree& tree) {
-  GraphData& g = doc.graph;
+  GraphData& g = doc.graph.data;
   Start(g);
   TableFrequencyResult result;
   FrequencyFree(tree);
@@ -175,7 +175,7 @@ TableFrequencyResult CollectTableFrequencies(Document& doc, Ui& ui, FrequencyTre
 void RefreshGraph(Document& doc, Ui& ui) {
   const GraphKind kind = doc.settings.graph_kind;
   if (!doc.settings.graph_shown || !IsGraph(kind)) return;
-  GraphData& g = doc.graph;
+  GraphData& g = doc.graph.data;
   auto good = [&g] { return g.data_ok && !g.data_bad; };
   bool clear_anyway = false;  // frequencies of several columns clear without data_bad
 
@@ -183,7 +183,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
     case GraphKind::kTableXy:
       CollectTableBlock(doc, ui);
       if (good() && g.data_columns >= 2) {
-        ScaleXY(g, kind, doc.ranges);
+        ScaleXY(g, kind, doc.graph.ranges);
         Draw(doc, ui);
       }
       if (good() && g.data_columns <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoColumns]);
@@ -192,7 +192,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
     case GraphKind::kSheetCurve:
       CollectSheetLines(doc, ui);
       if (good() && g.data_rows >= 2) {
-        ScaleBars(g, doc.ranges);
+        ScaleBars(g, doc.graph.ranges);
         Draw(doc, ui);
       }
       if (good() && g.data_rows <= 1) ui.ShowMessage(doc.texts[TextId::kSelectTwoRows]);
@@ -202,7 +202,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       const bool whole_table = CollectTableBlock(doc, ui);
       const bool one_column = g.data_rows >= 2 && g.data_columns == 1;
       if (good() && one_column) {
-        ScaleBars(g, doc.ranges);
+        ScaleBars(g, doc.graph.ranges);
         Draw(doc, ui);
       }
       if (good() && !one_column && !whole_table)
@@ -213,7 +213,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       FrequencyTree tree;
       CollectSheetFrequencies(doc, ui, tree);
       if (good()) {
-        ScaleXY(g, kind, doc.ranges);
+        ScaleXY(g, kind, doc.graph.ranges);
         Draw(doc, ui);
       }
       if (good() && g.data_rows <= 0) ui.ShowMessage(doc.texts[TextId::kNoNumbersInSheet]);
@@ -224,7 +224,7 @@ void RefreshGraph(Document& doc, Ui& ui) {
       const TableFrequencyResult res = CollectTableFrequencies(doc, ui, tree);
       const bool usable = good() && !res.several_columns;
       if (usable && g.data_rows >= 1) {
-        ScaleXY(g, kind, doc.ranges);
+        ScaleXY(g, kind, doc.graph.ranges);
         Draw(doc, ui);
       }
       if (usable && g.data_rows <= 0 && !res.whole_table)

@@ -6,8 +6,8 @@ class Document;
 class Ui;
 struct FrequencyTree;
 
-// Each collection fills doc.graph from stored numbers only (line records, the table value list),
-// starting with data_ok true and data_bad false; a refused block shows its message and sets
+// Each collection fills doc.graph.data from stored numbers only (line records, the table value
+// list), starting with data_ok true and data_bad false; a refused block shows its message and sets
 // data_ok false. The kind is that of doc.settings.graph_kind.
 
 // From the table selection; a single selected cell means the whole table. Returns whole_table.

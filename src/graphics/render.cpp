@@ -49,7 +49,7 @@ void Line(Canvas& cv, int x1, int y1, int x2, int y2) {
 void DrawYGrid(const Frame& f, int text_shift) {
   const AxisRanges& r = f.map.ranges;
   const bool integral =
-      IsFrequencyGraph(f.kind) || (IsBarGraph(f.kind) && IntegralColumn(f.doc.graph, 0));
+      IsFrequencyGraph(f.kind) || (IsBarGraph(f.kind) && IntegralColumn(f.doc.graph.data, 0));
   const Tick tick = TickStep(r.y_high - r.y_low, integral);
   const int xl =
       f.kind == GraphKind::kTableXy && f.x_zero_inside ? f.zero.px0 * f.s : (kMarginX + 5) * f.s;
@@ -65,7 +65,8 @@ void DrawYGrid(const Frame& f, int text_shift) {
 void DrawXGrid(const Frame& f, int text_shift) {
   const AxisRanges& r = f.map.ranges;
   const bool frequencies = IsFrequencyGraph(f.kind);
-  const Tick tick = TickStep(r.x_high - r.x_low, frequencies && IntegralColumn(f.doc.graph, 0));
+  const Tick tick =
+      TickStep(r.x_high - r.x_low, frequencies && IntegralColumn(f.doc.graph.data, 0));
   const int yl = f.y_zero_inside ? f.zero.py0 * f.s + 3 : (f.plot.Bottom() + 5) * f.s;
   // With no usable step there are no grid values either.
   const Real steps = tick.step > 0 ? (r.x_high - r.x_low) / tick.step : 0;
@@ -111,8 +112,8 @@ void Circle(Canvas& cv, int px, int py, int s) {
 void DrawPoints(const Frame& f) {
   Canvas& cv = f.cv;
   const int s = f.s;
-  const GraphData& data = f.doc.graph;
-  const bool join = f.doc.graph_settings.join_points;
+  const GraphData& data = f.doc.graph.data;
+  const bool join = f.doc.graph.options.join_points;
   for (int j = 1; j < f.columns; ++j) {
     for (int i = 0; i < f.rows; ++i) {
       const int px = f.map.Px(data.At(i, 0));
@@ -146,7 +147,7 @@ void DrawBars(const Frame& f) {
   for (int i = 0; i < f.rows; ++i) {
     const int b = i + 1;
     const int px = f.map.Px(b);
-    const int py = f.map.Py(f.doc.graph.At(i, 0));
+    const int py = f.map.Py(f.doc.graph.data.At(i, 0));
     if (!curve) {
       cv.Rectangle(px * s - 1, py0 * s, px * s + 1, py * s);
       continue;
@@ -159,7 +160,7 @@ void DrawBars(const Frame& f) {
     }
     Circle(cv, px, py, s);
     cv.MoveTo(px * s, py * s);
-    SetGridPen(cv, f.doc.printing);
+    SetGridPen(cv, f.doc.graph.printing);
     Line(cv, px * s, py * s, px * s, py0 * s);
     cv.MoveTo(px * s, py * s);
   }
@@ -171,14 +172,14 @@ void DrawBarLabels(const Frame& f) {
   Canvas& cv = f.cv;
   const int n = f.rows;
   // 0 names, 1 "1, 2, 3", 2 "0, 1, 2"; the table dialog has only the two numeric choices.
-  const int choice = IsSheetGraph(f.kind) ? f.doc.graph_settings.sheet_x_axis
-                                          : f.doc.graph_settings.table_x_axis + 1;
+  const int choice = IsSheetGraph(f.kind) ? f.doc.graph.options.sheet_x_axis
+                                          : f.doc.graph.options.table_x_axis + 1;
   const bool names = choice == 0;
   if (names ? n > 30 : n > 50) return;
   for (int b = 1; b <= n; ++b) {
     std::string text;
     if (names) {
-      text = f.doc.graph.names[b - 1];
+      text = f.doc.graph.data.names[b - 1];
     } else {
       text = std::to_string(choice == 1 ? b : b - 1);
     }
@@ -221,9 +222,10 @@ void BlankGraph(Canvas& canvas, int bitmap_width, int bitmap_height) {
 
 void DrawGraph(Document& doc, Canvas& canvas, int scale) {
   const GraphKind kind = doc.settings.graph_kind;
-  const PlotGeometry plot = PlotGeometry::ForBitmap(doc.bitmap_width, doc.bitmap_height);
-  const ZeroPoint zero = AdjustRanges(doc.ranges, kind, doc.graph_settings, plot);
-  const AxisRanges& r = doc.ranges;
+  const PlotGeometry plot =
+      PlotGeometry::ForBitmap(doc.graph.bitmap_width, doc.graph.bitmap_height);
+  const ZeroPoint zero = AdjustRanges(doc.graph.ranges, kind, doc.graph.options, plot);
+  const AxisRanges& r = doc.graph.ranges;
   const Frame f{doc,
                 canvas,
                 scale < 1 ? 1 : scale,
@@ -231,19 +233,19 @@ void DrawGraph(Document& doc, Canvas& canvas, int scale) {
                 plot,
                 AxisMap{r, plot},
                 zero,
-                UsedRows(doc.graph),
-                UsedColumns(doc.graph),
+                UsedRows(doc.graph.data),
+                UsedColumns(doc.graph.data),
                 r.x_low * r.x_high <= 0,
                 r.y_low * r.y_high <= 0};
 
-  SetGridPen(canvas, doc.printing);
-  canvas.SetFont(doc.printing ? Font{"arial", 6} : Font{"smallfont", 6});
-  const int text_shift = doc.printing ? 6 : 0;
+  SetGridPen(canvas, doc.graph.printing);
+  canvas.SetFont(doc.graph.printing ? Font{"arial", 6} : Font{"smallfont", 6});
+  const int text_shift = doc.graph.printing ? 6 : 0;
 
   DrawYGrid(f, text_shift);
   if (kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) DrawXGrid(f, text_shift);
   DrawAxes(f);
-  if ((kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) && doc.graph.data_columns >= 2)
+  if ((kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) && doc.graph.data.data_columns >= 2)
     DrawPoints(f);
   if (IsBarGraph(kind)) {
     DrawBars(f);
@@ -257,12 +259,12 @@ void RenderGraph(Document& doc, Ui& ui) {
   Canvas* canvas = ui.GraphCanvas();
   if (canvas == nullptr) {
     if (drawable) {
-      AdjustRanges(doc.ranges, kind, doc.graph_settings,
-                   PlotGeometry::ForBitmap(doc.bitmap_width, doc.bitmap_height));
+      AdjustRanges(doc.graph.ranges, kind, doc.graph.options,
+                   PlotGeometry::ForBitmap(doc.graph.bitmap_width, doc.graph.bitmap_height));
     }
     return;
   }
-  BlankGraph(*canvas, doc.bitmap_width, doc.bitmap_height);
+  BlankGraph(*canvas, doc.graph.bitmap_width, doc.graph.bitmap_height);
   if (drawable) DrawGraph(doc, *canvas, 1);
   ui.GraphChanged();
 }

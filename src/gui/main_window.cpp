@@ -67,7 +67,7 @@ MainWindow::MainWindow(std::vector<std::string> args, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(QString::fromLatin1(kMainCaption));
   setWindowIcon(ProgramIcon());
-  bitmap_.SetSize(doc_.bitmap_width, doc_.bitmap_height);
+  bitmap_.SetSize(doc_.graph.bitmap_width, doc_.graph.bitmap_height);
   BuildMenus();
   BuildAreas();
   BuildToolBar();
@@ -357,8 +357,8 @@ void MainWindow::SizeBitmapToWindow() {
   const QSize size = QSize(area.width, area.height).expandedTo(QSize(2, 3));
   if (size == QSize(bitmap_.Width(), bitmap_.Height())) return;
   bitmap_.SetSize(size.width(), size.height());
-  doc_.bitmap_width = size.width();
-  doc_.bitmap_height = size.height();
+  doc_.graph.bitmap_width = size.width();
+  doc_.graph.bitmap_height = size.height();
   graph_area_->update();
 }
 

@@ -169,7 +169,7 @@ void PrintSheet(Document& doc, PrintTarget& target, const PrintSetup& setup) {
   int y = kTopMargin;
   if (doc.settings.graph_shown) {
     cv.Rectangle(0, 0, setup.graph_width * s, setup.graph_height * s);
-    doc.printing = true;
+    doc.graph.printing = true;
     DrawGraph(doc, cv, s);
     y = setup.graph_height * s + kTopMargin;
   }
@@ -177,7 +177,7 @@ void PrintSheet(Document& doc, PrintTarget& target, const PrintSetup& setup) {
   PrintName(w, setup.name);
   PrintLines(doc, w);
   if (doc.settings.table_rows > 0) PrintTable(doc, w, target.PageHeight());
-  doc.printing = false;
+  doc.graph.printing = false;
 }
 
 }  // namespace ravnelok

@@ -16,7 +16,7 @@ namespace {
 
 // Writes the formatted value; the text of the previous pass is reused for the same value.
 void SetValueCell(Document& doc, int k, Real value) {
-  LineEvalCache& cache = doc.eval_cache[k];
+  LineEvalCache& cache = doc.eval.lines[k];
   const int decimals = doc.records.Decimals(k);
   if (!cache.cell_valid || cache.cell_value != value || cache.cell_decimals != decimals) {
     cache.cell_text = FormatLineValue(doc, value, k);
@@ -39,7 +39,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     doc.records.ClearAllStartPending();
     ClearTable(doc);
   }
-  doc.table_row_opened = false;
+  doc.eval.table_row_opened = false;
   BuildTableHeaders(doc);
   if (!BuildNameTable(doc, ui)) return result;
 

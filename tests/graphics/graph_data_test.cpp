@@ -81,8 +81,8 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
     doc.InitialiseGrid();
     GraphUi ui;
     for (int k : c.valued) doc.records.StoreValue(k, k);
-    doc.graph.sheet_first_row = c.first;
-    doc.graph.sheet_last_row = c.last;
+    doc.graph.data.sheet_first_row = c.first;
+    doc.graph.data.sheet_last_row = c.last;
     if (!c.table.empty()) FillTable(doc, c.table);
     if (c.select) doc.table.Select(*c.select);
     doc.settings.graph_shown = true;
@@ -103,12 +103,12 @@ TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
     doc.records.StoreValue(k, k * 10);
     doc.sheet.SetCell(Document::kValue, k, "999");
   }
-  doc.graph.sheet_first_row = 3;
-  doc.graph.sheet_last_row = 5;
+  doc.graph.data.sheet_first_row = 3;
+  doc.graph.data.sheet_last_row = 5;
   CollectSheetLines(doc, ui);
-  EXPECT_EQ(doc.graph.data_rows, 3);
-  EXPECT_EQ(doc.graph.names[0] + doc.graph.names[1] + doc.graph.names[2], "n3A4n5");
-  EXPECT_EQ(doc.graph.At(0, 0) + doc.graph.At(2, 0), 80);
+  EXPECT_EQ(doc.graph.data.data_rows, 3);
+  EXPECT_EQ(doc.graph.data.names[0] + doc.graph.data.names[1] + doc.graph.data.names[2], "n3A4n5");
+  EXPECT_EQ(doc.graph.data.At(0, 0) + doc.graph.data.At(2, 0), 80);
 }
 
 using Rows = std::vector<std::pair<Real, int>>;

@@ -28,12 +28,12 @@ Box BoxOf(const RecordingCanvas::Call& c) {
 // The graph of `kind` over `rows`, scaled as a refresh would; bars are named n1, n2, ...
 void SetGraph(Document& doc, GraphKind kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
-  testing::SetData(doc.graph, rows);
-  for (size_t i = 0; i < rows.size(); ++i) doc.graph.names[i] = "n" + std::to_string(i + 1);
+  testing::SetData(doc.graph.data, rows);
+  for (size_t i = 0; i < rows.size(); ++i) doc.graph.data.names[i] = "n" + std::to_string(i + 1);
   if (IsBarGraph(kind)) {
-    ScaleBars(doc.graph, doc.ranges);
+    ScaleBars(doc.graph.data, doc.graph.ranges);
   } else {
-    ScaleXY(doc.graph, kind, doc.ranges);
+    ScaleXY(doc.graph.data, kind, doc.graph.ranges);
   }
 }
 
@@ -66,7 +66,7 @@ TEST(RenderGraph, BlankFrameOrHeadlessRanges) {
   headless.with_canvas = false;
   SetGraph(doc, K::kSheetBars, Column({-4, -1}));
   RenderGraph(doc, headless);
-  EXPECT_TRUE(doc.ranges.y_high == 0 && headless.canvas.calls.empty());
+  EXPECT_TRUE(doc.graph.ranges.y_high == 0 && headless.canvas.calls.empty());
 }
 
 // Bars 2, 5, 3: x -0.3..3.3 over pixels 70..570, y -0.5..5.5 over 270..30; zero row 250.
@@ -98,7 +98,8 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   for (int k = 1; k <= 9; ++k) doc.records.StoreValue(k, k);
   doc.sheet.Select({5, 2, 5, 4});
   GraphCommand(doc, ui, K::kSheetBars);
-  EXPECT_EQ(std::pair(doc.graph.sheet_first_row, doc.graph.sheet_last_row), std::pair(2, 4));
+  EXPECT_EQ(std::pair(doc.graph.data.sheet_first_row, doc.graph.data.sheet_last_row),
+            std::pair(2, 4));
   EXPECT_TRUE(doc.settings.graph_shown && doc.settings.view_mode == ViewMode::kSheetTableAndGraph);
 
   // F6 in mode 3: bars of the selected table column at once, no new lay-out.
@@ -125,11 +126,11 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   EXPECT_TRUE(ui.dialogs.empty() && ui.canvas.calls.empty());
   FillTable(doc, {{10, 1}, {20, 2}});
   GraphCommand(doc, ui, K::kTableXy);
-  EXPECT_NEAR(doc.ranges.x_low, -1.2L, 1e-12L);  // 9..21 widened to show x = 0
+  EXPECT_NEAR(doc.graph.ranges.x_low, -1.2L, 1e-12L);  // 9..21 widened to show x = 0
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.checks[0] = false; });
   ui.canvas.calls.clear();
   EditGraphSettings(doc, ui);
-  EXPECT_NEAR(doc.ranges.x_low, 9, 1e-12L);
+  EXPECT_NEAR(doc.graph.ranges.x_low, 9, 1e-12L);
   EXPECT_EQ(ui.canvas.Calls(Op::kPolyline).size(), 1u);  // no y axis
 
   Document bars;
@@ -138,13 +139,13 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 1; });
   ui.canvas.calls.clear();
   EditGraphSettings(bars, ui);
-  EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
+  EXPECT_EQ(bars.graph.options.table_x_axis, 1);
   // x range -0.3..3.3: bar 1 at 70 + 1.3 / 3.6 x 500 = 250.6 -> 251, less half of "0".
   EXPECT_TRUE(ui.canvas.FindText("0") && ui.canvas.FindText("0")->x1 == 248);
   // A choice outside the group keeps the previous one.
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
   EditGraphSettings(bars, ui);
-  EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
+  EXPECT_EQ(bars.graph.options.table_x_axis, 1);
 }
 
 TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {

@@ -108,7 +108,7 @@ void GraphWindowTest::sheetBarsFromTheMenuAndSettingsByRightClick() {
     QTest::mouseClick(f->ok(), Qt::LeftButton);
   });
   QTest::mouseClick(w.graphArea(), Qt::RightButton);
-  QTRY_COMPARE(s.doc().graph_settings.sheet_x_axis, 1);
+  QTRY_COMPARE(s.doc().graph.options.sheet_x_axis, 1);
   QVERIFY(first_checked);
   QVERIFY(AreaImage(w) != names);  // numbers under the bars now
 }

@@ -45,8 +45,8 @@ void PrintTest::printsToPdfAndCopiesToClipboard() {
                     w.SheetCellCentre(3, 9));
   w.entry(TextId::kMenuSheetBars)->trigger();
   // As if the program had started at this size: the printed graph then fits its frame.
-  s.doc().bitmap_width = w.graphArea()->width();
-  s.doc().bitmap_height = w.graphArea()->height();
+  s.doc().graph.bitmap_width = w.graphArea()->width();
+  s.doc().graph.bitmap_height = w.graphArea()->height();
   s.doc().SetLineCount(70);
   s.doc().sheet.SetCell(Document::kName, 60, "slut");
   s.doc().sheet.SetCell(Document::kExpression, 60, "2*kontrol");

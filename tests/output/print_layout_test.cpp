@@ -66,8 +66,8 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
     Document doc = Sheet(3);
     doc.settings.graph_shown = c.graph;
     doc.settings.graph_kind = GraphKind::kTableXy;
-    testing::SetData(doc.graph, {{0, 1}, {1, 2}, {2, 3}});
-    ScaleXY(doc.graph, GraphKind::kTableXy, doc.ranges);
+    testing::SetData(doc.graph.data, {{0, 1}, {1, 2}, {2, 3}});
+    ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
     Pages pages(7000);
     testing::FakeUi ui;
     ui.print_target = &pages;
@@ -92,7 +92,7 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
     EXPECT_EQ(pages.At("T*"), (Place{0, 250, c.y + 3 * kLh}));
     // The graph comes first, in the printer's font.
     EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), c.graph);
-    EXPECT_FALSE(doc.printing);
+    EXPECT_FALSE(doc.graph.printing);
   }
 }
 
