@@ -93,7 +93,9 @@ std::string FromUtf8(std::string_view utf8) {
       ++i;
       continue;
     }
-    out += FromCodePoint(cp);
+    // An overlong form would smuggle in a character ("/", a control) under another spelling.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    out += cp < kLeast[len] ? '?' : FromCodePoint(cp);
     i += len;
   }
   return out;

@@ -6,7 +6,7 @@ namespace ravnelok {
 namespace {
 
 // A square root sign and an emoji are not in Windows-1252; then a truncated sequence, a stray
-// continuation byte and an invalid lead byte.
+// continuation byte, an invalid lead byte and overlong forms of "/" and DEL.
 TEST(Cp1252, RoundTripsEveryByteAndReplacesWhatItCannotHold) {
   for (int b = 0; b < 256; ++b) {
     const std::string one(1, static_cast<char>(b));
@@ -15,7 +15,8 @@ TEST(Cp1252, RoundTripsEveryByteAndReplacesWhatItCannotHold) {
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"æøåÆØÅ€", "\xE6\xF8\xE5\xC6\xD8\xC5\x80"}, {"\xE2\x88\x9A", "?"},
-      {"a\xF0\x9F\x98\x80z", "a?z"}, {"\xC3", "?"}, {"\x80x", "?x"}, {"\xFF", "?"}};
+      {"a\xF0\x9F\x98\x80z", "a?z"}, {"\xC3", "?"}, {"\x80x", "?x"}, {"\xFF", "?"},
+      {"\xC0\xAF\xE0\x80\xAF\xC1\xBF", "???"}};
   // clang-format on
   for (const auto& [utf8, expected] : cases) EXPECT_EQ(cp1252::FromUtf8(utf8), expected) << utf8;
 }
