@@ -102,8 +102,9 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
   dialog.label = doc.texts[TextId::kLineCountLabel] + " " + std::to_string(kMaxLines) + ")";
   dialog.yes = doc.texts[TextId::kYes];
   dialog.no = doc.texts[TextId::kNo];
-  // "Nej", or an answer that is no line count, leaves the sheet exactly as it was: rebuilding
-  // the records would lose every line's decimals and running counter for nothing.
+  // "Nej", or an answer that is no line count, leaves the sheet exactly as it was. A new count
+  // starts afresh only the records of the lines that went: rebuilding them all would lose every
+  // kept line's decimals and running counter.
   if (!ui.RunTextInputDialog(dialog)) return;
   const int n = ParseLineCount(dialog.field);
   if (n == 0) return;
@@ -112,7 +113,11 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
   const int last = doc.LineCount();
   if (doc.sheet.CurrentRow() > last) doc.sheet.SetCurrent(doc.sheet.CurrentCol(), last);
   if (doc.settings.editor_row > last) doc.settings.editor_row = last;
-  doc.records.Rebuild(doc.settings.default_decimals);
+  for (int k = n + 1; k <= kMaxLines; ++k) {
+    doc.records.Reset(k);
+    doc.records.SetDecimals(k, doc.settings.default_decimals);
+    doc.ForgetLineCache(k);
+  }
 }
 
 void RecalculateCommand(Document& doc, Ui& ui) {

@@ -55,7 +55,7 @@ TEST(Commands, CloseAsksAndFollowsTheAnswer) {
   EXPECT_EQ(ui.questions[0], "Bekræft: Ønsker du at afbryde programmet ?");
 }
 
-// Refused or cancelled counts keep the 199 lines and every record.
+// Refused or cancelled counts keep the 199 lines; every kept line keeps its record.
 TEST(Commands, NumberOfLines) {
   const std::pair<const char*, int> counts[] = {
       {"2 5", 25}, {"1000", 0}, {"", 0}, {"-5", 0}, {"99999999999999999999", 0}};
@@ -72,10 +72,9 @@ TEST(Commands, NumberOfLines) {
     });
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), lines) << typed;
-    // Only a new count rebuilds the records: "Nej" or an ignored answer keeps every value.
-    const bool kept = lines == 199;
-    EXPECT_EQ(doc.records.HasValue(3), kept) << typed;
-    EXPECT_EQ(doc.records.Decimals(3), kept ? 4 : doc.settings.default_decimals) << typed;
+    // A kept line keeps its value and decimals, whatever the answer.
+    EXPECT_TRUE(doc.records.HasValue(3)) << typed;
+    EXPECT_EQ(doc.records.Decimals(3), 4) << typed;
   }
 }
 
@@ -85,9 +84,14 @@ TEST(Commands, ShrinkingDropsLinesAndKeepsTheCursorOnTheSheet) {
   doc.InitialiseGrid();
   doc.sheet.SetCurrent(4, 150);
   doc.settings.editor_row = 150;
+  doc.records.StoreValue(11, 5);
+  doc.records.SetDecimals(11, 2);
   ui.text_input_script.push_back([](TextInputDialog& d) { return d.field = "10", true; });
   NumberOfLinesCommand(doc, ui);
   EXPECT_EQ(doc.sheet.RowCount(), 11);
+  // A dropped line's record starts afresh.
+  EXPECT_FALSE(doc.records.HasValue(11));
+  EXPECT_EQ(doc.records.Decimals(11), doc.settings.default_decimals);
   EXPECT_EQ(doc.sheet.CurrentRow(), 10);
   EXPECT_EQ(doc.settings.editor_row, 10);
 }
