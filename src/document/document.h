@@ -9,6 +9,7 @@
 #include "document/line_records.h"
 #include "document/settings.h"
 #include "document/table_values.h"
+#include "document/table_widths.h"
 #include "document/text_grid.h"
 #include "document/ui_texts.h"
 #include "document/word_table.h"
@@ -35,6 +36,7 @@ class Document {
   LineRecords records;
   TextGrid table{10, 50};
   TableValueList table_values;
+  TableWidths table_widths;
 
   std::string function_names;
   std::string reserved_words;
