@@ -11,6 +11,8 @@ LineRecords::LineRecords(int default_decimals) {
 void LineRecords::Rebuild(int default_decimals) {
   records_.assign(kMaxLines, linie_type{});
   by_name_.clear();
+  any_start_pending_ = false;
+  ++names_generation_;
   for (int i = 0; i < kMaxLines; ++i) {
     records_[i].label = LabelOf(i + 1);
     records_[i].line = i + 1;
@@ -41,6 +43,7 @@ void LineRecords::StoreValue(int k, Real value) {
 void LineRecords::SetName(int index, const std::string& name) {
   linie_type& r = records_[index];
   if (r.name == name) return;
+  ++names_generation_;
   if (!r.name.empty()) {
     auto it = by_name_.find(r.name);
     if (it != by_name_.end()) {
@@ -117,12 +120,16 @@ LookupResult LineRecords::Lookup(std::string_view word) const {
 }
 
 void LineRecords::ClearAllStartPending() {
+  if (!any_start_pending_) return;
   for (auto& r : records_) r.start_pending = false;
+  any_start_pending_ = false;
 }
 
 void LineRecords::ClearAllNames() {
+  if (by_name_.empty()) return;
   for (auto& r : records_) r.name.clear();
   by_name_.clear();
+  ++names_generation_;
 }
 
 bool LineRecords::NameUsedAbove(const std::string& name, int k) const {
@@ -140,6 +147,7 @@ void LineRecords::MoveRecord(int k, int d) {
   SetName(to, name);
   records_[to].has_value = records_[from].has_value;
   records_[to].start_pending = records_[from].start_pending;
+  any_start_pending_ |= records_[to].start_pending;
   records_[to].value = records_[from].value;
   records_[to].value_text_valid = false;
   records_[to].line = to + 1;

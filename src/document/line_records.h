@@ -43,6 +43,10 @@ struct linie_type {
   // The value as substituted into expressions, made when first needed after each store.
   mutable std::string value_text;
   mutable bool value_text_valid = false;
+  // How that text reads back, without its sign, and the value it was made for.
+  mutable bool read_valid = false;
+  mutable Real read_of = 0;
+  mutable Real read = 0;
 };
 
 struct LookupResult {
@@ -90,9 +94,14 @@ class LineRecords {
   LookupResult Lookup(std::string_view word) const;
 
   bool StartPending(int k) const { return records_[Index(k)].start_pending; }
-  void SetStartPending(int k, bool pending) { records_[Index(k)].start_pending = pending; }
+  void SetStartPending(int k, bool pending) {
+    records_[Index(k)].start_pending = pending;
+    any_start_pending_ |= pending;
+  }
   void ClearAllStartPending();
   void ClearAllNames();
+  // Changes whenever a record's name does, so that what was looked up by name can be kept.
+  unsigned long long NamesGeneration() const { return names_generation_; }
 
   // Whether any of the records 1..k-1 carries `name`.
   bool NameUsedAbove(const std::string& name, int k) const;
@@ -108,6 +117,9 @@ class LineRecords {
   void ResetRecord(int index);
 
   std::vector<linie_type> records_;
+  // Every pass clears the start flags; most passes have none to clear.
+  bool any_start_pending_ = false;
+  unsigned long long names_generation_ = 0;
   struct Hash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }

@@ -188,6 +188,8 @@ constexpr std::array<FunctionEntry, 44> kFunctions = {{
     {"d7", Digit<7>}, {"d8", Digit<8>},    {"d9", Digit<9>},    {"tgn", Sign},
 }};
 
+constexpr BuiltIn kRandom = Random;
+
 // Power(b, e) for b > 0: integer exponents below 100 as exact products.
 Real Power(Real b, Real e) {
   if (IsInteger(e) && std::fabs(e) < 100) {
@@ -199,11 +201,65 @@ Real Power(Real b, Real e) {
   return std::exp(e * std::log(b));
 }
 
-// One evaluation: the text, the scanner and the failure flag shared by all rules.
+// The operations with their guards: each returns its result, or sets `failed` and returns r.
+Real AddOrSubtract(char op, Real r, Real t, bool& failed) {
+  if (std::fabs(r) < kHuge && std::fabs(t) < kHuge) return op == '+' ? r + t : r - t;
+  failed = true;
+  return r;
+}
+
+Real Multiply(Real r, Real t, bool& failed) {
+  if (r == 0 || t == 0) return 0;
+  if (Moderate(r) && Moderate(t)) return r * t;  // the logarithm test cannot fail
+  if (std::fabs(std::log(std::fabs(t)) + std::log(std::fabs(r))) < kLnLimit) return r * t;
+  failed = true;
+  return r;
+}
+
+Real Divide(Real r, Real t, bool& failed) {
+  if (r == 0 && t != 0) return 0;
+  if (Moderate(r) && Moderate(t)) return r / t;
+  if (std::fabs(t) > kTiny &&
+      std::fabs(std::log(std::fabs(t)) - std::log(std::fabs(r))) < kLnLimit) {
+    return r / t;
+  }
+  failed = true;
+  return r;
+}
+
+Real Raise(Real x, Real y, bool& failed) {
+  // ln(x)*y may overflow to infinity for absurd exponents; that only fails the test below.
+  if (x > 0 && std::fabs(std::log(x) * y) <= kLnLimit) return Power(x, y);
+  if (std::fabs(y) > kLnLimit || y != Nearest(y)) {
+    failed = true;  // a base that is not positive needs an integer exponent
+    return x;
+  }
+  Real result;
+  if (x < 0 && std::fabs(std::log(std::fabs(x)) * y) <= kLnLimit) {
+    result = Power(std::fabs(x), y);
+  } else if (y > 0 && x == 0) {
+    result = 0;
+  } else {
+    failed = true;
+    return x;
+  }
+  if (x < 0 && std::fmod(Nearest(std::fabs(y)), 2) == 1) result = -result;
+  return result;
+}
+
+// Values on a program's stack at most; deeper programs are not made.
+constexpr int kMaxProgramStack = 64;
+
+// One evaluation: the text, the scanner and the failure flag shared by all rules. With `steps`,
+// it writes the program of the text instead of computing it, kInputMark standing for an input.
 class Evalue {
  public:
-  Evalue(const std::string& text, const EvalContext& context)
-      : text_(text.data()), length_(static_cast<int>(text.size())), context_(context) {}
+  Evalue(const std::string& text, const EvalContext& context,
+         std::vector<ProgramStep>* steps = nullptr)
+      : text_(text.data()),
+        length_(static_cast<int>(text.size())),
+        context_(context),
+        steps_(steps) {}
 
   // Reads the whole text; true when it ended cleanly at the end marker.
   bool Run(Real& value) {
@@ -213,6 +269,8 @@ class Evalue {
   }
   int position() const { return pos_; }
   bool failed() const { return failed_; }
+  // Whether the program written can stand for the text.
+  bool program_ok() const { return program_ok_; }
 
  private:
   // next := advance one position, skipping blanks; past the end the end marker
@@ -230,11 +288,8 @@ class Evalue {
       const char op = ch_;
       Next();
       const Real t = Term();
-      if (std::fabs(r) < kHuge && std::fabs(t) < kHuge) {
-        r = op == '+' ? r + t : r - t;
-      } else {
-        failed_ = true;
-      }
+      r = AddOrSubtract(op, r, t, failed_);
+      Emit(op == '+' ? ProgramStep::kAdd : ProgramStep::kSubtract);
     }
     return r;
   }
@@ -246,27 +301,9 @@ class Evalue {
       const char op = ch_;
       Next();
       const Real t = Factor();
-      r = op == '*' ? Multiply(r, t) : Divide(r, t);
+      r = op == '*' ? Multiply(r, t, failed_) : Divide(r, t, failed_);
+      Emit(op == '*' ? ProgramStep::kMultiply : ProgramStep::kDivide);
     }
-    return r;
-  }
-
-  Real Multiply(Real r, Real t) {
-    if (r == 0 || t == 0) return 0;
-    if (Moderate(r) && Moderate(t)) return r * t;  // the logarithm test cannot fail
-    if (std::fabs(std::log(std::fabs(t)) + std::log(std::fabs(r))) < kLnLimit) return r * t;
-    failed_ = true;
-    return r;
-  }
-
-  Real Divide(Real r, Real t) {
-    if (r == 0 && t != 0) return 0;
-    if (Moderate(r) && Moderate(t)) return r / t;
-    if (std::fabs(t) > kTiny &&
-        std::fabs(std::log(std::fabs(t)) - std::log(std::fabs(r))) < kLnLimit) {
-      return r / t;
-    }
-    failed_ = true;
     return r;
   }
 
@@ -275,41 +312,31 @@ class Evalue {
     Real r = Signed();
     while (ch_ == '^') {
       Next();
-      r = Raise(r, Signed());
+      const Real y = Signed();
+      r = Raise(r, y, failed_);
+      Emit(ProgramStep::kPower);
     }
     return r;
-  }
-
-  Real Raise(Real x, Real y) {
-    // ln(x)*y may overflow to infinity for absurd exponents; that only fails the test below.
-    if (x > 0 && std::fabs(std::log(x) * y) <= kLnLimit) return Power(x, y);
-    if (std::fabs(y) > kLnLimit || y != Nearest(y)) {
-      failed_ = true;  // a base that is not positive needs an integer exponent
-      return x;
-    }
-    Real result;
-    if (x < 0 && std::fabs(std::log(std::fabs(x)) * y) <= kLnLimit) {
-      result = Power(std::fabs(x), y);
-    } else if (y > 0 && x == 0) {
-      result = 0;
-    } else {
-      failed_ = true;
-      return x;
-    }
-    if (x < 0 && std::fmod(Nearest(std::fabs(y)), 2) == 1) result = -result;
-    return result;
   }
 
   // signed := "-" primary | primary
   Real Signed() {
     if (ch_ != '-') return Primary();
     Next();
-    return -Primary();
+    const Real v = -Primary();
+    Emit(ProgramStep::kNegate);
+    return v;
   }
 
   // primary := number | "(" expression ")" | function primary
   Real Primary() {
     if (IsDigit(ch_)) return Number();
+    if (steps_ != nullptr && ch_ == kInputMark) {
+      if (inputs_ > 255) program_ok_ = false;
+      Emit(ProgramStep::kInput, static_cast<uint8_t>(inputs_++));
+      Next();
+      return 0;
+    }
     // Brackets and function calls are the only nesting; a unary minus cannot repeat.
     if (depth_ >= kMaxEvalDepth) {
       failed_ = true;
@@ -356,6 +383,7 @@ class Evalue {
       ch_ = kStop;
       return 0;
     }
+    Emit(ProgramStep::kNumber, 0, value);
     return value;
   }
 
@@ -382,7 +410,23 @@ class Evalue {
     Next();
     const Real x = Primary();
     if (ch_ == kStop) return x;  // reading has stopped; draw no random number for it
+    if (steps_ != nullptr) {
+      // A random draw must happen at every pass, in the order the text gives.
+      if (f->apply == kRandom) program_ok_ = false;
+      Emit(ProgramStep::kCall, static_cast<uint8_t>(f - kFunctions.data()));
+      return x;
+    }
     return f->apply(x, context_, failed_);
+  }
+
+  void Emit(ProgramStep::Op op, uint8_t arg = 0, Real number = 0) {
+    if (steps_ == nullptr) return;
+    steps_->push_back(ProgramStep{op, arg, number});
+    if (op == ProgramStep::kNumber || op == ProgramStep::kInput) {
+      if (++stack_ > kMaxProgramStack) program_ok_ = false;
+    } else if (op != ProgramStep::kNegate && op != ProgramStep::kCall) {
+      --stack_;
+    }
   }
 
   const FunctionEntry* MatchName() const {
@@ -405,6 +449,10 @@ class Evalue {
   char ch_ = kEnd;
   bool failed_ = false;
   int depth_ = 0;
+  std::vector<ProgramStep>* steps_;
+  int inputs_ = 0;
+  int stack_ = 0;
+  bool program_ok_ = true;
 };
 
 }  // namespace
@@ -440,6 +488,58 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
     if (error_position == 0) error_position = evalue.position();
   }
   value = v;
+}
+
+bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
+  steps.clear();
+  if (text.empty()) return false;
+  NormaliseSigns(text);
+  for (char& c : text) c = DanishLower(c);
+  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) return false;
+  Evalue evalue(text, EvalContext{}, &steps);
+  Real v = 0;
+  return evalue.Run(v) && evalue.program_ok();
+}
+
+bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* inputs,
+                const EvalContext& context, Real& value) {
+  Real stack[kMaxProgramStack];
+  int n = 0;
+  bool failed = false;
+  for (const ProgramStep& step : steps) {
+    switch (step.op) {
+      case ProgramStep::kNumber:
+        stack[n++] = step.number;
+        break;
+      case ProgramStep::kInput: {
+        // A negative value stands in the text as "(0-m)".
+        const ProgramInput& in = inputs[step.arg];
+        stack[n++] = in.negative ? AddOrSubtract('-', 0, in.magnitude, failed) : in.magnitude;
+        break;
+      }
+      case ProgramStep::kNegate:
+        stack[n - 1] = -stack[n - 1];
+        break;
+      case ProgramStep::kCall:
+        stack[n - 1] = kFunctions[step.arg].apply(stack[n - 1], context, failed);
+        break;
+      default: {
+        const Real t = stack[--n];
+        Real& r = stack[n - 1];
+        if (step.op == ProgramStep::kAdd) r = AddOrSubtract('+', r, t, failed);
+        if (step.op == ProgramStep::kSubtract) r = AddOrSubtract('-', r, t, failed);
+        if (step.op == ProgramStep::kMultiply) r = Multiply(r, t, failed);
+        if (step.op == ProgramStep::kDivide) r = Divide(r, t, failed);
+        if (step.op == ProgramStep::kPower) r = Raise(r, t, failed);
+      }
+    }
+  }
+  if (failed || n != 1) return false;
+  Real v = stack[0];
+  RoundTripNumber(v, 21);
+  if (!std::isfinite(v)) return false;
+  value = v;
+  return true;
 }
 
 }  // namespace ravnelok

@@ -26,6 +26,8 @@ std::string Bracketed(const std::string& number) {
   return "(" + number + ")";
 }
 
+}  // namespace
+
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(const linie_type& record) {
   if (!record.value_text_valid) {
@@ -41,6 +43,8 @@ const std::string& ValueText(const linie_type& record) {
   }
   return record.value_text;
 }
+
+namespace {
 
 // Whether a text may call a random function (slump, sl, rand, rd in any case).
 bool DrawsRandomNumbers(std::string_view text) {
@@ -75,7 +79,8 @@ const std::string& PiText() {
 
 }  // namespace
 
-SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k) {
+SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k,
+                                  std::vector<SubstitutedWord>* words) {
   SubstitutionFlags flags;
   if (text.empty()) return flags;
   const std::string& sum_word = doc.texts[TextId::kSumName];
@@ -99,8 +104,15 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
     bool stop = false;
 
     // Replaces start..to; the length check counts from the token's end, as for every word.
-    auto replace = [&](size_t to, const std::string& with) {
+    auto replace = [&](size_t to, const std::string& with, SubstitutedWord word) {
       if (with.size() + start + (last - end) > kMaxSubstitutedLength) flags.too_long = true;
+      if (words != nullptr) {
+        word.start = static_cast<int>(start);
+        word.replaced = static_cast<int>(to - start + 1);
+        word.with = static_cast<int>(with.size());
+        word.beyond = static_cast<int>(to - end);
+        words->push_back(word);
+      }
       text.replace(start, to - start + 1, with);
       p = start + with.size();
     };
@@ -108,13 +120,13 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
     if ((kinds & WordTable::kReserved) == 0) {
       const LookupResult found = doc.records.Lookup(word);
       if (found.found && found.has_value && found.line <= k) {
-        replace(end, ValueText(doc.records[found.record]));
+        replace(end, ValueText(doc.records[found.record]), {SubstitutedWord::kName, found.record});
       } else {
         flags.undefined = true;
         stop = true;
       }
     }
-    if (!stop && lower == "pi") replace(end, PiText());
+    if (!stop && lower == "pi") replace(end, PiText(), {SubstitutedWord::kPi});
     if (!stop && lower == sum_word && !sum_word.empty()) {
       // sum(from:to), the ends looked up as names or labels.
       const size_t open = end + 1;
@@ -138,7 +150,8 @@ SubstitutionFlags SubstituteNames(const Document& doc, std::string& text, int k)
             if (doc.records.Value(line, v)) total += v;
           }
           ok = std::isfinite(total);
-          if (ok) replace(close, SumText(doc, k, total));
+          if (ok)
+            replace(close, SumText(doc, k, total), {SubstitutedWord::kSum, a.record, b.record});
         }
       }
       if (!ok) {

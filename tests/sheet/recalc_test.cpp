@@ -146,5 +146,38 @@ TEST_F(RecalcTest, HugeAndHostileExpressionsFailOrGiveValues) {
   }
 }
 
+// Lines computed by their programs give, to the last bit, what the full evaluation gives, also
+// when a value fails, grows too long to substitute, or turns negative.
+TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
+  Document fast;
+  Document full;
+  testing::FakeUi ui;
+  for (Document* doc : {&fast, &full}) {
+    FillSheet(*doc, {{"c", "c+1"},
+                     {"n", "-c*1,5"},
+                     {"", "SIN(c*30)+PI"},
+                     {"", "SUM(A1:A3)/c"},
+                     {"", "n^2-A1/7"},
+                     {"", "1/(c-3)"},
+                     {"", "HVIS c>2 SÅ n ELLERS 0"},
+                     {"m", "n/7"},
+                     {"", "m+m+m+m+m+m+m+m+m+m+m"}});
+    doc->records.StoreValue(1, 0);
+  }
+  for (int pass = 0; pass < 16; ++pass) {
+    for (auto& cache : full.eval_cache) cache.program = LineProgram{};
+    RecalculateSheet(fast, ui, RecalcMode::kAppendRow);
+    RecalculateSheet(full, ui, RecalcMode::kAppendRow);
+    EXPECT_EQ(Column(fast, Document::kValue, 1, 9), Column(full, Document::kValue, 1, 9));
+    for (int k = 1; k <= 9; ++k) {
+      EXPECT_EQ(fast.records[k].has_value, full.records[k].has_value) << pass << k;
+      EXPECT_EQ(fast.records[k].value, full.records[k].value) << pass << k;
+    }
+  }
+  int ready = 0;
+  for (const auto& cache : fast.eval_cache) ready += cache.program.state == LineProgram::kReady;
+  EXPECT_GE(ready, 7);
+}
+
 }  // namespace
 }  // namespace ravnelok

@@ -1,0 +1,166 @@
+#include "expression/line_program.h"
+
+#include <cmath>
+#include <utility>
+
+#include "document/document.h"
+#include "expression/evalue.h"
+#include "expression/substitution.h"
+#include "numbers/number_text.h"
+#include "text/text_ops.h"
+
+namespace ravnelok {
+namespace {
+
+// A word of letters only, two or more of them, cannot be found across a substituted number,
+// whose only letter is the E of its exponent; so it is absent from every substitution of the
+// text exactly when it is absent with the numbers marked.
+bool CannotMeetNumbers(const std::string& word) {
+  if (word.size() < 2) return false;
+  for (const char c : word) {
+    if (!IsDanishLetter(c)) return false;
+  }
+  return true;
+}
+
+// Whether the steps before the reading leave every substitution of `marked` as it is, apart
+// from its blanks and the brackets around it.
+bool StepsLeaveAlone(const Document& doc, std::string marked) {
+  const std::string& remainder = doc.texts[TextId::kRemainderName];
+  if (!remainder.empty() &&
+      (!CannotMeetNumbers(remainder) || FindDanishLower(marked, remainder) != std::string::npos)) {
+    return false;
+  }
+  RemoveBlanks(marked);
+  const std::string& if_word = doc.texts[TextId::kIf];
+  if (!if_word.empty() &&
+      (!CannotMeetNumbers(if_word) || marked.find(if_word) != std::string::npos)) {
+    return false;
+  }
+  return marked.find_first_of("<>=") == std::string::npos;
+}
+
+// "(-1.234567890123E-4567)": sign, 13 digits, point, exponent and brackets.
+constexpr int kLongestNumberText = 23;
+
+// How the substituted text of `v` reads back, without its sign. The text holds |v| rounded to
+// 13 significant digits and reading rounds that correctly, which is what RoundTripNumber
+// gives; near the ends of the range the reading could differ, and false sends the line to the
+// full evaluation.
+bool ReadBackMagnitude(Real v, Real& magnitude) {
+  Real a = std::fabs(v);
+  if (a != 0 && !(a >= 1E-4900L && a <= 1E4900L)) return false;
+  RoundTripNumber(a, 21);
+  magnitude = a;
+  return true;
+}
+
+bool SameValue(Real a, Real b) {
+  return a == b && std::signbit(a) == std::signbit(b);
+}
+
+void Make(Document& doc, LineProgram& program, const std::string& text, int k, Real value) {
+  program.state = LineProgram::kRefused;
+  std::string substituted = text;
+  std::vector<SubstitutedWord> words;
+  const SubstitutionFlags flags = SubstituteNames(doc, substituted, k, &words);
+  if (flags.undefined || flags.too_long) return;
+  // The program makes the texts of its inputs only when the longest texts could fail the
+  // length check; a sum then refuses it.
+  program.check_length = false;
+  int length = static_cast<int>(text.size());
+  for (const SubstitutedWord& word : words) {
+    length += (word.kind == SubstitutedWord::kPi ? word.with : kLongestNumberText) - word.replaced;
+    program.check_length |= length + word.beyond > kMaxSubstitutedLength;
+  }
+  if (program.check_length) {
+    for (const SubstitutedWord& word : words) {
+      if (word.kind == SubstitutedWord::kSum) return;
+    }
+  }
+  // Each value and sum becomes a marked input in its brackets; pi keeps its digits.
+  std::string marked = substituted;
+  for (auto it = words.rbegin(); it != words.rend(); ++it) {
+    if (it->kind != SubstitutedWord::kPi) marked.replace(it->start, it->with, "(\x01)");
+  }
+  if (!StepsLeaveAlone(doc, marked)) return;
+  RemoveBlanks(marked);
+  if (!CompileExpression("(" + marked + ")", program.steps)) return;
+  program.words = std::move(words);
+  program.state = LineProgram::kReady;
+  // The program must give what the full evaluation gave, or it is not used.
+  Real check = 0;
+  if (!RunLineProgram(doc, text, k, check) || !SameValue(check, value)) {
+    program.state = LineProgram::kRefused;
+  }
+}
+
+}  // namespace
+
+bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) {
+  if (k < 1 || k >= static_cast<int>(doc.eval_cache.size())) return false;
+  const LineProgram& program = doc.eval_cache[k].program;
+  if (program.state != LineProgram::kReady ||
+      program.names_generation != doc.records.NamesGeneration() || program.text != text) {
+    return false;
+  }
+  ProgramInput inputs[kMaxSubstitutedLength];
+  int n = 0;
+  int length = static_cast<int>(text.size());
+  for (const SubstitutedWord& word : program.words) {
+    if (word.kind == SubstitutedWord::kName) {
+      const linie_type& record = doc.records[word.record];
+      if (!record.has_value || record.line > k) return false;
+      if (program.check_length) {
+        // As the substitution checks it, with the texts it makes.
+        length += static_cast<int>(ValueText(record).size()) - word.replaced;
+        if (length + word.beyond > kMaxSubstitutedLength) return false;
+      }
+      if (!record.read_valid || record.read_of != record.value) {
+        if (!ReadBackMagnitude(record.value, record.read)) return false;
+        record.read_of = record.value;
+        record.read_valid = true;
+      }
+      inputs[n++] = ProgramInput{record.read, record.value < 0};
+    } else if (word.kind == SubstitutedWord::kPi) {
+      length += word.with - word.replaced;
+      if (length + word.beyond > kMaxSubstitutedLength) return false;
+    } else {
+      int first = doc.records[word.record].line;
+      int second = doc.records[word.record_b].line;
+      if (first > second) std::swap(first, second);
+      if (first < 1 || second > doc.LineCount()) return false;
+      Real total = 0;
+      Real v = 0;
+      for (int line = first; line <= second; ++line) {
+        if (doc.records.Value(line, v)) total += v;
+      }
+      Real read = 0;
+      if (!std::isfinite(total) || !ReadBackMagnitude(total, read)) return false;
+      inputs[n++] = ProgramInput{read, total < 0};
+    }
+  }
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
+  return RunProgram(program.steps, inputs, context, value);
+}
+
+void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {
+  if (k < 1 || k >= static_cast<int>(doc.eval_cache.size())) return;
+  LineProgram& program = doc.eval_cache[k].program;
+  const unsigned long long generation = doc.records.NamesGeneration();
+  if (program.state == LineProgram::kNone || program.text != text ||
+      program.names_generation != generation) {
+    program.state = LineProgram::kSeen;
+    program.text = text;
+    program.names_generation = generation;
+    return;
+  }
+  if (program.state == LineProgram::kSeen) {
+    Make(doc, program, text, k, value);
+  } else if (program.state == LineProgram::kReady) {
+    // The program declined a text that the full evaluation computed: it is not to be trusted.
+    program.state = LineProgram::kRefused;
+  }
+}
+
+}  // namespace ravnelok
