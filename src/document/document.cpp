@@ -34,6 +34,7 @@ void Document::BuildReservedWords() {
   built_in_words =
       function_names + "&" + texts[TextId::kSumName] + "&" + texts[TextId::kRemainderName] + "&";
   eval_cache.assign(kMaxLines + 1, LineEvalCache{});
+  records.SetNamesChecked(false);  // a name may now be a reserved word
   words.Clear();
   words.Add(reserved_words, WordTable::kReserved);
   words.Add(function_names, WordTable::kFunction);

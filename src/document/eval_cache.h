@@ -53,6 +53,11 @@ struct LineProgram {
   bool check_length = false;
   std::vector<SubstitutedWord> words;
   std::vector<ProgramStep> steps;
+  // The inputs of the last run (negative when a minus stood before them) and what they gave.
+  bool last_valid = false;
+  bool last_degrees = true;
+  std::vector<Real> last_inputs;
+  Real last_value = 0;
 };
 
 struct LineEvalCache {

@@ -49,14 +49,21 @@ void LineRecords::SetName(int index, const std::string& name) {
     if (it != by_name_.end()) {
       auto& v = it->second;
       v.erase(std::remove(v.begin(), v.end(), index), v.end());
+      MarkAlone(v);
       if (v.empty()) by_name_.erase(it);
     }
   }
   r.name = name;
+  r.name_alone = false;
   if (!name.empty()) {
     auto& v = by_name_[name];
     v.insert(std::upper_bound(v.begin(), v.end(), index), index);
+    MarkAlone(v);
   }
+}
+
+void LineRecords::MarkAlone(const std::vector<int>& same_name) {
+  for (const int i : same_name) records_[i].name_alone = same_name.size() == 1;
 }
 
 void LineRecords::SetNameNoValue(int k, const std::string& name) {
@@ -79,7 +86,11 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
     r.line = line;
     r.has_value = true;
   };
-  if (!name.empty()) {
+  // A line's own record usually is the one record with its name: then no look-up is needed.
+  const linie_type& own = records_[Index(line)];
+  if (!name.empty() && own.name_alone && own.name == name) {
+    store(Index(line));
+  } else if (!name.empty()) {
     auto it = by_name_.find(name);
     if (it != by_name_.end()) {
       for (int index : it->second) store(index);
@@ -127,7 +138,10 @@ void LineRecords::ClearAllStartPending() {
 
 void LineRecords::ClearAllNames() {
   if (by_name_.empty()) return;
-  for (auto& r : records_) r.name.clear();
+  for (auto& r : records_) {
+    r.name.clear();
+    r.name_alone = false;
+  }
   by_name_.clear();
   ++names_generation_;
 }

@@ -37,6 +37,7 @@ struct linie_type {
   std::string label;
   bool has_value = false;
   bool start_pending = false;
+  bool name_alone = false;  // no other record has its name (kept by LineRecords)
   Real value = 0;
   int32_t line = 0;
   int32_t decimals = -1;
@@ -102,6 +103,11 @@ class LineRecords {
   void ClearAllNames();
   // Changes whenever a record's name does, so that what was looked up by name can be kept.
   unsigned long long NamesGeneration() const { return names_generation_; }
+  // Whether every name was accepted by the name check since the names last changed.
+  bool NamesChecked() const { return checked_generation_ == names_generation_; }
+  void SetNamesChecked(bool checked) {
+    checked_generation_ = checked ? names_generation_ : names_generation_ - 1;
+  }
 
   // Whether any of the records 1..k-1 carries `name`.
   bool NameUsedAbove(const std::string& name, int k) const;
@@ -114,12 +120,14 @@ class LineRecords {
   // The record whose label is `word`, or 0.
   static int LabelRecord(std::string_view word);
   void SetName(int index, const std::string& name);
+  void MarkAlone(const std::vector<int>& same_name);
   void ResetRecord(int index);
 
   std::vector<linie_type> records_;
   // Every pass clears the start flags; most passes have none to clear.
   bool any_start_pending_ = false;
   unsigned long long names_generation_ = 0;
+  unsigned long long checked_generation_ = ~0ull;
   struct Hash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }

@@ -523,15 +523,26 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
       case ProgramStep::kCall:
         stack[n - 1] = kFunctions[step.arg].apply(stack[n - 1], context, failed);
         break;
-      default: {
-        const Real t = stack[--n];
-        Real& r = stack[n - 1];
-        if (step.op == ProgramStep::kAdd) r = AddOrSubtract('+', r, t, failed);
-        if (step.op == ProgramStep::kSubtract) r = AddOrSubtract('-', r, t, failed);
-        if (step.op == ProgramStep::kMultiply) r = Multiply(r, t, failed);
-        if (step.op == ProgramStep::kDivide) r = Divide(r, t, failed);
-        if (step.op == ProgramStep::kPower) r = Raise(r, t, failed);
-      }
+      case ProgramStep::kAdd:
+        --n;
+        stack[n - 1] = AddOrSubtract('+', stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kSubtract:
+        --n;
+        stack[n - 1] = AddOrSubtract('-', stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kMultiply:
+        --n;
+        stack[n - 1] = Multiply(stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kDivide:
+        --n;
+        stack[n - 1] = Divide(stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kPower:
+        --n;
+        stack[n - 1] = Raise(stack[n - 1], stack[n], failed);
+        break;
     }
   }
   if (failed || n != 1) return false;

@@ -87,6 +87,7 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
   RemoveBlanks(marked);
   if (!CompileExpression("(" + marked + ")", program.steps)) return;
   program.words = std::move(words);
+  program.last_valid = false;
   program.state = LineProgram::kReady;
   // The program must give what the full evaluation gave, or it is not used.
   Real check = 0;
@@ -99,7 +100,7 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
 
 bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) {
   if (k < 1 || k >= static_cast<int>(doc.eval_cache.size())) return false;
-  const LineProgram& program = doc.eval_cache[k].program;
+  LineProgram& program = doc.eval_cache[k].program;
   if (program.state != LineProgram::kReady ||
       program.names_generation != doc.records.NamesGeneration() || program.text != text) {
     return false;
@@ -140,8 +141,28 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
       inputs[n++] = ProgramInput{read, total < 0};
     }
   }
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
-  return RunProgram(program.steps, inputs, context, value);
+  // The same inputs give the same value: a program draws no random numbers.
+  const bool degrees = doc.settings.angle_in_degrees;
+  bool same = program.last_valid && program.last_degrees == degrees &&
+              static_cast<int>(program.last_inputs.size()) == n;
+  for (int i = 0; same && i < n; ++i) {
+    same =
+        program.last_inputs[i] == (inputs[i].negative ? -inputs[i].magnitude : inputs[i].magnitude);
+  }
+  if (same) {
+    value = program.last_value;
+    return true;
+  }
+  const EvalContext context{degrees, &doc.rng};
+  if (!RunProgram(program.steps, inputs, context, value)) return false;
+  program.last_inputs.resize(n);
+  for (int i = 0; i < n; ++i) {
+    program.last_inputs[i] = inputs[i].negative ? -inputs[i].magnitude : inputs[i].magnitude;
+  }
+  program.last_value = value;
+  program.last_degrees = degrees;
+  program.last_valid = true;
+  return true;
 }
 
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {
@@ -161,6 +182,17 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
     // The program declined a text that the full evaluation computed: it is not to be trusted.
     program.state = LineProgram::kRefused;
   }
+}
+
+void NoteComputedValue(const Document& doc, int k, Real value) {
+  const linie_type& record = doc.records[k];
+  const Real a = std::fabs(value);
+  // Rounding to 13 digits again gives the same digits and so the same value, within the
+  // range where reading back is exact.
+  if (record.value != value || (a != 0 && !(a >= 1E-4900L && a <= 1E4900L))) return;
+  record.read = a;
+  record.read_of = value;
+  record.read_valid = true;
 }
 
 }  // namespace ravnelok

@@ -88,6 +88,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     const bool blanks = label.find(' ') != std::string::npos;
     if (blanks) bare_label = WithoutBlanks(label);
     doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
+    NoteComputedValue(doc, k, line.value);
     if (mode == RecalcMode::kAppendRow && sheet.Cell(Document::kTableMark, k) == "T") {
       AppendTableValue(doc, k, line.value);
     }
