@@ -55,6 +55,19 @@ bool ReadBackMagnitude(Real v, Real& magnitude) {
   return true;
 }
 
+// The length check of the substitution, with the texts it makes (sums have none to check).
+bool FitsExactly(const Document& doc, const LineProgram& program, const std::string& text) {
+  int length = static_cast<int>(text.size());
+  for (const SubstitutedWord& word : program.words) {
+    const int with = word.kind == SubstitutedWord::kName
+                         ? static_cast<int>(ValueText(doc.records[word.record]).size())
+                         : word.with;
+    length += with - word.replaced;
+    if (length + word.beyond > kMaxSubstitutedLength) return false;
+  }
+  return true;
+}
+
 bool SameValue(Real a, Real b) {
   return a == b && std::signbit(a) == std::signbit(b);
 }
@@ -107,15 +120,16 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
   }
   ProgramInput inputs[kMaxSubstitutedLength];
   int n = 0;
+  // Where the length matters, first with the longest texts the signs allow.
   int length = static_cast<int>(text.size());
+  bool fits = true;
   for (const SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
       if (!record.has_value || record.line > k) return false;
       if (program.check_length) {
-        // As the substitution checks it, with the texts it makes.
-        length += static_cast<int>(ValueText(record).size()) - word.replaced;
-        if (length + word.beyond > kMaxSubstitutedLength) return false;
+        length += (record.value < 0 ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
+        fits &= length + word.beyond <= kMaxSubstitutedLength;
       }
       if (!record.read_valid || record.read_of != record.value) {
         if (!ReadBackMagnitude(record.value, record.read)) return false;
@@ -125,7 +139,7 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
       inputs[n++] = ProgramInput{record.read, record.value < 0};
     } else if (word.kind == SubstitutedWord::kPi) {
       length += word.with - word.replaced;
-      if (length + word.beyond > kMaxSubstitutedLength) return false;
+      fits &= length + word.beyond <= kMaxSubstitutedLength;
     } else {
       int first = doc.records[word.record].line;
       int second = doc.records[word.record_b].line;
@@ -141,6 +155,7 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
       inputs[n++] = ProgramInput{read, total < 0};
     }
   }
+  if (!fits && !FitsExactly(doc, program, text)) return false;
   // The same inputs give the same value: a program draws no random numbers.
   const bool degrees = doc.settings.angle_in_degrees;
   bool same = program.last_valid && program.last_degrees == degrees &&
