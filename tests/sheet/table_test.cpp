@@ -127,8 +127,7 @@ TEST(Table, AppendingAlignsLikeAligningFromScratch) {
       {"p", "p", "p", "p", "+3", "p", "p", "-3", "-3", "p", "p", "-4", "p"},
       {"p", "p", "p", "p", "p", "p", "r16", "p", "p", "+4", "r22", "p", "p"}};
   for (const auto& script : scripts) {
-    Document fast;
-    Document scratch;
+    Document fast, scratch;
     FakeUi ui;
     for (Document* doc : {&fast, &scratch}) {
       // Widths grow and shrink; line 3 fails at the third pass and leaves its cell empty.
