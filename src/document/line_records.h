@@ -44,7 +44,8 @@ struct linie_type {
   // The value as substituted into expressions, made when first needed after each store.
   mutable std::string value_text;
   mutable bool value_text_valid = false;
-  // How that text reads back, without its sign, and the value it was made for.
+  // A cache for compiled lines (expression/line_program.cpp): how that text reads back,
+  // without its sign, and the value it was made for.
   mutable bool read_valid = false;
   mutable Real read_of = 0;
   mutable Real read = 0;
