@@ -37,7 +37,8 @@ std::string ManyNames(int k) {
   e += "))";
   for (int i = 1; i < uses; ++i) {
     const int j = k - 1 - (i * 7) % (k - 1);
-    e += (i % 2 ? "+" : "-") + Name(j);
+    e += i % 2 ? '+' : '-';
+    e += Name(j);
   }
   return "(" + e + ")/" + std::to_string(uses);
 }
@@ -97,6 +98,28 @@ void BM_SumChanging(benchmark::State& state) {
   RunPass(state, SumAbove, true);
 }
 
+// Passes that each append a row of three values to the table, whose widths keep changing.
+void BM_TableAppend(benchmark::State& state) {
+  for (auto _ : state) {
+    Document doc;
+    QuietUi ui;
+    doc.SetLineCount(3);
+    doc.InitialiseGrid();
+    const char* expressions[] = {"c+1", "c*c*c", "1/c"};
+    for (int k = 1; k <= 3; ++k) {
+      doc.sheet.SetCell(Document::kName, k, k == 1 ? "c" : Name(k));
+      doc.sheet.SetCell(Document::kExpression, k, expressions[k - 1]);
+      doc.sheet.SetCell(Document::kTableMark, k, "T");
+    }
+    doc.records.StoreValue(1, 0);
+    RecalculateSheet(doc, ui, RecalcMode::kFresh);
+    for (int64_t pass = 0; pass < state.range(0); ++pass) {
+      RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+    }
+    if (doc.settings.table_rows != state.range(0)) state.SkipWithError("rows missing");
+  }
+}
+
 void BM_Load(benchmark::State& state) {
   Document doc;
   QuietUi ui;
@@ -128,6 +151,11 @@ BENCHMARK(BM_NamesChanging)
     ->Arg(999)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SumChanging)->Name("sum-changing")->Arg(500)->Arg(999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableAppend)
+    ->Name("table-append")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Name("load")->Arg(999)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -39,6 +39,7 @@ void Document::BuildReservedWords() {
   const std::string reserved =
       functions + "pi" + texts[TextId::kConditionWords] + "&" + sum_and_remainder;
   eval.lines.assign(kMaxLines + 1, LineEvalCache{});
+  records.SetNamesChecked(false);  // a name may now be a reserved word
   words.Clear();
   words.Add(reserved, WordTable::kReserved);
   words.Add(functions, WordTable::kFunction);

@@ -11,6 +11,7 @@
 #include "document/modes.h"
 #include "document/settings.h"
 #include "document/table_values.h"
+#include "document/table_widths.h"
 #include "document/text_grid.h"
 #include "document/ui_texts.h"
 #include "document/word_table.h"
@@ -37,6 +38,7 @@ class Document {
   LineRecords records;
   TextGrid table{10, 50};
   TableValueList table_values;
+  TableWidths table_widths;
 
   // The reserved words, function names, condition words and built-in names as one table;
   // rebuilt with the reserved words.

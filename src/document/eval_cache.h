@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,6 +12,55 @@ namespace ravnelok {
 // What the evaluation of one line's substituted text gave last time. Everything after the
 // substitution depends only on that text, the angle unit and the UI texts, so an unchanged text
 // gives the same result again (texts with random functions are never kept).
+// One replacement made by the substitution: a name's value, a sum or pi.
+struct SubstitutedWord {
+  enum Kind : uint8_t { kName, kSum, kPi };
+  Kind kind = kName;
+  int record = 0;    // the record whose value it is (kSum: the first end's)
+  int record_b = 0;  // kSum: the second end's record
+  int start = 0;     // where the replacement stands in the substituted text
+  int replaced = 0;  // characters it took
+  int with = 0;      // characters it put
+  int beyond = 0;    // characters the length check counted beyond the replacement
+};
+
+// One step of a compiled expression on a stack of values (see expression/evalue.h).
+struct ProgramStep {
+  enum Op : uint8_t {
+    kNumber,
+    kInput,
+    kAdd,
+    kSubtract,
+    kMultiply,
+    kDivide,
+    kPower,
+    kNegate,
+    kCall
+  };
+  Op op = kNumber;
+  uint8_t arg = 0;  // kInput: which input; kCall: which function
+  Real number = 0;
+};
+
+// A line whose text and names stay as they are is computed from its inputs' values by a
+// program made from its text, skipping substitution and reading. Made on the second evaluation
+// of the same text, so that a single pass does not pay for it.
+struct LineProgram {
+  enum State : uint8_t { kNone, kSeen, kReady, kRefused };
+  State state = kNone;
+  std::string text;
+  unsigned long long names_generation = 0;
+  // Whether the substituted text may come near its longest, so that its length is checked.
+  bool check_length = false;
+  std::vector<SubstitutedWord> words;
+  std::vector<ProgramStep> steps;
+  // The inputs of the last run (negative when a minus stood before them) and what they gave.
+  bool last_valid = false;
+  bool last_degrees = true;
+  std::vector<Real> last_inputs;
+  Real last_value = 0;
+};
+
 struct LineEvalCache {
   bool valid = false;
   bool angle_in_degrees = true;
@@ -27,6 +77,7 @@ struct LineEvalCache {
   Real cell_value = 0;
   int cell_decimals = 0;
   std::string cell_text;
+  LineProgram program;
 };
 
 // What evaluation keeps from one pass to the next.

@@ -11,6 +11,8 @@ LineRecords::LineRecords(int default_decimals) {
 void LineRecords::Rebuild(int default_decimals) {
   records_.assign(kMaxLines, linie_type{});
   by_name_.clear();
+  any_start_pending_ = false;
+  ++names_generation_;
   for (int i = 0; i < kMaxLines; ++i) {
     records_[i].label = LabelOf(i + 1);
     records_[i].line = i + 1;
@@ -43,19 +45,27 @@ void LineRecords::StoreValue(int k, Real value) {
 void LineRecords::SetName(int index, const std::string& name) {
   linie_type& r = records_[index];
   if (r.name == name) return;
+  ++names_generation_;
   if (!r.name.empty()) {
     auto it = by_name_.find(r.name);
     if (it != by_name_.end()) {
       auto& v = it->second;
       v.erase(std::remove(v.begin(), v.end(), index), v.end());
+      MarkAlone(v);
       if (v.empty()) by_name_.erase(it);
     }
   }
   r.name = name;
+  r.name_alone = false;
   if (!name.empty()) {
     auto& v = by_name_[name];
     v.insert(std::upper_bound(v.begin(), v.end(), index), index);
+    MarkAlone(v);
   }
+}
+
+void LineRecords::MarkAlone(const std::vector<int>& same_name) {
+  for (const int i : same_name) records_[i].name_alone = same_name.size() == 1;
 }
 
 void LineRecords::SetNameNoValue(int k, const std::string& name) {
@@ -78,7 +88,11 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
     r.line = line;
     r.has_value = true;
   };
-  if (!name.empty()) {
+  // A line's own record usually is the one record with its name: then no look-up is needed.
+  const linie_type& own = records_[Index(line)];
+  if (!name.empty() && own.name_alone && own.name == name) {
+    store(Index(line));
+  } else if (!name.empty()) {
     auto it = by_name_.find(name);
     if (it != by_name_.end()) {
       for (int index : it->second) store(index);
@@ -119,12 +133,19 @@ LookupResult LineRecords::Lookup(std::string_view word) const {
 }
 
 void LineRecords::ClearAllStartPending() {
+  if (!any_start_pending_) return;
   for (auto& r : records_) r.start_pending = false;
+  any_start_pending_ = false;
 }
 
 void LineRecords::ClearAllNames() {
-  for (auto& r : records_) r.name.clear();
+  if (by_name_.empty()) return;
+  for (auto& r : records_) {
+    r.name.clear();
+    r.name_alone = false;
+  }
   by_name_.clear();
+  ++names_generation_;
 }
 
 bool LineRecords::NameUsedAbove(const std::string& name, int k) const {
@@ -142,6 +163,7 @@ void LineRecords::MoveRecord(int k, int d) {
   SetName(to, name);
   records_[to].has_value = records_[from].has_value;
   records_[to].start_pending = records_[from].start_pending;
+  any_start_pending_ |= records_[to].start_pending;
   records_[to].value = records_[from].value;
   records_[to].value_text_valid = false;
   records_[to].line = to + 1;

@@ -37,12 +37,18 @@ struct linie_type {
   std::string label;
   bool has_value = false;
   bool start_pending = false;
+  bool name_alone = false;  // no other record has its name (kept by LineRecords)
   Real value = 0;
   int32_t line = 0;
   int32_t decimals = -1;
-  // The value as substituted into expressions, made when first needed after each store.
+  // A cache: the value as substituted into expressions, made when first needed after each store.
   mutable std::string value_text;
   mutable bool value_text_valid = false;
+  // A cache for compiled lines (expression/line_program.cpp): how that text reads back,
+  // without its sign, and the value it was made for.
+  mutable bool read_valid = false;
+  mutable Real read_of = 0;
+  mutable Real read = 0;
 };
 
 struct LookupResult {
@@ -90,9 +96,19 @@ class LineRecords {
   LookupResult Lookup(std::string_view word) const;
 
   bool StartPending(int k) const { return records_[Index(k)].start_pending; }
-  void SetStartPending(int k, bool pending) { records_[Index(k)].start_pending = pending; }
+  void SetStartPending(int k, bool pending) {
+    records_[Index(k)].start_pending = pending;
+    any_start_pending_ |= pending;
+  }
   void ClearAllStartPending();
   void ClearAllNames();
+  // Changes whenever a record's name does, so that what was looked up by name can be kept.
+  unsigned long long NamesGeneration() const { return names_generation_; }
+  // Whether every name was accepted by the name check since the names last changed.
+  bool NamesChecked() const { return checked_generation_ == names_generation_; }
+  void SetNamesChecked(bool checked) {
+    checked_generation_ = checked ? names_generation_ : names_generation_ - 1;
+  }
 
   // Whether any of the records 1..k-1 carries `name`.
   bool NameUsedAbove(const std::string& name, int k) const;
@@ -107,9 +123,14 @@ class LineRecords {
   // The record whose label is `word`, or 0.
   static int LabelRecord(std::string_view word);
   void SetName(int index, const std::string& name);
+  void MarkAlone(const std::vector<int>& same_name);
   void ResetRecord(int index);
 
   std::vector<linie_type> records_;
+  // Every pass clears the start flags; most passes have none to clear.
+  bool any_start_pending_ = false;
+  unsigned long long names_generation_ = 0;
+  unsigned long long checked_generation_ = ~0ull;
   struct Hash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }

@@ -90,8 +90,8 @@ class Ui {
   virtual void LayOutWindow() {}
   // The graph bitmap was drawn anew and should be copied to the graph area.
   virtual void GraphChanged() {}
-  // The canvas of the graph bitmap, sized doc.graph.bitmap_width x doc.graph.bitmap_height; nullptr
-  // when there is none (headless), and then nothing is drawn.
+  // The canvas of the graph bitmap, sized doc.graph.bitmap_width x
+  // doc.graph.bitmap_height; nullptr when there is none (headless), and then nothing is drawn.
   virtual Canvas* GraphCanvas() { return nullptr; }
   // Shows a graph settings dialog modally. Its controls' states count however it is closed.
   virtual void RunGraphSettingsDialog(GraphSettingsDialog&) {}

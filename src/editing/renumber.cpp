@@ -35,7 +35,7 @@ std::string RenumberReferences(const Document& doc, std::string text, int offset
     const LookupResult found = doc.records.Lookup(word);
     if (!found.found) break;
     const int line = found.line;
-    if (doc.sheet.Cell(Document::kFixedMark, line) == "*") {
+    if (doc.FixedMarked(line)) {
       pos = end;
       continue;
     }

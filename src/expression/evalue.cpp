@@ -178,6 +178,8 @@ constexpr std::array<BuiltIn, kFunctionNames.size()> kFunctionBodies = {
     Digit<3>, Digit<4>,   Digit<5>,   Digit<6>, Digit<7>,  Digit<8>,  Digit<9>, Sign,
 };
 
+constexpr BuiltIn kRandom = Random;
+
 // Power(b, e) for b > 0: integer exponents below 100 as exact products.
 Real Power(Real b, Real e) {
   if (IsInteger(e) && std::fabs(e) < 100) {
@@ -189,11 +191,65 @@ Real Power(Real b, Real e) {
   return std::exp(e * std::log(b));
 }
 
-// One evaluation: the text, the scanner and the failure flag shared by all rules.
+// The operations with their guards: each returns its result, or sets `failed` and returns r.
+Real AddOrSubtract(char op, Real r, Real t, bool& failed) {
+  if (std::fabs(r) < kHuge && std::fabs(t) < kHuge) return op == '+' ? r + t : r - t;
+  failed = true;
+  return r;
+}
+
+Real Multiply(Real r, Real t, bool& failed) {
+  if (r == 0 || t == 0) return 0;
+  if (Moderate(r) && Moderate(t)) return r * t;  // the logarithm test cannot fail
+  if (std::fabs(std::log(std::fabs(t)) + std::log(std::fabs(r))) < kLnLimit) return r * t;
+  failed = true;
+  return r;
+}
+
+Real Divide(Real r, Real t, bool& failed) {
+  if (r == 0 && t != 0) return 0;
+  if (Moderate(r) && Moderate(t)) return r / t;
+  if (std::fabs(t) > kTiny &&
+      std::fabs(std::log(std::fabs(t)) - std::log(std::fabs(r))) < kLnLimit) {
+    return r / t;
+  }
+  failed = true;
+  return r;
+}
+
+Real Raise(Real x, Real y, bool& failed) {
+  // ln(x)*y may overflow to infinity for absurd exponents; that only fails the test below.
+  if (x > 0 && std::fabs(std::log(x) * y) <= kLnLimit) return Power(x, y);
+  if (std::fabs(y) > kLnLimit || y != Nearest(y)) {
+    failed = true;  // a base that is not positive needs an integer exponent
+    return x;
+  }
+  Real result;
+  if (x < 0 && std::fabs(std::log(std::fabs(x)) * y) <= kLnLimit) {
+    result = Power(std::fabs(x), y);
+  } else if (y > 0 && x == 0) {
+    result = 0;
+  } else {
+    failed = true;
+    return x;
+  }
+  if (x < 0 && std::fmod(Nearest(std::fabs(y)), 2) == 1) result = -result;
+  return result;
+}
+
+// Values on a program's stack at most; deeper programs are not made.
+constexpr int kMaxProgramStack = 64;
+
+// One evaluation: the text, the scanner and the failure flag shared by all rules. With `steps`,
+// it writes the program of the text instead of computing it, kInputMark standing for an input.
 class Evalue {
  public:
-  Evalue(const std::string& text, const EvalContext& context)
-      : text_(text.data()), length_(static_cast<int>(text.size())), context_(context) {}
+  Evalue(const std::string& text, const EvalContext& context,
+         std::vector<ProgramStep>* steps = nullptr)
+      : text_(text.data()),
+        length_(static_cast<int>(text.size())),
+        context_(context),
+        steps_(steps) {}
 
   // Reads the whole text; true when it ended cleanly at the end marker.
   bool Run(Real& value) {
@@ -203,6 +259,8 @@ class Evalue {
   }
   int position() const { return pos_; }
   bool failed() const { return failed_; }
+  // Whether the program written can stand for the text.
+  bool program_ok() const { return program_ok_; }
 
  private:
   // next := advance one position, skipping blanks; past the end the end marker
@@ -220,11 +278,8 @@ class Evalue {
       const char op = ch_;
       Next();
       const Real t = Term();
-      if (std::fabs(r) < kHuge && std::fabs(t) < kHuge) {
-        r = op == '+' ? r + t : r - t;
-      } else {
-        failed_ = true;
-      }
+      r = AddOrSubtract(op, r, t, failed_);
+      Emit(op == '+' ? ProgramStep::kAdd : ProgramStep::kSubtract);
     }
     return r;
   }
@@ -236,27 +291,9 @@ class Evalue {
       const char op = ch_;
       Next();
       const Real t = Factor();
-      r = op == '*' ? Multiply(r, t) : Divide(r, t);
+      r = op == '*' ? Multiply(r, t, failed_) : Divide(r, t, failed_);
+      Emit(op == '*' ? ProgramStep::kMultiply : ProgramStep::kDivide);
     }
-    return r;
-  }
-
-  Real Multiply(Real r, Real t) {
-    if (r == 0 || t == 0) return 0;
-    if (Moderate(r) && Moderate(t)) return r * t;  // the logarithm test cannot fail
-    if (std::fabs(std::log(std::fabs(t)) + std::log(std::fabs(r))) < kLnLimit) return r * t;
-    failed_ = true;
-    return r;
-  }
-
-  Real Divide(Real r, Real t) {
-    if (r == 0 && t != 0) return 0;
-    if (Moderate(r) && Moderate(t)) return r / t;
-    if (std::fabs(t) > kTiny &&
-        std::fabs(std::log(std::fabs(t)) - std::log(std::fabs(r))) < kLnLimit) {
-      return r / t;
-    }
-    failed_ = true;
     return r;
   }
 
@@ -265,41 +302,31 @@ class Evalue {
     Real r = Signed();
     while (ch_ == '^') {
       Next();
-      r = Raise(r, Signed());
+      const Real y = Signed();
+      r = Raise(r, y, failed_);
+      Emit(ProgramStep::kPower);
     }
     return r;
-  }
-
-  Real Raise(Real x, Real y) {
-    // ln(x)*y may overflow to infinity for absurd exponents; that only fails the test below.
-    if (x > 0 && std::fabs(std::log(x) * y) <= kLnLimit) return Power(x, y);
-    if (std::fabs(y) > kLnLimit || y != Nearest(y)) {
-      failed_ = true;  // a base that is not positive needs an integer exponent
-      return x;
-    }
-    Real result;
-    if (x < 0 && std::fabs(std::log(std::fabs(x)) * y) <= kLnLimit) {
-      result = Power(std::fabs(x), y);
-    } else if (y > 0 && x == 0) {
-      result = 0;
-    } else {
-      failed_ = true;
-      return x;
-    }
-    if (x < 0 && std::fmod(Nearest(std::fabs(y)), 2) == 1) result = -result;
-    return result;
   }
 
   // signed := "-" primary | primary
   Real Signed() {
     if (ch_ != '-') return Primary();
     Next();
-    return -Primary();
+    const Real v = -Primary();
+    Emit(ProgramStep::kNegate);
+    return v;
   }
 
   // primary := number | "(" expression ")" | function primary
   Real Primary() {
     if (IsDigit(ch_)) return Number();
+    if (steps_ != nullptr && ch_ == kInputMark) {
+      if (inputs_ > 255) program_ok_ = false;
+      Emit(ProgramStep::kInput, static_cast<uint8_t>(inputs_++));
+      Next();
+      return 0;
+    }
     // Brackets and function calls are the only nesting; a unary minus cannot repeat.
     if (depth_ >= kMaxEvalDepth) {
       failed_ = true;
@@ -346,6 +373,7 @@ class Evalue {
       ch_ = kStop;
       return 0;
     }
+    Emit(ProgramStep::kNumber, 0, value);
     return value;
   }
 
@@ -372,7 +400,23 @@ class Evalue {
     Next();
     const Real x = Primary();
     if (ch_ == kStop) return x;  // reading has stopped; draw no random number for it
+    if (steps_ != nullptr) {
+      // A random draw must happen at every pass, in the order the text gives.
+      if (kFunctionBodies[f] == kRandom) program_ok_ = false;
+      Emit(ProgramStep::kCall, static_cast<uint8_t>(f));
+      return x;
+    }
     return kFunctionBodies[f](x, context_, failed_);
+  }
+
+  void Emit(ProgramStep::Op op, uint8_t arg = 0, Real number = 0) {
+    if (steps_ == nullptr) return;
+    steps_->push_back(ProgramStep{op, arg, number});
+    if (op == ProgramStep::kNumber || op == ProgramStep::kInput) {
+      if (++stack_ > kMaxProgramStack) program_ok_ = false;
+    } else if (op != ProgramStep::kNegate && op != ProgramStep::kCall) {
+      --stack_;
+    }
   }
 
   // The index of the first function name at the read position, or the table's size.
@@ -396,6 +440,10 @@ class Evalue {
   char ch_ = kEnd;
   bool failed_ = false;
   int depth_ = 0;
+  std::vector<ProgramStep>* steps_;
+  int inputs_ = 0;
+  int stack_ = 0;
+  bool program_ok_ = true;
 };
 
 }  // namespace
@@ -431,6 +479,69 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
     if (error_position == 0) error_position = evalue.position();
   }
   value = v;
+}
+
+bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
+  steps.clear();
+  if (text.empty()) return false;
+  NormaliseSigns(text);
+  for (char& c : text) c = DanishLower(c);
+  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) return false;
+  Evalue evalue(text, EvalContext{}, &steps);
+  Real v = 0;
+  return evalue.Run(v) && evalue.program_ok();
+}
+
+bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* inputs,
+                const EvalContext& context, Real& value) {
+  Real stack[kMaxProgramStack];
+  int n = 0;
+  bool failed = false;
+  for (const ProgramStep& step : steps) {
+    switch (step.op) {
+      case ProgramStep::kNumber:
+        stack[n++] = step.number;
+        break;
+      case ProgramStep::kInput: {
+        // A negative value stands in the text as "(0-m)".
+        const ProgramInput& in = inputs[step.arg];
+        stack[n++] = in.negative ? AddOrSubtract('-', 0, in.magnitude, failed) : in.magnitude;
+        break;
+      }
+      case ProgramStep::kNegate:
+        stack[n - 1] = -stack[n - 1];
+        break;
+      case ProgramStep::kCall:
+        stack[n - 1] = kFunctionBodies[step.arg](stack[n - 1], context, failed);
+        break;
+      case ProgramStep::kAdd:
+        --n;
+        stack[n - 1] = AddOrSubtract('+', stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kSubtract:
+        --n;
+        stack[n - 1] = AddOrSubtract('-', stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kMultiply:
+        --n;
+        stack[n - 1] = Multiply(stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kDivide:
+        --n;
+        stack[n - 1] = Divide(stack[n - 1], stack[n], failed);
+        break;
+      case ProgramStep::kPower:
+        --n;
+        stack[n - 1] = Raise(stack[n - 1], stack[n], failed);
+        break;
+    }
+  }
+  if (failed || n != 1) return false;
+  Real v = stack[0];
+  RoundTripNumber(v, 21);
+  if (!std::isfinite(v)) return false;
+  value = v;
+  return true;
 }
 
 }  // namespace ravnelok

@@ -2,7 +2,9 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
+#include "document/eval_cache.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -22,5 +24,22 @@ constexpr int kMaxEvalDepth = 200;
 // `error_position` unchanged. The value is rounded to 13 significant digits.
 void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
                         const EvalContext& context);
+
+// Stands in a text to compile for a value that is given when the program runs.
+constexpr char kInputMark = 1;
+
+// The program of an expression text as EvaluateExpression would read it. False when the text
+// does not read to its end, or holds a random function.
+bool CompileExpression(std::string text, std::vector<ProgramStep>& steps);
+
+// An input's value as its text reads: a magnitude, and whether a minus stood before it.
+struct ProgramInput {
+  Real magnitude;  // left uninitialised: runs fill what they read
+  bool negative;
+};
+// Runs a program with the same guards and rounding as EvaluateExpression; false when any guard
+// or function failed, which the text must then show.
+bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* inputs,
+                const EvalContext& context, Real& value);
 
 }  // namespace ravnelok

@@ -39,7 +39,23 @@ void Report(const Document& doc, Ui& ui, const std::string& name, TextId text) {
 
 }  // namespace
 
+namespace {
+
+// Whether every name cell holds what its record holds. After a check that accepted every name
+// and left them so, and with the names unchanged since, checking again would change nothing
+// and report nothing.
+bool CellsMatchRecords(const Document& doc) {
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+    const linie_type& record = doc.records[k];
+    if (record.line != k || doc.sheet.Cell(Document::kName, k) != record.name) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool BuildNameTable(Document& doc, Ui& ui) {
+  if (doc.records.NamesChecked() && CellsMatchRecords(doc)) return true;
   bool ok = true;
   for (int k = 1; k < doc.sheet.RowCount(); ++k) {
     if (doc.sheet.Cell(Document::kName, k).find(' ') != std::string::npos) {
@@ -72,6 +88,7 @@ bool BuildNameTable(Document& doc, Ui& ui) {
     }
     if (refused) doc.sheet.SetCell(Document::kName, k, std::string());
   }
+  doc.records.SetNamesChecked(ok && CellsMatchRecords(doc));
   return ok;
 }
 

@@ -26,6 +26,8 @@ std::string Bracketed(const std::string& number) {
   return "(" + number + ")";
 }
 
+}  // namespace
+
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(const linie_type& record) {
   if (!record.value_text_valid) {
@@ -41,6 +43,8 @@ const std::string& ValueText(const linie_type& record) {
   }
   return record.value_text;
 }
+
+namespace {
 
 // Whether a text may call a random function (slump, sl, rand, rd in any case).
 bool DrawsRandomNumbers(std::string_view text) {
@@ -73,15 +77,12 @@ const std::string& PiText() {
   return text;
 }
 
-}  // namespace
-
-namespace {
-
 // One token of the text being substituted, and what the scan does with it. Positions are
 // 0-based: the token is text[start..end], `last` the text's last position when it was read.
 class Substitution {
  public:
-  Substitution(Document& doc, std::string& text, int k) : doc_(doc), text_(text), k_(k) {}
+  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words)
+      : doc_(doc), text_(text), k_(k), words_(words) {}
 
   SubstitutionFlags Run();
 
@@ -99,12 +100,14 @@ class Substitution {
   // A function name: a bracket and at least one more character must follow it.
   bool Function() const { return end_ + 2 < text_.size() && text_[end_ + 1] == '('; }
 
-  // Replaces start..to; the length check counts from the token's end, as for every word.
-  void Replace(size_t to, const std::string& with);
+  // Replaces start..to, and lists the replacement when asked to; the length check counts from
+  // the token's end, as for every word.
+  void Replace(size_t to, const std::string& with, SubstitutedWord word);
 
   Document& doc_;
   std::string& text_;
   const int k_;
+  std::vector<SubstitutedWord>* words_;
   SubstitutionFlags flags_;
   size_t p_ = 0;
   size_t start_ = 0;
@@ -144,8 +147,15 @@ SubstitutionFlags Substitution::Run() {
   return flags_;
 }
 
-void Substitution::Replace(size_t to, const std::string& with) {
+void Substitution::Replace(size_t to, const std::string& with, SubstitutedWord word) {
   if (with.size() + start_ + (last_ - end_) > kMaxSubstitutedLength) flags_.too_long = true;
+  if (words_ != nullptr) {
+    word.start = static_cast<int>(start_);
+    word.replaced = static_cast<int>(to - start_ + 1);
+    word.with = static_cast<int>(with.size());
+    word.beyond = static_cast<int>(to - end_);
+    words_->push_back(word);
+  }
   text_.replace(start_, to - start_ + 1, with);
   p_ = start_ + with.size();
 }
@@ -154,12 +164,12 @@ bool Substitution::Name() {
   const LookupResult found =
       doc_.records.Lookup(std::string_view(text_).substr(start_, end_ - start_ + 1));
   if (!found.found || !found.has_value || found.line > k_) return false;
-  Replace(end_, ValueText(doc_.records[found.record]));
+  Replace(end_, ValueText(doc_.records[found.record]), {SubstitutedWord::kName, found.record});
   return true;
 }
 
 void Substitution::Pi() {
-  Replace(end_, PiText());
+  Replace(end_, PiText(), {SubstitutedWord::kPi});
 }
 
 bool Substitution::Sum() {
@@ -184,14 +194,15 @@ bool Substitution::Sum() {
     if (doc_.records.Value(line, v)) total += v;
   }
   if (!std::isfinite(total)) return false;
-  Replace(close, SumText(doc_, k_, total));
+  Replace(close, SumText(doc_, k_, total), {SubstitutedWord::kSum, a.record, b.record});
   return true;
 }
 
 }  // namespace
 
-SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k) {
-  return Substitution(doc, text, k).Run();
+SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
+                                  std::vector<SubstitutedWord>* words) {
+  return Substitution(doc, text, k, words).Run();
 }
 
 bool ApplyRemainder(Document& doc, std::string& text) {

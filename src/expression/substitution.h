@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "document/eval_cache.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -16,7 +18,13 @@ struct SubstitutionFlags {
 // Longest text a substitution may make before the interpreter gives up.
 constexpr int kMaxSubstitutedLength = 250;
 
-SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k);
+struct linie_type;
+// The text a record's value is substituted as.
+const std::string& ValueText(const linie_type& record);
+
+// With `words`, every replacement made is also listed there, in order.
+SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
+                                  std::vector<SubstitutedWord>* words = nullptr);
 // Resolves every rst(a;b). Returns failed.
 bool ApplyRemainder(Document& doc, std::string& text);
 

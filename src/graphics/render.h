@@ -15,7 +15,8 @@ Color SeriesColor(int j);
 void BlankGraph(Canvas& canvas, int bitmap_width, int bitmap_height);
 
 // Draws the current graph at the integer scale s (1 on screen, the printer's scale when
-// doc.graph.printing). Adjusts the ranges first. Leaves the canvas's pen, brush and font changed.
+// doc.graph.printing). Adjusts the ranges first. Leaves the canvas's pen, brush and font
+// changed.
 void DrawGraph(Document& doc, Canvas& canvas, int scale);
 
 // Blanks the graph bitmap, draws the current kind on it and has the graph area show it. Without

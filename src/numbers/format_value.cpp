@@ -57,14 +57,23 @@ bool IsWhole(Real v) {
   return v == std::trunc(v);
 }
 
+// log(a) / log(10) truncated, for a >= 10, as the logarithms give it. Away from the powers of
+// ten that is the number of integer digits less one, read off the digits; close to one the
+// logarithms may land on either side, and are taken.
+int WholeDecimalLog(Real a, const Digits18& d) {
+  const bool near_power =
+      std::memcmp(d.digits, "100000", 6) == 0 || std::memcmp(d.digits, "999999", 6) == 0;
+  if (near_power) return static_cast<int>(std::log(a) / std::log(10.0L));
+  return d.exponent - 1;
+}
+
 // Whether v lies so close to a whole number that its point is not shown.
 bool NearWhole(Real v, const Digits18& d) {
   const Real a = std::fabs(v);
   if (a < 0.5L) return false;
   int n = 12;
   if (a >= 10) {
-    const int t = static_cast<int>(std::log(a) / std::log(10.0L));
-    n = 12 - (t + 1);
+    n = 12 - (WholeDecimalLog(a, d) + 1);
   }
   if (n < 1) return false;
   Text text;

@@ -274,6 +274,26 @@ Significant RoundToSignificant(const Digits18& d, int count) {
   return s;
 }
 
+// The same as RoundToSignificant(ToDigits18(v), count) for a finite non-zero v, straight from
+// the 18-digit integer where the exact path gives it.
+Significant SignificantOf(Real v, int count) {
+  const Real mag = v < 0 ? -v : v;
+  uint64_t n = 0;
+  int exponent = 0;
+  if (!FastDigits(mag, n, exponent)) return RoundToSignificant(ToDigits18(v), count);
+  uint64_t scale = 1;  // 10^(18 - count)
+  for (int i = count; i < 18; ++i) scale *= 10;
+  Significant s;
+  s.mantissa = n / scale;
+  s.exponent = exponent - 1;
+  // Half up on the first dropped digit.
+  if (count < 18 && (n / (scale / 10)) % 10 >= 5 && ++s.mantissa == k1e18 / scale) {
+    s.mantissa /= 10;
+    ++s.exponent;
+  }
+  return s;
+}
+
 int ClampDigits(int width) {
   return std::clamp(width - 8, 2, 18);
 }
@@ -306,6 +326,12 @@ int WriteScientific(bool negative, const Significant& s, int count, char* out) {
   return static_cast<int>(p - out);
 }
 
+// Infinities stand for the largest finite magnitude, as ToDigits18 takes them.
+Real FiniteOrLargest(Real x) {
+  if (!std::isinf(x)) return x;
+  return x < 0 ? -std::numeric_limits<Real>::max() : std::numeric_limits<Real>::max();
+}
+
 bool IsSmallInteger(Real x) {
   return std::fabs(x) < 32000 && x == static_cast<int>(x);
 }
@@ -316,8 +342,8 @@ int WriteExprText(Real x, int width, char* out) {
     return static_cast<int>(res.ptr - out);
   }
   const int count = ClampDigits(width);
-  const Digits18 d = ToDigits18(x);
-  return WriteScientific(d.negative, RoundToSignificant(d, count), count, out);
+  if (std::isnan(x) || x == 0) return WriteScientific(false, Significant(), count, out);
+  return WriteScientific(x < 0, SignificantOf(FiniteOrLargest(x), count), count, out);
 }
 
 // m * 10^e10 with one correctly rounded operation on exact operands, or false when the
@@ -350,13 +376,13 @@ void RoundTripNumber(Real& x, int width) {
     return;
   }
   const int count = ClampDigits(width);
-  const Digits18 d = ToDigits18(x);
-  const Significant s = RoundToSignificant(d, count);
-  if (ScaleExactly(s.mantissa, static_cast<long long>(s.exponent) - (count - 1), d.negative, x)) {
+  const bool negative = x < 0;
+  const Significant s = SignificantOf(x, count);
+  if (ScaleExactly(s.mantissa, static_cast<long long>(s.exponent) - (count - 1), negative, x)) {
     return;
   }
   char buf[32];
-  const int len = WriteScientific(d.negative, s, count, buf);
+  const int len = WriteScientific(negative, s, count, buf);
   Real back = 0;
   int err = 0;
   // A text rounded up beyond the largest value does not read back; x then stays as it is.

@@ -57,6 +57,7 @@ void RedisplayTableEntries(Document& doc, int k) {
   for (const TableEntry& e : doc.table_values.Entries()) {
     if (e.line != k || e.row < 1) continue;
     doc.table.SetCell(e.col, e.row, FormatLineValue(doc, e.value, k));
+    doc.table_widths.Forget(e.col);
     if (earliest_col < 0) earliest_col = e.col;
   }
   if (earliest_col >= 0) AlignTableColumn(doc, earliest_col);

@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "document/ui.h"
+#include "expression/line_program.h"
 #include "expression/name_table.h"
 #include "expression/substitution.h"
 #include "numbers/format_value.h"
@@ -65,12 +66,17 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
       continue;
     }
     Real start_value = 0;
+    LineResult line;
     if (doc.records.StartPending(k) && doc.records.Value(k, start_value)) {
       text = WithoutBlanks(FixedNotation(start_value, 10, 0));
+      line = EvaluateLine(doc, text, k);
+    } else if (RunLineProgram(doc, expression, k, line.value)) {
+      line.error_position = 0;
     } else {
       text = expression;
+      line = EvaluateLine(doc, text, k);
+      if (line.Ok()) LearnLineProgram(doc, expression, k, line.value);
     }
-    const LineResult line = EvaluateLine(doc, text, k);
     if (line.too_long) ui.ShowMessage(doc.texts[TextId::kTooManyVariables]);
     if (!line.Ok()) {
       sheet.SetCell(Document::kValue, k, text.empty() ? std::string() : std::string(" ???"));
@@ -82,6 +88,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     const bool blanks = label.find(' ') != std::string::npos;
     if (blanks) bare_label = WithoutBlanks(label);
     doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
+    NoteComputedValue(doc, k, line.value);
     if (mode == RecalcMode::kAppendRow && doc.TableMarked(k)) {
       AppendTableValue(doc, k, line.value);
     }

@@ -15,6 +15,25 @@ bool IsTLine(const Document& doc, int k) {
   return doc.TableMarked(k);
 }
 
+size_t BareLength(const std::string& cell) {
+  return static_cast<size_t>(
+      std::count_if(cell.begin(), cell.end(), [](char c) { return c != ' '; }));
+}
+
+// Right-aligns one cell to `width` characters plus a leading blank; a cell already in shape is
+// left alone.
+void AlignCell(TextGrid& table, int col, int r, size_t width) {
+  const std::string& cell = table.Cell(col, r);
+  const size_t bare = BareLength(cell);
+  const size_t pad = width - bare + 1;
+  const bool aligned = cell.size() == width + 1 &&
+                       cell.find_first_not_of(' ') == (bare == 0 ? std::string::npos : pad);
+  if (aligned) return;
+  std::string text(pad, ' ');
+  text += WithoutBlanks(cell);
+  table.SetCell(col, r, std::move(text));
+}
+
 }  // namespace
 
 int CountTableLines(const Document& doc) {
@@ -35,6 +54,7 @@ void ClearTable(Document& doc) {
   doc.graph.data.data_rows = 0;
   doc.graph.data.data_columns = 0;
   doc.table_values.Clear();
+  doc.table_widths.ForgetAll();
   doc.eval.table_row_opened = false;
 }
 
@@ -66,34 +86,40 @@ void AppendTableValue(Document& doc, int line, long double value) {
   const int row = doc.settings.table_rows;
   if (table.RowCount() - 3 < row) table.SetRowCount(table.RowCount() + 1);
   if (table.ColCount() < k) table.SetColCount(k);
-  table.SetCell(k - 1, row, FormatLineValue(doc, value, line));
-  doc.table_values.Add(value, row, k - 1, line);
+  const int col = k - 1;
+  table.SetCell(col, row, FormatLineValue(doc, value, line));
+  doc.table_values.Add(value, row, col, line);
   if (table.top_row + table.visible_rows - 1 < row) table.top_row = row - table.visible_rows + 1;
-  AlignTableColumn(doc, k - 1);
+
+  // Rows up to `aligned_rows` are untouched since the column was last aligned, so only the
+  // rows after them can widen it; when none does, only they need padding.
+  TableWidths::Column& fit = doc.table_widths.At(col);
+  if (fit.aligned_rows < 1 || fit.aligned_rows >= row) {
+    AlignTableColumn(doc, col);
+    return;
+  }
+  size_t width = static_cast<size_t>(fit.width);
+  for (int r = fit.aligned_rows + 1; r <= row; ++r) {
+    if (BareLength(table.Cell(col, r)) > width) {
+      AlignTableColumn(doc, col);
+      return;
+    }
+  }
+  table.SetColWidth(col, table.font_size * (fit.width + 1));
+  for (int r = fit.aligned_rows + 1; r <= row; ++r) AlignCell(table, col, r, width);
+  fit.aligned_rows = row;
 }
 
 void AlignTableColumn(Document& doc, int col) {
   TextGrid& table = doc.table;
   const int rows = doc.settings.table_rows;
-  // Every pass aligns its column again, so cells already in shape are only counted, not copied.
-  auto bare_length = [](const std::string& cell) {
-    return static_cast<size_t>(
-        std::count_if(cell.begin(), cell.end(), [](char c) { return c != ' '; }));
-  };
   size_t width = 0;
-  for (int r = 1; r <= rows; ++r) width = std::max(width, bare_length(table.Cell(col, r)));
+  for (int r = 1; r <= rows; ++r) width = std::max(width, BareLength(table.Cell(col, r)));
   table.SetColWidth(col, table.font_size * (static_cast<int>(width) + 1));
-  for (int r = 1; r <= rows; ++r) {
-    const std::string& cell = table.Cell(col, r);
-    const size_t bare = bare_length(cell);
-    const size_t pad = width - bare + 1;
-    const bool aligned = cell.size() == width + 1 &&
-                         cell.find_first_not_of(' ') == (bare == 0 ? std::string::npos : pad);
-    if (aligned) continue;
-    std::string text(pad, ' ');
-    text += WithoutBlanks(cell);
-    table.SetCell(col, r, std::move(text));
-  }
+  for (int r = 1; r <= rows; ++r) AlignCell(table, col, r, width);
+  TableWidths::Column& fit = doc.table_widths.At(col);
+  fit.width = static_cast<int>(width);
+  fit.aligned_rows = rows;
 }
 
 void RemoveTableRows(Document& doc, int top, int bottom) {
@@ -118,6 +144,7 @@ void RemoveTableRows(Document& doc, int top, int bottom) {
       }
       for (int r = rows - n + 1; r <= rows; ++r) empty_row(r);
       rows -= n;
+      doc.table_widths.ForgetAll();
     }
     table.SetCurrent(0, 1);
   }

@@ -107,7 +107,9 @@ TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
   doc.graph.data.sheet_last_row = 5;
   CollectSheetLines(doc, ui);
   EXPECT_EQ(doc.graph.data.data_rows, 3);
-  EXPECT_EQ(doc.graph.data.names[0] + doc.graph.data.names[1] + doc.graph.data.names[2], "n3A4n5");
+  EXPECT_EQ(
+      doc.graph.data.names[0] + doc.graph.data.names[1] + doc.graph.data.names[2],
+      "n3A4n5");
   EXPECT_EQ(doc.graph.data.At(0, 0) + doc.graph.data.At(2, 0), 80);
 }
 

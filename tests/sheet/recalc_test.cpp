@@ -6,6 +6,7 @@
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
+#include "sheet/decimals.h"
 #include "sheet/start_values.h"
 #include "sheet/table.h"
 #include "support/fake_ui.h"
@@ -230,6 +231,74 @@ TEST_F(RecalcTest, RemovingTableRowsMovesTheRestUp) {
   EXPECT_EQ(doc.settings.table_rows, 3);
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // appending goes on after the shortened table
   EXPECT_EQ(doc.table.Cell(0, 4), " 6");
+}
+
+// Lines computed by their programs give, to the last bit, what the full evaluation gives, also
+// when a value fails, grows too long to substitute, or turns negative.
+TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
+  Document fast, full;
+  testing::FakeUi ui;
+  for (Document* doc : {&fast, &full}) {
+    FillSheet(*doc, {{"c", "c+1"},
+                     {"n", "-c*1,5"},
+                     {"", "SIN(c*30)+PI"},
+                     {"", "SUM(A1:A3)/c"},
+                     {"", "n^2-A1/7"},
+                     {"", "1/(c-3)"},
+                     {"", "HVIS c>2 SÅ n ELLERS 0"},
+                     {"m", "n/7"},
+                     {"", "m+m+m+m+m+m+m+m+m+m+m"}});
+    doc->records.StoreValue(1, 0);
+  }
+  for (int pass = 0; pass < 16; ++pass) {
+    for (auto& cache : full.eval.lines) cache.program = LineProgram{};
+    RecalculateSheet(fast, ui, RecalcMode::kAppendRow);
+    RecalculateSheet(full, ui, RecalcMode::kAppendRow);
+    EXPECT_EQ(Column(fast, Document::kValue, 1, 9), Column(full, Document::kValue, 1, 9));
+    for (int k = 1; k <= 9; ++k) EXPECT_EQ(fast.records[k].value, full.records[k].value) << k;
+  }
+  int ready = 0;
+  for (const auto& cache : fast.eval.lines) ready += cache.program.state == LineProgram::kReady;
+  EXPECT_GE(ready, 7);
+}
+
+// Appending pads only the rows added since the column was last aligned; after every step the
+// table must equal the one aligned from scratch at every append. Steps: "p" a pass, "+k"/"-k"
+// more/fewer decimals on line k, "rab" removing table rows a..b.
+TEST(Table, AppendingAlignsLikeAligningFromScratch) {
+  const std::vector<std::string> scripts[] = {
+      {"p", "p", "p", "p", "p", "p", "p", "p"},
+      {"p", "p", "p", "p", "p", "p", "r24", "p", "p", "p", "p"},
+      {"p", "p", "p", "p", "+3", "p", "p", "-3", "-3", "p", "p", "-4", "p"},
+      {"p", "p", "p", "p", "p", "p", "r16", "p", "p", "+4", "r22", "p", "p"}};
+  for (const auto& script : scripts) {
+    Document fast, scratch;
+    testing::FakeUi ui;
+    for (Document* doc : {&fast, &scratch}) {
+      // Widths grow and shrink; line 3 fails at the third pass and leaves its cell empty.
+      FillSheet(*doc, {{"c", "c+1"}, {"w", "c^c"}, {"q", "1/(c-3)"}, {"s", "1000/c/c"}});
+      doc->records.StoreValue(1, 0);
+      for (int k = 1; k <= 4; ++k) PressSheetGrid(*doc, ui, MouseButton::kLeft, 0, k);
+    }
+    for (size_t i = 0; i < script.size(); ++i) {
+      const std::string& step = script[i];
+      for (Document* doc : {&fast, &scratch}) {
+        if (doc == &scratch) doc->table_widths.ForgetAll();
+        if (step == "p") RecalculateSheet(*doc, ui, RecalcMode::kAppendRow);
+        if (step[0] == 'r') RemoveTableRowsCommand(*doc, ui, step[1] - '0', step[2] - '0');
+        if (step[0] != '+' && step[0] != '-') continue;
+        doc->sheet.SetCurrent(Document::kValue, step[1] - '0');
+        step[0] == '+' ? MoreDecimals(*doc) : FewerDecimals(*doc);
+      }
+      ASSERT_EQ(fast.settings.table_rows, scratch.settings.table_rows) << i;
+      for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(fast.table.ColWidth(c), scratch.table.ColWidth(c)) << i << c;
+        for (int r = 1; r <= fast.settings.table_rows + 1; ++r) {
+          EXPECT_EQ(fast.table.Cell(c, r), scratch.table.Cell(c, r)) << i << c << r;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,213 @@
+#include "expression/line_program.h"
+
+#include <cmath>
+#include <utility>
+
+#include "document/document.h"
+#include "expression/evalue.h"
+#include "expression/substitution.h"
+#include "numbers/number_text.h"
+#include "text/text_ops.h"
+
+namespace ravnelok {
+namespace {
+
+// A word of letters only, two or more of them, cannot be found across a substituted number,
+// whose only letter is the E of its exponent; so it is absent from every substitution of the
+// text exactly when it is absent with the numbers marked.
+bool CannotMeetNumbers(const std::string& word) {
+  if (word.size() < 2) return false;
+  for (const char c : word) {
+    if (!IsDanishLetter(c)) return false;
+  }
+  return true;
+}
+
+// Whether the steps before the reading leave every substitution of `marked` as it is, apart
+// from its blanks and the brackets around it.
+bool StepsLeaveAlone(const Document& doc, std::string marked) {
+  const std::string& remainder = doc.texts[TextId::kRemainderName];
+  if (!remainder.empty() &&
+      (!CannotMeetNumbers(remainder) || FindDanishLower(marked, remainder) != std::string::npos)) {
+    return false;
+  }
+  RemoveBlanks(marked);
+  const std::string& if_word = doc.texts[TextId::kIf];
+  if (!if_word.empty() &&
+      (!CannotMeetNumbers(if_word) || marked.find(if_word) != std::string::npos)) {
+    return false;
+  }
+  return marked.find_first_of("<>=") == std::string::npos;
+}
+
+// "(-1.234567890123E-4567)": sign, 13 digits, point, exponent and brackets.
+constexpr int kLongestNumberText = 23;
+
+// How the substituted text of `v` reads back, without its sign. The text holds |v| rounded to
+// 13 significant digits and reading rounds that correctly, which is what RoundTripNumber
+// gives; near the ends of the range the reading could differ, and false sends the line to the
+// full evaluation.
+bool ReadBackMagnitude(Real v, Real& magnitude) {
+  Real a = std::fabs(v);
+  if (a != 0 && !(a >= 1E-4900L && a <= 1E4900L)) return false;
+  RoundTripNumber(a, 21);
+  magnitude = a;
+  return true;
+}
+
+// The length check of the substitution, with the texts it makes (sums have none to check).
+bool FitsExactly(const Document& doc, const LineProgram& program, const std::string& text) {
+  int length = static_cast<int>(text.size());
+  for (const SubstitutedWord& word : program.words) {
+    const int with = word.kind == SubstitutedWord::kName
+                         ? static_cast<int>(ValueText(doc.records[word.record]).size())
+                         : word.with;
+    length += with - word.replaced;
+    if (length + word.beyond > kMaxSubstitutedLength) return false;
+  }
+  return true;
+}
+
+bool SameValue(Real a, Real b) {
+  return a == b && std::signbit(a) == std::signbit(b);
+}
+
+void Make(Document& doc, LineProgram& program, const std::string& text, int k, Real value) {
+  program.state = LineProgram::kRefused;
+  std::string substituted = text;
+  std::vector<SubstitutedWord> words;
+  const SubstitutionFlags flags = SubstituteNames(doc, substituted, k, &words);
+  if (flags.undefined || flags.too_long) return;
+  // The program makes the texts of its inputs only when the longest texts could fail the
+  // length check; a sum then refuses it.
+  program.check_length = false;
+  int length = static_cast<int>(text.size());
+  for (const SubstitutedWord& word : words) {
+    length += (word.kind == SubstitutedWord::kPi ? word.with : kLongestNumberText) - word.replaced;
+    program.check_length |= length + word.beyond > kMaxSubstitutedLength;
+  }
+  if (program.check_length) {
+    for (const SubstitutedWord& word : words) {
+      if (word.kind == SubstitutedWord::kSum) return;
+    }
+  }
+  // Each value and sum becomes a marked input in its brackets; pi keeps its digits.
+  std::string marked = substituted;
+  for (auto it = words.rbegin(); it != words.rend(); ++it) {
+    if (it->kind != SubstitutedWord::kPi) marked.replace(it->start, it->with, "(\x01)");
+  }
+  if (!StepsLeaveAlone(doc, marked)) return;
+  RemoveBlanks(marked);
+  if (!CompileExpression("(" + marked + ")", program.steps)) return;
+  program.words = std::move(words);
+  program.last_valid = false;
+  program.state = LineProgram::kReady;
+  // The program must give what the full evaluation gave, or it is not used.
+  Real check = 0;
+  if (!RunLineProgram(doc, text, k, check) || !SameValue(check, value)) {
+    program.state = LineProgram::kRefused;
+  }
+}
+
+}  // namespace
+
+bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) {
+  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return false;
+  LineProgram& program = doc.eval.lines[k].program;
+  if (program.state != LineProgram::kReady ||
+      program.names_generation != doc.records.NamesGeneration() || program.text != text) {
+    return false;
+  }
+  ProgramInput inputs[kMaxSubstitutedLength];
+  int n = 0;
+  // Where the length matters, first with the longest texts the signs allow.
+  int length = static_cast<int>(text.size());
+  bool fits = true;
+  for (const SubstitutedWord& word : program.words) {
+    if (word.kind == SubstitutedWord::kName) {
+      const linie_type& record = doc.records[word.record];
+      if (!record.has_value || record.line > k) return false;
+      if (program.check_length) {
+        length += (record.value < 0 ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
+        fits &= length + word.beyond <= kMaxSubstitutedLength;
+      }
+      if (!record.read_valid || record.read_of != record.value) {
+        if (!ReadBackMagnitude(record.value, record.read)) return false;
+        record.read_of = record.value;
+        record.read_valid = true;
+      }
+      inputs[n++] = ProgramInput{record.read, record.value < 0};
+    } else if (word.kind == SubstitutedWord::kPi) {
+      length += word.with - word.replaced;
+      fits &= length + word.beyond <= kMaxSubstitutedLength;
+    } else {
+      int first = doc.records[word.record].line;
+      int second = doc.records[word.record_b].line;
+      if (first > second) std::swap(first, second);
+      if (first < 1 || second > doc.LineCount()) return false;
+      Real total = 0;
+      Real v = 0;
+      for (int line = first; line <= second; ++line) {
+        if (doc.records.Value(line, v)) total += v;
+      }
+      Real read = 0;
+      if (!std::isfinite(total) || !ReadBackMagnitude(total, read)) return false;
+      inputs[n++] = ProgramInput{read, total < 0};
+    }
+  }
+  if (!fits && !FitsExactly(doc, program, text)) return false;
+  // The same inputs give the same value: a program draws no random numbers.
+  const bool degrees = doc.settings.angle_in_degrees;
+  bool same = program.last_valid && program.last_degrees == degrees &&
+              static_cast<int>(program.last_inputs.size()) == n;
+  for (int i = 0; same && i < n; ++i) {
+    same =
+        program.last_inputs[i] == (inputs[i].negative ? -inputs[i].magnitude : inputs[i].magnitude);
+  }
+  if (same) {
+    value = program.last_value;
+    return true;
+  }
+  const EvalContext context{degrees, &doc.eval.rng};
+  if (!RunProgram(program.steps, inputs, context, value)) return false;
+  program.last_inputs.resize(n);
+  for (int i = 0; i < n; ++i) {
+    program.last_inputs[i] = inputs[i].negative ? -inputs[i].magnitude : inputs[i].magnitude;
+  }
+  program.last_value = value;
+  program.last_degrees = degrees;
+  program.last_valid = true;
+  return true;
+}
+
+void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {
+  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return;
+  LineProgram& program = doc.eval.lines[k].program;
+  const unsigned long long generation = doc.records.NamesGeneration();
+  if (program.state == LineProgram::kNone || program.text != text ||
+      program.names_generation != generation) {
+    program.state = LineProgram::kSeen;
+    program.text = text;
+    program.names_generation = generation;
+    return;
+  }
+  if (program.state == LineProgram::kSeen) {
+    Make(doc, program, text, k, value);
+  } else if (program.state == LineProgram::kReady) {
+    // The program declined a text that the full evaluation computed: it is not to be trusted.
+    program.state = LineProgram::kRefused;
+  }
+}
+
+void NoteComputedValue(const Document& doc, int k, Real value) {
+  const linie_type& record = doc.records[k];
+  const Real a = std::fabs(value);
+  // Rounding to 13 digits again gives the same digits and so the same value, within the
+  // range where reading back is exact.
+  if (record.value != value || (a != 0 && !(a >= 1E-4900L && a <= 1E4900L))) return;
+  record.read = a;
+  record.read_of = value;
+  record.read_valid = true;
+}
+
+}  // namespace ravnelok
