@@ -19,9 +19,9 @@ const std::string& FunctionNames() {
 }
 
 Document::Document()
-    : records(settings.default_decimals),
-      eval{std::mt19937_64(static_cast<unsigned long long>(
-          std::chrono::system_clock::now().time_since_epoch().count()))} {
+    : records(settings.default_decimals) {
+  eval.rng.seed(static_cast<unsigned long long>(
+      std::chrono::system_clock::now().time_since_epoch().count()));
   table.row_height = 18;
   table.font_size = 10;
   table.SetDefaultColWidth(50);
