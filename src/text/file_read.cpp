@@ -9,28 +9,19 @@
 
 namespace ravnelok {
 
-namespace {
+Fd::~Fd() {
+  if (fd_ >= 0) ::close(fd_);
+}
 
-// Closes the descriptor on every way out.
-class ReadFd {
- public:
-  explicit ReadFd(int fd) : fd_(fd) {}
-  ~ReadFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  ReadFd(const ReadFd&) = delete;
-  ReadFd& operator=(const ReadFd&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-}  // namespace
+bool Fd::Close() {
+  const int fd = fd_;
+  fd_ = -1;
+  return ::close(fd) == 0;
+}
 
 ReadResult ReadFileCapped(const std::string& path, std::size_t max_bytes, std::string& bytes) {
   bytes.clear();
-  ReadFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return ReadResult::kCannotOpen;
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) return ReadResult::kReadError;
