@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "document/document.h"
 #include "support/fake_ui.h"
@@ -13,11 +14,9 @@ namespace ravnelok {
 namespace {
 
 TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
-  const struct {
-    std::vector<const char*> present;  // "*" marks a folder of that name
-    bool english;
-    const char* shown;  // nullptr: not found
-  } cases[] = {
+  // The files present ("*" marks a folder of that name), the edition, the file shown (nullptr:
+  // not found).
+  const std::tuple<std::vector<const char*>, bool, const char*> cases[] = {
       {{"work/ravnelok.hlp", "bin/ravnelok.hlp"}, false, "work/ravnelok.hlp"},
       {{"work/ravnelok.hlp*", "bin/ravnelok.hlp"}, false, "bin/ravnelok.hlp"},
       {{"share/ravnelok/ravnelok.hlp"}, false, "share/ravnelok/ravnelok.hlp"},
@@ -27,9 +26,9 @@ TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
        "share/ravnelok/english/ravnelok.hlp"},
       {{"bin/english/ravnelok.hlp"}, false, nullptr},
   };
-  for (const auto& c : cases) {
+  for (const auto& [present, english, found] : cases) {
     testing::TempDir dir;
-    for (std::string name : c.present) {
+    for (std::string name : present) {
       const bool folder = name.back() == '*';
       if (folder) name.pop_back();
       std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
@@ -37,10 +36,9 @@ TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
       if (!folder) testing::WriteBytes(dir.File(name), name);
     }
     std::filesystem::create_directories(dir.File("bin"));
-    const HelpFile help = ReadHelpFile(dir.File("work"), dir.File("bin"), c.english);
-    const std::string shown = c.shown ? c.shown : "work/ravnelok.hlp";
-    EXPECT_EQ(help.found, c.shown != nullptr) << shown;
-    EXPECT_EQ(help.bytes, c.shown ? shown : "") << shown;
+    const HelpFile help = ReadHelpFile(dir.File("work"), dir.File("bin"), english);
+    const std::string shown = found ? found : "work/ravnelok.hlp";
+    EXPECT_EQ(std::pair(help.found, help.bytes), std::pair(found != nullptr, found ? shown : ""));
     EXPECT_EQ(std::filesystem::weakly_canonical(help.path),
               std::filesystem::weakly_canonical(dir.File(shown)));
   }
@@ -66,30 +64,22 @@ TEST(Commands, NumberOfLines) {
     doc.InitialiseGrid();
     doc.records.StoreValue(3, 7);
     doc.records.SetDecimals(3, 4);
+    doc.sheet.SetCurrent(4, 150);
+    doc.settings.editor_row = 150;
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       return d.field = typed, *typed != 0;
     });
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), lines) << typed;
+    // A shorter sheet keeps the cursor and the editor on it.
+    EXPECT_EQ(std::pair(doc.sheet.CurrentRow(), doc.settings.editor_row),
+              std::pair(std::min(150, lines), std::min(150, lines)));
     // Only a new count rebuilds the records: "Nej" or an ignored answer keeps every value.
     const bool kept = lines == 199;
     EXPECT_EQ(doc.records.HasValue(3), kept) << typed;
     EXPECT_EQ(doc.records.Decimals(3), kept ? 4 : doc.settings.default_decimals) << typed;
   }
-}
-
-TEST(Commands, ShrinkingDropsLinesAndKeepsTheCursorOnTheSheet) {
-  testing::FakeUi ui;
-  Document doc;
-  doc.InitialiseGrid();
-  doc.sheet.SetCurrent(4, 150);
-  doc.settings.editor_row = 150;
-  ui.text_input_script.push_back([](TextInputDialog& d) { return d.field = "10", true; });
-  NumberOfLinesCommand(doc, ui);
-  EXPECT_EQ(doc.sheet.RowCount(), 11);
-  EXPECT_EQ(doc.sheet.CurrentRow(), 10);
-  EXPECT_EQ(doc.settings.editor_row, 10);
 }
 
 TEST(Commands, AngleDialogChoiceRecalculatesAndClearsTheTable) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "document/document.h"
 #include "support/temp_dir.h"
@@ -34,21 +35,19 @@ TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
 }
 
 TEST(UiTexts, TextFileReplacesTheWholeTable) {
-  const struct {
-    std::string bytes;
-    const char *entry0, *entry119;
-    bool english;
-  } cases[] = {{FileOf(120, "\r\n"), "text0", "text119", true},
-               {FileOf(50, "\r\n"), "text0", "", false},  // short file: the rest is empty
-               {FileOf(120, "\r\n", "English"), "text0", "text119", false},
-               {"", "", "", false}};
-  for (const auto& c : cases) {
+  // The file, its first and last entries, English or not.
+  const std::tuple<std::string, const char*, const char*, bool> cases[] = {
+      {FileOf(120, "\r\n"), "text0", "text119", true},
+      {FileOf(50, "\r\n"), "text0", "", false},  // short file: the rest is empty
+      {FileOf(120, "\r\n", "English"), "text0", "text119", false},
+      {"", "", "", false}};
+  for (const auto& [bytes, entry0, entry119, english] : cases) {
     UiTexts texts;
-    texts.LoadFromFileBytes(c.bytes);
-    EXPECT_EQ(texts[TextId::kMenuFile], c.entry0);
-    EXPECT_EQ(texts[TextId::kHeaderValue], c.bytes.empty() ? "" : "text48");
-    EXPECT_EQ(texts[TextId::kSpare119], c.entry119);
-    EXPECT_EQ(texts.English(), c.english);
+    texts.LoadFromFileBytes(bytes);
+    EXPECT_EQ(texts[TextId::kMenuFile] + "|" + texts[TextId::kHeaderValue] + "|" +
+                  texts[TextId::kSpare119],
+              std::string(entry0) + "|" + (bytes.empty() ? "" : "text48") + "|" + entry119);
+    EXPECT_EQ(texts.English(), english);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "graphics/axis.h"
@@ -30,11 +31,7 @@ void SetGraph(Document& doc, GraphKind kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
   testing::SetData(doc.graph, rows);
   for (size_t i = 0; i < rows.size(); ++i) doc.graph.names[i] = "n" + std::to_string(i + 1);
-  if (IsBarGraph(kind)) {
-    ScaleBars(doc.graph, doc.ranges);
-  } else {
-    ScaleXY(doc.graph, kind, doc.ranges);
-  }
+  IsBarGraph(kind) ? ScaleBars(doc.graph, doc.ranges) : ScaleXY(doc.graph, kind, doc.ranges);
 }
 
 testing::GraphRows Column(const std::vector<Real>& values) {
@@ -148,31 +145,27 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
 }
 
 TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
-  const struct {
-    GraphKind kind;
-    GridRect accepted, refused;
-    const char* message;
-  } cases[] = {
+  const std::tuple<GraphKind, GridRect, GridRect, std::string> cases[] = {
       {K::kSheetBars, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
       {K::kSheetCurve, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
       {K::kTableXy, {0, 1, 1, 3}, {0, 1, 0, 3}, "Markér mindst to søjler og mindst to rækker"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [kind, accepted, refused, message] : cases) {
     Document doc;
     doc.InitialiseGrid();
     doc.SetLineCount(800);
     for (int k = 1; k <= 800; ++k) doc.records.StoreValue(k, k);
     FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
     GraphUi ui;
-    auto& grid = IsTableGraph(c.kind) ? doc.table : doc.sheet;
-    grid.Select(c.accepted);
-    GraphCommand(doc, ui, c.kind);
-    grid.Select(c.refused);
-    GraphCommand(doc, ui, c.kind);
-    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{c.message});
+    auto& grid = IsTableGraph(kind) ? doc.table : doc.sheet;
+    grid.Select(accepted);
+    GraphCommand(doc, ui, kind);
+    grid.Select(refused);
+    GraphCommand(doc, ui, kind);
+    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{message});
     ui.canvas.calls.clear();
     EditGraphSettings(doc, ui);  // the old drawing stays: nothing refused is drawn over it
-    EXPECT_TRUE(ui.canvas.calls.empty()) << c.message;
+    EXPECT_TRUE(ui.canvas.calls.empty()) << message;
   }
 }
 

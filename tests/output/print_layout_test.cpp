@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/commands.h"
 #include "graphics/axis.h"
@@ -53,45 +54,43 @@ TEST(PrintLayout, ScaleIsTheNearestIntegerTiesToEvenAtLeastOne) {
 }
 
 TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
-  const struct {
-    bool print, graph;
-    std::optional<std::string> name;  // nothing: the name box cancelled
-    int y;
-  } cases[] = {{true, false, "Ole", 100},
-               {true, true, "Ole", 1192},
-               {true, false, std::nullopt, 100},
-               {true, true, "", 1192},
-               {false, false, "Ole", 0}};
-  for (const auto& c : cases) {
+  // Printed or not, with a graph or not, the name typed (nothing: the box cancelled), its y.
+  const std::tuple<bool, bool, std::optional<std::string>, int> cases[] = {
+      {true, false, "Ole", 100},
+      {true, true, "Ole", 1192},
+      {true, false, std::nullopt, 100},
+      {true, true, "", 1192},
+      {false, false, "Ole", 0}};
+  for (const auto& [print, graph, typed, y] : cases) {
     Document doc = Sheet(3);
-    doc.settings.graph_shown = c.graph;
+    doc.settings.graph_shown = graph;
     doc.settings.graph_kind = GraphKind::kTableXy;
     testing::SetData(doc.graph, {{0, 1}, {1, 2}, {2, 3}});
     ScaleXY(doc.graph, GraphKind::kTableXy, doc.ranges);
     Pages pages(7000);
     testing::FakeUi ui;
     ui.print_target = &pages;
-    ui.print_answers = {c.print};
-    ui.text_answers = {c.name};
+    ui.print_answers = {print};
+    ui.text_answers = {typed};
     PrintCommand(doc, ui);
-    EXPECT_EQ(ui.questions.back(), c.print ? "Skriv dit navn" : "print");
-    EXPECT_EQ(ui.print_jobs_ended, c.print ? 1 : 0);
-    if (!c.print) {
+    EXPECT_EQ(ui.questions.back(), print ? "Skriv dit navn" : "print");
+    EXPECT_EQ(ui.print_jobs_ended, print ? 1 : 0);
+    if (!print) {
       EXPECT_TRUE(pages.canvas.calls.empty());
       continue;
     }
-    const std::string name = c.name.value_or("");
+    const std::string name = typed.value_or("");
     std::vector<std::array<int, 5>> want, got;  // corners and pen width
-    if (c.graph) want.push_back({0, 0, 3048, 1092, 6});
-    if (!name.empty()) want.push_back({244, c.y - 8, 278, c.y + kLh + 8, 4});
+    if (graph) want.push_back({0, 0, 3048, 1092, 6});
+    if (!name.empty()) want.push_back({244, y - 8, 278, y + kLh + 8, 4});
     for (const auto& r : pages.canvas.Calls(Op::kRectangle)) {
       got.push_back({r.x1, r.y1, r.x2, r.y2, r.pen.width});
     }
     EXPECT_EQ(got, want);
-    EXPECT_EQ(pages.At(name), (Place{0, 250, c.y}));
-    EXPECT_EQ(pages.At("T*"), (Place{0, 250, c.y + 3 * kLh}));
+    EXPECT_EQ(pages.At(name), (Place{0, 250, y}));
+    EXPECT_EQ(pages.At("T*"), (Place{0, 250, y + 3 * kLh}));
     // The graph comes first, in the printer's font.
-    EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), c.graph);
+    EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), graph);
     EXPECT_FALSE(doc.printing);
   }
 }
