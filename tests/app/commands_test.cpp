@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <tuple>
 
 #include "document/document.h"
 #include "support/fake_ui.h"
@@ -44,17 +43,8 @@ TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
   }
 }
 
-TEST(Commands, CloseAsksAndFollowsTheAnswer) {
-  testing::FakeUi ui;
-  Document doc;
-  ui.confirm_answers = {true, false};
-  EXPECT_TRUE(ConfirmClose(doc, ui));
-  EXPECT_FALSE(ConfirmClose(doc, ui));
-  EXPECT_EQ(ui.questions[0], "Bekræft: Ønsker du at afbryde programmet ?");
-}
-
 // Refused or cancelled counts keep the 199 lines and every record.
-TEST(Commands, NumberOfLines) {
+TEST(Commands, NumberOfLinesAndAngleDialog) {
   const std::pair<const char*, int> counts[] = {
       {"2 5", 25}, {"1000", 0}, {"", 0}, {"-5", 0}, {"99999999999999999999", 0}};
   for (const auto& [text, n] : counts) EXPECT_EQ(ParseLineCount(text), n) << text;
@@ -80,9 +70,6 @@ TEST(Commands, NumberOfLines) {
     EXPECT_EQ(doc.records.HasValue(3), kept) << typed;
     EXPECT_EQ(doc.records.Decimals(3), kept ? 4 : doc.settings.default_decimals) << typed;
   }
-}
-
-TEST(Commands, AngleDialogChoiceRecalculatesAndClearsTheTable) {
   testing::FakeUi ui;
   Document doc;
   doc.InitialiseGrid();

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <tuple>
 
 #include "document/document.h"
 #include "support/temp_dir.h"
@@ -20,7 +19,7 @@ std::string FileOf(int lines, const std::string& eol, const std::string& entry10
   return bytes;
 }
 
-TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
+TEST(UiTexts, TextFileReplacesTheWholeTableAndAnUnusableOneMeansTheBuiltInTexts) {
   testing::TempDir dir;
   std::filesystem::create_directory(dir.File("folder"));
   ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);  // opening it must not wait
@@ -32,9 +31,6 @@ TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
     EXPECT_FALSE(texts.from_file()) << name;
     EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi") << name;
   }
-}
-
-TEST(UiTexts, TextFileReplacesTheWholeTable) {
   // The file, its first and last entries, English or not.
   const std::tuple<std::string, const char*, const char*, bool> cases[] = {
       {FileOf(120, "\r\n"), "text0", "text119", true},
@@ -81,17 +77,6 @@ TEST(UiTexts, EveryMenuHasUniqueAccessKeys) {
       }
     }
   }
-}
-
-TEST(Document, GridInitialisationAndLineCount) {
-  Document doc;
-  doc.InitialiseGrid();
-  doc.sheet.SetCell(Document::kUnit, 199, "m");
-  doc.SetLineCount(198);
-  doc.SetLineCount(5000);
-  EXPECT_EQ(doc.sheet.Cell(Document::kUnit, 199), "");  // dropped rows lose their contents
-  EXPECT_EQ(doc.sheet.RowCount(), 1000);
-  EXPECT_EQ(doc.sheet.Cell(2, 999), "A999");
 }
 
 }  // namespace

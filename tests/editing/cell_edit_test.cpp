@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "app/sheet_commands.h"
 #include "document/document.h"
 #include "support/fake_ui.h"
@@ -41,21 +39,6 @@ TEST(CellEdit, TypingOnTheSheet) {
     EXPECT_EQ(std::pair(r.open_editor, r.text),
               std::pair(text != nullptr, std::string(text ? text : "")))
         << col << " " << int(key);
-  }
-}
-
-// Del removes the character after the caret; at the end nothing goes; a caret beyond the text
-// stays at the end and a selection beyond it is cut at its end.
-TEST(CellEdit, DeleteInEditor) {
-  // clang-format off
-  const std::tuple<EditorText, const char*, int> cases[] = {
-      {{"abcd", 2, 2, 0}, "abd", 2}, {{"abcd", 4, 4, 0}, "abcd", 4}, {{"ab", 9, 9, 0}, "ab", 2},
-      {{"abc", 1, 1, 9}, "a", 1}};
-  // clang-format on
-  for (const auto& [in, text, caret] : cases) {
-    const EditorText out = DeleteInEditor(in);
-    EXPECT_EQ(std::tuple(out.text, out.caret, out.selection_length), std::tuple(text, caret, 0))
-        << in.text << " " << in.caret;
   }
 }
 

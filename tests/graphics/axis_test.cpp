@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "graphics/graph_test_support.h"
 #include "graphics/layout.h"
@@ -28,22 +25,16 @@ void ExpectRanges(const AxisRanges& r, const AxisRanges& want, const std::string
   EXPECT_NEAR(r.y_high, want.y_high, 1e-12L) << what;
 }
 
-TEST(Nearest, HalvesToEvenAndBounded) {
+TEST(Axis, NearestHalvesToEvenDegenerateRangesGiveNoGridGridValuesStrictlyInside) {
   for (const auto& [v, want] : {std::pair(1.5L, 2), {2.5L, 2}, {-2.51L, -3}, {-1e12L, -1000000000}})
     EXPECT_EQ(Nearest(v), want) << static_cast<double>(v);
   EXPECT_EQ(Nearest(kNaN), 0);
-}
-
-// A degenerate range gives no grid at all; 1e25 + 1 is 1e25 in the real type: the loop ends.
-TEST(TickStep, DegenerateRangesGiveNoGridAndHugeOnesEnd) {
+  // A degenerate range gives no grid at all; 1e25 + 1 is 1e25 in the real type: the loop ends.
   for (Real r : {Real(0), Real(-3), std::numeric_limits<Real>::infinity(), kNaN}) {
     EXPECT_TRUE(GridValues(-1, 1, TickStep(r, false).step, true).empty());
   }
   EXPECT_LE(GridValues(1e25L, 1e25L + 1e7L, 1, false).size(), 1000u);
   EXPECT_EQ(TickStep(0.5L, true).step, 1);  // whole data: never below 1
-}
-
-TEST(GridValues, PositiveUpThenNegativeDownStrictlyInside) {
   const std::tuple<Real, Real, bool, std::vector<std::string>> cases[] = {
       {-10, 20, true, {"0", "5", "10", "15", "-5"}},
       // entirely positive: from the first multiple above the low end; entirely negative

@@ -4,9 +4,6 @@
 
 #include <cfloat>
 #include <optional>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "graphics/bin.h"
 #include "graphics/graph.h"
@@ -113,18 +110,16 @@ Rows Collect(const std::vector<Real>& values) {
   return out;
 }
 
-// Values differing only beyond double precision are one value; -0 and 0 are one.
-TEST(Frequency, DistinctValuesAscendingWithCounts) {
+// Values differing only beyond double precision are one value; -0 and 0 are one; values beyond
+// doubles saturate.
+TEST(Frequency, DistinctValuesAscendingWithCountsAndLongChainsWithoutRecursion) {
   // clang-format off
   const std::pair<std::vector<Real>, Rows> cases[] = {
       {{}, {}}, {{-2, 5, -2, 0, 5, 5, -7}, {{-7, 1}, {-2, 2}, {0, 1}, {5, 3}}},
-      {{1.0L, 1.0L + 1e-18L}, {{1, 2}}}, {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}}};
+      {{1.0L, 1.0L + 1e-18L}, {{1, 2}}}, {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}},
+      {{1e400L, -1e400L, 1e400L}, {{-DBL_MAX, 1}, {DBL_MAX, 2}}}};
   // clang-format on
   for (const auto& [values, want] : cases) EXPECT_EQ(Collect(values), want);
-}
-
-TEST(Frequency, SaturatesBeyondDoublesAndWalksLongChainsWithoutRecursion) {
-  EXPECT_EQ(Collect({1e400L, -1e400L, 1e400L}), (Rows{{-DBL_MAX, 1}, {DBL_MAX, 2}}));
   // Ascending values make the tree a chain: a recursive walk or free would need a frame a node.
   FrequencyTree tree;
   for (int i = 0; i < 3000; ++i) FrequencyInsert(tree, i);

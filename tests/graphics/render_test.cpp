@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "graphics/axis.h"
 #include "graphics/graph.h"
 #include "graphics/graph_commands.h"
@@ -38,15 +34,6 @@ testing::GraphRows Column(const std::vector<Real>& values) {
   testing::GraphRows rows;
   for (Real v : values) rows.push_back({v});
   return rows;
-}
-
-// Texts drawn with their top at `top`.
-Texts TextsAt(const RecordingCanvas& cv, int top) {
-  Texts out;
-  for (const auto& c : cv.Calls(Op::kTextOut)) {
-    if (c.y1 == top) out.push_back(c.text);
-  }
-  return out;
 }
 
 // Blank: one white rectangle inside the frame. Headless: nothing drawn, but the ranges are
@@ -84,7 +71,10 @@ TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   for (const auto& l : cv.Calls(Op::kLineTo)) axes += BoxOf(l) == Box{70, 250, 570, 250};
   EXPECT_EQ(axes, 1);
   // Names three pixels below the axis, centred under their bars.
-  EXPECT_EQ(TextsAt(cv, 253), (Texts{"n1", "n2", "n3"}));
+  Texts names;
+  for (const auto& c : cv.Calls(Op::kTextOut))
+    if (c.y1 == 253) names.push_back(c.text);
+  EXPECT_EQ(names, (Texts{"n1", "n2", "n3"}));
   EXPECT_EQ(cv.FindText("n2")->x1, 389 - 6);
 }
 

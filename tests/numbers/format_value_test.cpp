@@ -4,8 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
-#include <tuple>
 
 #include "app/sheet_commands.h"
 #include "document/document.h"

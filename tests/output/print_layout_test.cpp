@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 #include "app/commands.h"
 #include "graphics/axis.h"
@@ -45,7 +44,7 @@ Document Sheet(int n) {
   return doc;
 }
 
-TEST(PrintLayout, ScaleIsTheNearestIntegerTiesToEvenAtLeastOne) {
+TEST(PrintLayout, ScaleTiesToEvenAndLinesRunOnToNewPagesFromTheTopWithoutHeader) {
   const std::array<int, 3> cases[] = {
       {4800, 1024, 6}, {1000, 1024, 1}, {1, 1024, 1}, {9, 4, 2}, {18, 3, 8}};
   for (const auto& [page, screen, scale] : cases) {
@@ -93,9 +92,6 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
     EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), graph);
     EXPECT_FALSE(doc.printing);
   }
-}
-
-TEST(PrintLayout, LinesRunOnToNewPagesFromTheTopWithoutHeader) {
   std::string expression;
   for (int i = 0; i < 100; ++i) expression += static_cast<char>('a' + i % 26);
   Document doc = Sheet(150);

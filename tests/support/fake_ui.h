@@ -3,8 +3,6 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "document/ui.h"
 #include "text/cp1252.h"
