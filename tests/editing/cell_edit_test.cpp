@@ -29,7 +29,7 @@ TEST(CellEdit, UpperCaseReservedWords) {
 }
 
 // nullptr: no editor opens. Backspace empties.
-TEST(CellEdit, TypingOnTheSheet) {
+TEST(CellEdit, TypingOnTheSheetEditorPlacementAndKeys) {
   const std::tuple<int, char, const char*> cases[] = {
       {3, 'x', "x"},      {4, '7', "7"},      {6, 'm', "m"},     {4, '\b', ""},
       {4, '\r', nullptr}, {2, 'x', nullptr},  {5, 'x', nullptr}, {0, 'x', nullptr},
@@ -40,9 +40,6 @@ TEST(CellEdit, TypingOnTheSheet) {
               std::pair(text != nullptr, std::string(text ? text : "")))
         << col << " " << int(key);
   }
-}
-
-TEST(CellEdit, EditorPlacementAndKeys) {
   Document doc;
   doc.InitialiseGrid();
   doc.SetLineCount(10);
@@ -54,11 +51,11 @@ TEST(CellEdit, EditorPlacementAndKeys) {
     doc.settings.clicked_column = col;
     EXPECT_EQ(DoubleClickOpensEditor(doc), col == 3 || col == 4 || col == 6) << col;
   }
-  const std::tuple<int, EditorKey, int> cases[] = {
+  const std::tuple<int, EditorKey, int> keys[] = {
       {5, EditorKey::kEnter, 5}, {5, EditorKey::kDown, 6},   {5, EditorKey::kUp, 4},
       {1, EditorKey::kUp, 0},    {2, EditorKey::kUp, 1},     {10, EditorKey::kDown, 0},
       {9, EditorKey::kDown, 10}, {10, EditorKey::kEnter, 10}};
-  for (const auto& [row, key, target] : cases) {
+  for (const auto& [row, key, target] : keys) {
     doc.settings.editor_row = row;
     EXPECT_EQ(EditorKeyTarget(doc, key), target) << row << " " << int(key);
   }

@@ -63,7 +63,7 @@ TEST(LineOps, InsertAndDelete) {
 }
 
 // A record moved away and given a new value must not lend the old value's text to references.
-TEST(LineOps, MovedLineForgetsItsValue) {
+TEST(LineOps, MovedLineForgetsItsValueAndInsertThenDeleteRoundTrips) {
   Document doc;
   testing::FakeUi ui;
   testing::FillSheet(doc, {{"", "5"}, {"", "A1"}});
@@ -73,11 +73,8 @@ TEST(LineOps, MovedLineForgetsItsValue) {
   doc.sheet.SetCell(Document::kExpression, 4, "A1+1");
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
   EXPECT_EQ(doc.sheet.Cell(Document::kValue, 4), "         1");
-}
-
-// Inserting n blank lines and deleting them again gives every expression and value back, on
-// sheets whose lines refer by label to lines above them.
-TEST(LineOps, InsertThenDeleteRoundTrip) {
+  // Inserting n blank lines and deleting them again gives every expression and value back, on
+  // sheets whose lines refer by label to lines above them.
   std::mt19937 rng(20261206);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   for (int trial = 0; trial < 30; ++trial) {

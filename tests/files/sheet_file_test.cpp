@@ -65,16 +65,13 @@ class SheetFileTest : public ::testing::Test {
   bool loaded = false;
 };
 
-TEST_F(SheetFileTest, WritesCountCellsAndDecimalsWithCrLf) {
+TEST_F(SheetFileTest, WritesCountCellsAndDecimalsWithCrLfAndLoadsWhatTheFileHolds) {
   Fill(doc, kExample);
   EXPECT_EQ(SheetFileBytes(doc), kExampleFile);
   Fill(doc, {"*|x|5|m\nkg"});  // a line feed would shift every later cell
   doc.records.SetDecimals(1, 7);
   EXPECT_EQ(SheetFileBytes(doc), "2\r\n*\r\nx\r\n5\r\nm kg\r\n7\r\n");
-}
-
-// The decimals block is optional and takes only -1 to 7; the default decimals are 2 here.
-TEST_F(SheetFileTest, LoadsWhatTheFileHolds) {
+  // The decimals block is optional and takes only -1 to 7; the default decimals are 2 here.
   const std::tuple<std::string, Texts, std::vector<int>> cases[] = {
       {kExampleFile, kExample, {-1, -1, -1}},
       {kCells, kExample, {2, 2, 2}},
@@ -99,7 +96,7 @@ TEST_F(SheetFileTest, LoadsWhatTheFileHolds) {
 }
 
 // Every record is rebuilt, "T" marks are not kept, the cursor stays on the shorter sheet.
-TEST_F(SheetFileTest, LoadingResetsLabelsMarksValuesAndTheView) {
+TEST_F(SheetFileTest, LoadingResetsLabelsMarksValuesAndTheViewRefusedFilesLeaveTheSheet) {
   Fill(doc, kExample);
   doc.SetLineCount(20);
   doc.sheet.SetCell(Document::kTableMark, 1, "T");
@@ -112,9 +109,6 @@ TEST_F(SheetFileTest, LoadingResetsLabelsMarksValuesAndTheView) {
   EXPECT_LT(doc.sheet.CurrentRow(), 11);
   EXPECT_EQ(doc.records.Decimals(500), -1);
   EXPECT_EQ(doc.sheet.Cell(Document::kLabel, 10) + doc.sheet.Cell(Document::kTableMark, 1), "A10 ");
-}
-
-TEST_F(SheetFileTest, RefusedFilesLeaveTheSheetExactlyAsItWas) {
   // clang-format off
   const std::string cases[] = {
       "0\r\n", "1001\r\n", "99999999999999999999999\r\n", "abc\r\n \r\nx\r\n1\r\n\r\n", "4abc\r\n",

@@ -54,7 +54,7 @@ TEST(Axis, NearestHalvesToEvenDegenerateRangesGiveNoGridGridValuesStrictlyInside
   EXPECT_EQ(LabelText(1500, {100, 3}), "1500");
 }
 
-TEST(Scale, RangesOfTheData) {
+TEST(Scale, RangesOfTheDataEqualHugeValuesKeepTheirPointsInsideThePlot) {
   // Bars go through ScaleBars, the others through ScaleXY.
   const std::tuple<const char*, GraphKind, GraphRows, AxisRanges> cases[] = {
       {"two rows swapped", K::kTableXy, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},
@@ -78,9 +78,6 @@ TEST(Scale, RangesOfTheData) {
   AxisRanges r;
   ScaleXY(stale, K::kTableXy, r);
   ScaleBars(stale, r);
-}
-
-TEST(Scale, EqualHugeValuesKeepTheirPointsInsideThePlot) {
   for (const Real v : {1e30L, -1e30L, -1e4000L, 4.0L}) {
     GraphData data;
     testing::SetData(data, {{v, v}, {v, v}});

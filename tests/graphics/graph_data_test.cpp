@@ -33,7 +33,7 @@ const char* Observe(const Document& doc, const GraphUi& ui) {
   return ui.canvas.calls.empty() ? "kept" : "drew something without lines";
 }
 
-TEST(RefreshGraph, MessagesAndEffectsByKind) {
+TEST(RefreshGraph, MessagesAndEffectsByKindSheetLinesByNameOrLabelAndStoredValue) {
   // A refresh of `kind` with lines first..last of which `valued` have values (value = line), a
   // table of `table` rows and, when given, that table selection: the messages and the outcome.
   using Messages = std::vector<std::string>;
@@ -77,10 +77,7 @@ TEST(RefreshGraph, MessagesAndEffectsByKind) {
     EXPECT_EQ(ui.MessagesUtf8(), messages) << what;
     EXPECT_EQ(Observe(doc, ui), outcome) << what;
   }
-}
-
-// Names or labels, and the stored values: a cell text is never read.
-TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
+  // Names or labels, and the stored values: a cell text is never read.
   Document doc;
   doc.InitialiseGrid();
   GraphUi ui;

@@ -104,7 +104,7 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   EXPECT_TRUE(ui.canvas.calls.empty());
 }
 
-TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
+TEST(EditGraphSettings, AnswersRedrawFromFreshRangesARefusedBlockLeavesTheLastGraph) {
   Document doc;
   GraphUi ui;
   doc.settings.graph_kind = K::kTableXy;
@@ -132,9 +132,6 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
   EditGraphSettings(bars, ui);
   EXPECT_EQ(bars.graph_settings.table_x_axis, 1);
-}
-
-TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
   const std::tuple<GraphKind, GridRect, GridRect, std::string> cases[] = {
       {K::kSheetBars, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
       {K::kSheetCurve, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},

@@ -124,7 +124,7 @@ Real Read(const char* text) {
 }
 
 // At least 2 and at most 18 digits; a carry moves the exponent.
-TEST(NumberText, NumberToExprText) {
+TEST(NumberText, NumberToExprTextAndRoundTripNumberRoundsToTheShownDigits) {
   const std::tuple<Real, int, const char*> cases[] = {{31999, 21, "31999"},
                                                       {-0.0L, 21, "0"},
                                                       {32000, 21, "3.200000000000E+0004"},
@@ -135,17 +135,14 @@ TEST(NumberText, NumberToExprText) {
                                                       {kInf, 21, "1.189731495357E+4932"},
                                                       {kNaN, 21, "0.000000000000E+0000"}};
   for (const auto& [x, width, text] : cases) EXPECT_EQ(NumberToExprText(x, width), text) << text;
-}
-
-// Rounded up beyond the largest value its text does not read back: it stays.
-TEST(NumberText, RoundTripNumberRoundsToTheShownDigits) {
+  // Rounded up beyond the largest value its text does not read back: it stays.
   // clang-format off
-  const std::tuple<Real, int, Real> cases[] = {
+  const std::tuple<Real, int, Real> rounded[] = {
       {1.0L / 3, 21, Read("0.3333333333333")}, {0.1L + 0.2L, 21, Read("0.3")},
       {2.0L / 3, 18, Read("0.6666666667")}, {1e-4000L / 3, 21, Read("3.333333333333E-4001")},
       {kNaN, 21, 0}, {kMax, 40, kMax}, {kInf, 40, kMax}};
   // clang-format on
-  for (const auto& [x, width, expected] : cases) {
+  for (const auto& [x, width, expected] : rounded) {
     Real rounded = x;
     RoundTripNumber(rounded, width);
     EXPECT_EQ(rounded, expected) << NumberToExprText(x, width);
@@ -156,7 +153,7 @@ TEST(NumberText, RoundTripNumberRoundsToTheShownDigits) {
 }
 
 // A refusal gives the error index and leaves the value alone.
-TEST(NumberText, ReadDecimalAcceptsAndRejects) {
+TEST(NumberText, ReadDecimalAcceptsAndRejectsFixedNotationAndScientificText21) {
   const std::tuple<const char*, bool, Real> cases[] = {
       {"1.", true, 1},       {"00012.50", true, 12.5L}, {"1.5E-0004", true, 1.5e-4L},
       {"1e-99999", true, 0}, {"0e99999", true, 0},      {"", false, 1},
@@ -174,17 +171,14 @@ TEST(NumberText, ReadDecimalAcceptsAndRejects) {
   EXPECT_TRUE(v > 0 && v < std::numeric_limits<Real>::min());
   EXPECT_NEAR(static_cast<double>(v * 1e27L / Read("1e-4913")), 1.0, 1e-9);
   EXPECT_EQ(Read("-3.6e-4951"), -std::numeric_limits<Real>::denorm_min());
-}
-
-// Cases the value formatting pins already are not repeated here.
-TEST(NumberText, FixedNotationAndScientificText21) {
-  const std::tuple<Real, int, int, const char*> cases[] = {
+  // Cases the value formatting pins already are not repeated here.
+  const std::tuple<Real, int, int, const char*> fixed[] = {
       {-2.5L, 0, 0, "-3"},
       {0.45L, 1, 0, "0.5"},  // the 18-digit string rounds, not the binary value
       {2.0L / 3, 20, 0, "0.66666666666666666700"},
       {123456.789L, 3, 4, "123456.789"},  // never cut
       {1234567890123456789.0L, 0, 0, "1234567890123456790"}};
-  for (const auto& [v, decimals, width, text] : cases) {
+  for (const auto& [v, decimals, width, text] : fixed) {
     EXPECT_EQ(FixedNotation(v, decimals, width), text) << text;
   }
   EXPECT_EQ(ScientificText21(99999999999999.9L), " 1.000000000000E+0014");
