@@ -50,6 +50,27 @@ TEST(PrintLayout, ScaleTiesToEvenAndLinesRunOnToNewPagesFromTheTopWithoutHeader)
   for (const auto& [page, screen, scale] : cases) {
     EXPECT_EQ(PrintScale(page, screen), scale) << page << "/" << screen;
   }
+  // 150 lines over several pages: each later page starts at the top without a header.
+  std::string expression;
+  for (int i = 0; i < 100; ++i) expression += static_cast<char>('a' + i % 26);
+  Document doc = Sheet(150);
+  doc.sheet.SetCell(Document::kExpression, 68, expression);
+  Pages pages(993);  // line 68 ends exactly at the limit
+  PrintSheet(doc, pages, {"", 1024, 508, 182});
+  // Line 68 is the last on the first page; its expression goes on on the second.
+  EXPECT_EQ(pages.At(expression.substr(0, 43)), (Place{0, 358, 893}));
+  EXPECT_EQ(pages.At(expression.substr(43, 43)), (Place{1, 358, 100}));
+  EXPECT_EQ(pages.At(expression.substr(86) + std::string(29, ' ')), (Place{1, 358, 111}));
+  EXPECT_EQ(pages.At(doc.sheet.Cell(Document::kLabel, 140)), (Place{2, 268, 100}));
+  EXPECT_EQ(pages.starts.size(), 2u);
+  int labels = 0;
+  for (const auto& c : pages.canvas.Calls(Op::kTextOut)) {
+    EXPECT_LE(c.y1 + 100, 993) << c.text;
+    labels += c.x1 == 250 + 3 * kCw;
+  }
+  EXPECT_EQ(labels, 150);
+  const auto texts = pages.canvas.Texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "T*"), 1);
 }
 
 TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
@@ -92,26 +113,6 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
     EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), graph);
     EXPECT_FALSE(doc.printing);
   }
-  std::string expression;
-  for (int i = 0; i < 100; ++i) expression += static_cast<char>('a' + i % 26);
-  Document doc = Sheet(150);
-  doc.sheet.SetCell(Document::kExpression, 68, expression);
-  Pages pages(993);  // line 68 ends exactly at the limit
-  PrintSheet(doc, pages, {"", 1024, 508, 182});
-  // Line 68 is the last on the first page; its expression goes on on the second.
-  EXPECT_EQ(pages.At(expression.substr(0, 43)), (Place{0, 358, 893}));
-  EXPECT_EQ(pages.At(expression.substr(43, 43)), (Place{1, 358, 100}));
-  EXPECT_EQ(pages.At(expression.substr(86) + std::string(29, ' ')), (Place{1, 358, 111}));
-  EXPECT_EQ(pages.At(doc.sheet.Cell(Document::kLabel, 140)), (Place{2, 268, 100}));
-  EXPECT_EQ(pages.starts.size(), 2u);
-  int labels = 0;
-  for (const auto& c : pages.canvas.Calls(Op::kTextOut)) {
-    EXPECT_LE(c.y1 + 100, 993) << c.text;
-    labels += c.x1 == 250 + 3 * kCw;
-  }
-  EXPECT_EQ(labels, 150);
-  const auto texts = pages.canvas.Texts();
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), "T*"), 1);
 }
 
 TEST(PrintLayout, TableWithRowsGetsHeaderRuleAndRows) {
