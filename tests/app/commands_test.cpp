@@ -13,11 +13,9 @@ namespace ravnelok {
 namespace {
 
 TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
-  const struct {
-    std::vector<const char*> present;  // "*" marks a folder of that name
-    bool english;
-    const char* shown;  // nullptr: not found
-  } cases[] = {
+  // The files present ("*" marks a folder of that name), the edition, the file shown (nullptr:
+  // not found).
+  const std::tuple<std::vector<const char*>, bool, const char*> cases[] = {
       {{"work/ravnelok.hlp", "bin/ravnelok.hlp"}, false, "work/ravnelok.hlp"},
       {{"work/ravnelok.hlp*", "bin/ravnelok.hlp"}, false, "bin/ravnelok.hlp"},
       {{"share/ravnelok/ravnelok.hlp"}, false, "share/ravnelok/ravnelok.hlp"},
@@ -27,9 +25,9 @@ TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
        "share/ravnelok/english/ravnelok.hlp"},
       {{"bin/english/ravnelok.hlp"}, false, nullptr},
   };
-  for (const auto& c : cases) {
+  for (const auto& [present, english, found] : cases) {
     testing::TempDir dir;
-    for (std::string name : c.present) {
+    for (std::string name : present) {
       const bool folder = name.back() == '*';
       if (folder) name.pop_back();
       std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
@@ -37,26 +35,16 @@ TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
       if (!folder) testing::WriteBytes(dir.File(name), name);
     }
     std::filesystem::create_directories(dir.File("bin"));
-    const HelpFile help = ReadHelpFile(dir.File("work"), dir.File("bin"), c.english);
-    const std::string shown = c.shown ? c.shown : "work/ravnelok.hlp";
-    EXPECT_EQ(help.found, c.shown != nullptr) << shown;
-    EXPECT_EQ(help.bytes, c.shown ? shown : "") << shown;
+    const HelpFile help = ReadHelpFile(dir.File("work"), dir.File("bin"), english);
+    const std::string shown = found ? found : "work/ravnelok.hlp";
+    EXPECT_EQ(std::pair(help.found, help.bytes), std::pair(found != nullptr, found ? shown : ""));
     EXPECT_EQ(std::filesystem::weakly_canonical(help.path),
               std::filesystem::weakly_canonical(dir.File(shown)));
   }
 }
 
-TEST(Commands, CloseAsksAndFollowsTheAnswer) {
-  testing::FakeUi ui;
-  Document doc;
-  ui.confirm_answers = {true, false};
-  EXPECT_TRUE(ConfirmClose(doc, ui));
-  EXPECT_FALSE(ConfirmClose(doc, ui));
-  EXPECT_EQ(ui.questions[0], "Bekræft: Ønsker du at afbryde programmet ?");
-}
-
-// Refused or cancelled counts keep the 199 lines; every kept line keeps its record.
-TEST(Commands, NumberOfLines) {
+// Refused or cancelled counts keep the 199 lines; a new count keeps the lines that stay.
+TEST(Commands, NumberOfLinesAndAngleDialog) {
   const std::pair<const char*, int> counts[] = {
       {"2 5", 25}, {"1000", 0}, {"", 0}, {"-5", 0}, {"99999999999999999999", 0}};
   for (const auto& [text, n] : counts) EXPECT_EQ(ParseLineCount(text), n) << text;
@@ -64,39 +52,28 @@ TEST(Commands, NumberOfLines) {
     testing::FakeUi ui;
     Document doc;
     doc.InitialiseGrid();
-    doc.records.StoreValue(3, 7);
-    doc.records.SetDecimals(3, 4);
+    for (const int k : {3, 100}) {
+      doc.records.StoreValue(k, 7);
+      doc.records.SetDecimals(k, 4);
+    }
+    doc.sheet.SetCurrent(4, 150);
+    doc.settings.editor_row = 150;
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       return d.field = typed, *typed != 0;
     });
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), lines) << typed;
-    // A kept line keeps its value and decimals, whatever the answer.
-    EXPECT_TRUE(doc.records.HasValue(3)) << typed;
-    EXPECT_EQ(doc.records.Decimals(3), 4) << typed;
+    // A shorter sheet keeps the cursor and the editor on it.
+    EXPECT_EQ(std::pair(doc.sheet.CurrentRow(), doc.settings.editor_row),
+              std::pair(std::min(150, lines), std::min(150, lines)));
+    // Kept lines keep their values and decimals; a dropped line's record starts afresh.
+    for (const int k : {3, 100}) {
+      const bool kept = k <= lines;
+      EXPECT_EQ(doc.records.HasValue(k), kept) << typed << k;
+      EXPECT_EQ(doc.records.Decimals(k), kept ? 4 : doc.settings.default_decimals) << typed << k;
+    }
   }
-}
-
-TEST(Commands, ShrinkingDropsLinesAndKeepsTheCursorOnTheSheet) {
-  testing::FakeUi ui;
-  Document doc;
-  doc.InitialiseGrid();
-  doc.sheet.SetCurrent(4, 150);
-  doc.settings.editor_row = 150;
-  doc.records.StoreValue(11, 5);
-  doc.records.SetDecimals(11, 2);
-  ui.text_input_script.push_back([](TextInputDialog& d) { return d.field = "10", true; });
-  NumberOfLinesCommand(doc, ui);
-  EXPECT_EQ(doc.sheet.RowCount(), 11);
-  // A dropped line's record starts afresh.
-  EXPECT_FALSE(doc.records.HasValue(11));
-  EXPECT_EQ(doc.records.Decimals(11), doc.settings.default_decimals);
-  EXPECT_EQ(doc.sheet.CurrentRow(), 10);
-  EXPECT_EQ(doc.settings.editor_row, 10);
-}
-
-TEST(Commands, AngleDialogChoiceRecalculatesAndClearsTheTable) {
   testing::FakeUi ui;
   Document doc;
   doc.InitialiseGrid();

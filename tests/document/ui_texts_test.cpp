@@ -19,7 +19,7 @@ std::string FileOf(int lines, const std::string& eol, const std::string& entry10
   return bytes;
 }
 
-TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
+TEST(UiTexts, TextFileReplacesTheWholeTableAndAnUnusableOneMeansTheBuiltInTexts) {
   testing::TempDir dir;
   std::filesystem::create_directory(dir.File("folder"));
   ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);  // opening it must not wait
@@ -31,24 +31,19 @@ TEST(UiTexts, UnusableTextFileMeansTheBuiltInTexts) {
     EXPECT_FALSE(texts.from_file()) << name;
     EXPECT_EQ(cp1252::ToUtf8(texts[TextId::kHeaderValue]), "Værdi") << name;
   }
-}
-
-TEST(UiTexts, TextFileReplacesTheWholeTable) {
-  const struct {
-    std::string bytes;
-    const char *entry0, *entry119;
-    bool english;
-  } cases[] = {{FileOf(120, "\r\n"), "text0", "text119", true},
-               {FileOf(50, "\r\n"), "text0", "", false},  // short file: the rest is empty
-               {FileOf(120, "\r\n", "English"), "text0", "text119", false},
-               {"", "", "", false}};
-  for (const auto& c : cases) {
+  // The file, its first and last entries, English or not.
+  const std::tuple<std::string, const char*, const char*, bool> cases[] = {
+      {FileOf(120, "\r\n"), "text0", "text119", true},
+      {FileOf(50, "\r\n"), "text0", "", false},  // short file: the rest is empty
+      {FileOf(120, "\r\n", "English"), "text0", "text119", false},
+      {"", "", "", false}};
+  for (const auto& [bytes, entry0, entry119, english] : cases) {
     UiTexts texts;
-    texts.LoadFromFileBytes(c.bytes);
-    EXPECT_EQ(texts[TextId::kMenuFile], c.entry0);
-    EXPECT_EQ(texts[TextId::kHeaderValue], c.bytes.empty() ? "" : "text48");
-    EXPECT_EQ(texts[TextId::kSpare119], c.entry119);
-    EXPECT_EQ(texts.English(), c.english);
+    texts.LoadFromFileBytes(bytes);
+    EXPECT_EQ(texts[TextId::kMenuFile] + "|" + texts[TextId::kHeaderValue] + "|" +
+                  texts[TextId::kSpare119],
+              std::string(entry0) + "|" + (bytes.empty() ? "" : "text48") + "|" + entry119);
+    EXPECT_EQ(texts.English(), english);
   }
 }
 
@@ -82,17 +77,6 @@ TEST(UiTexts, EveryMenuHasUniqueAccessKeys) {
       }
     }
   }
-}
-
-TEST(Document, GridInitialisationAndLineCount) {
-  Document doc;
-  doc.InitialiseGrid();
-  doc.sheet.SetCell(Document::kUnit, 199, "m");
-  doc.SetLineCount(198);
-  doc.SetLineCount(5000);
-  EXPECT_EQ(doc.sheet.Cell(Document::kUnit, 199), "");  // dropped rows lose their contents
-  EXPECT_EQ(doc.sheet.RowCount(), 1000);
-  EXPECT_EQ(doc.sheet.Cell(2, 999), "A999");
 }
 
 }  // namespace

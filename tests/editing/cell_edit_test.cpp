@@ -29,41 +29,17 @@ TEST(CellEdit, UpperCaseReservedWords) {
 }
 
 // nullptr: no editor opens. Backspace empties.
-TEST(CellEdit, TypingOnTheSheet) {
-  const struct {
-    int col;
-    char key;
-    const char* text;
-  } cases[] = {{3, 'x', "x"},      {4, '7', "7"},      {6, 'm', "m"},     {4, '\b', ""},
-               {4, '\r', nullptr}, {2, 'x', nullptr},  {5, 'x', nullptr}, {0, 'x', nullptr},
-               {1, '1', nullptr},  {3, '\xe6', "\xe6"}};
-  for (const auto& c : cases) {
-    const TypingResult r = TypeOnSheet(c.col, c.key);
-    EXPECT_EQ(r.open_editor, c.text != nullptr) << c.col << " " << int(c.key);
-    EXPECT_EQ(r.text, c.text ? c.text : "") << c.col << " " << int(c.key);
+TEST(CellEdit, TypingOnTheSheetEditorPlacementAndKeys) {
+  const std::tuple<int, char, const char*> cases[] = {
+      {3, 'x', "x"},      {4, '7', "7"},      {6, 'm', "m"},     {4, '\b', ""},
+      {4, '\r', nullptr}, {2, 'x', nullptr},  {5, 'x', nullptr}, {0, 'x', nullptr},
+      {1, '1', nullptr},  {3, '\xe6', "\xe6"}};
+  for (const auto& [col, key, text] : cases) {
+    const TypingResult r = TypeOnSheet(col, key);
+    EXPECT_EQ(std::pair(r.open_editor, r.text),
+              std::pair(text != nullptr, std::string(text ? text : "")))
+        << col << " " << int(key);
   }
-}
-
-// Del removes the character after the caret; at the end nothing goes; a caret beyond the text
-// stays at the end and a selection beyond it is cut at its end.
-TEST(CellEdit, DeleteInEditor) {
-  const struct {
-    EditorText in;
-    const char* text;
-    int caret;
-    // clang-format off
-  } cases[] = {
-      {{"abcd", 2, 2, 0}, "abd", 2}, {{"abcd", 4, 4, 0}, "abcd", 4}, {{"ab", 9, 9, 0}, "ab", 2},
-      {{"abc", 1, 1, 9}, "a", 1}};
-  // clang-format on
-  for (const auto& c : cases) {
-    const EditorText out = DeleteInEditor(c.in);
-    EXPECT_EQ(out.text, c.text) << c.in.text << " " << c.in.caret;
-    EXPECT_EQ(std::pair(out.caret, out.selection_length), std::pair(c.caret, 0)) << c.in.text;
-  }
-}
-
-TEST(CellEdit, EditorPlacementAndKeys) {
   Document doc;
   doc.InitialiseGrid();
   doc.SetLineCount(10);
@@ -75,16 +51,13 @@ TEST(CellEdit, EditorPlacementAndKeys) {
     doc.settings.clicked_column = col;
     EXPECT_EQ(DoubleClickOpensEditor(doc), col == 3 || col == 4 || col == 6) << col;
   }
-  const struct {
-    int row;
-    EditorKey key;
-    int target;
-  } cases[] = {{5, EditorKey::kEnter, 5}, {5, EditorKey::kDown, 6},   {5, EditorKey::kUp, 4},
-               {1, EditorKey::kUp, 0},    {2, EditorKey::kUp, 1},     {10, EditorKey::kDown, 0},
-               {9, EditorKey::kDown, 10}, {10, EditorKey::kEnter, 10}};
-  for (const auto& c : cases) {
-    doc.settings.editor_row = c.row;
-    EXPECT_EQ(EditorKeyTarget(doc, c.key), c.target) << c.row << " " << int(c.key);
+  const std::tuple<int, EditorKey, int> keys[] = {
+      {5, EditorKey::kEnter, 5}, {5, EditorKey::kDown, 6},   {5, EditorKey::kUp, 4},
+      {1, EditorKey::kUp, 0},    {2, EditorKey::kUp, 1},     {10, EditorKey::kDown, 0},
+      {9, EditorKey::kDown, 10}, {10, EditorKey::kEnter, 10}};
+  for (const auto& [row, key, target] : keys) {
+    doc.settings.editor_row = row;
+    EXPECT_EQ(EditorKeyTarget(doc, key), target) << row << " " << int(key);
   }
 }
 
@@ -95,21 +68,19 @@ TEST(CellEdit, CommitStoresTheTextAndRecalculatesForNamesAndExpressions) {
   testing::FakeUi ui;
   Document doc;
   doc.InitialiseGrid();
-  const struct {
-    int col, row;
-    const char *typed, *stored, *value2;
-    // clang-format off
-  } steps[] = {
+  // clang-format off
+  const std::tuple<int, int, const char*, const char*, const char*> steps[] = {
       {4, 2, "sin(pi)", "SIN(PI)", " 0.0548037"}, {4, 2, "!sin and cos", "!sin and cos", ""},
       {4, 2, "Så", "SÅ", " ???"}, {4, 1, "2*3", "2*3", " ???"}, {3, 1, "x", "x", " ???"},
       {4, 2, "x+1", "x+1", "         7"}, {6, 2, "sin", "sin", "stale"}, {3, 1, "y", "y", " ???"}};
   // clang-format on
-  for (const auto& s : steps) {
+  for (const auto& [col, row, typed, stored, value2] : steps) {
     doc.sheet.SetCell(5, 2, "stale");
-    PlaceEditor(doc, s.col, s.row);
-    CommitEditorText(doc, ui, cp1252::FromUtf8(s.typed));
-    EXPECT_EQ(cp1252::ToUtf8(doc.sheet.Cell(s.col, s.row)), s.stored) << s.typed;
-    EXPECT_EQ(doc.sheet.Cell(5, 2), s.value2) << s.typed;
+    PlaceEditor(doc, col, row);
+    CommitEditorText(doc, ui, cp1252::FromUtf8(typed));
+    EXPECT_EQ(cp1252::ToUtf8(doc.sheet.Cell(col, row)) + "|" + doc.sheet.Cell(5, 2),
+              std::string(stored) + "|" + value2)
+        << typed;
   }
   EXPECT_TRUE(ui.messages.empty());
 }

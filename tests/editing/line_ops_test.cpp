@@ -27,7 +27,7 @@ TEST(LineOps, InsertAndDelete) {
       {"insert 2 at 5", {{5, "", "1"}, {6, "p", "2"}, {8, "", "A5*2"}, {9, "", "A3+1"},
        {197, "", "7"}}, true, 5, 2, {{5, "", ""}, {6, "", ""}, {7, "", "1"}, {8, "p", "2"},
        {10, "", "A7*2"}, {11, "", "A3+1"}, {199, "", "7"}}},
-      {"no line below", {{197, "", "7"}}, true, 197, 2, {{197, "", "7"}, {199, "", ""}}},
+      // A name defined below the insertion is still written as that name, not as a label.
       {"forward name", {{5, "", "y+1"}, {6, "y", "2"}}, true, 5, 1, {{6, "", "y+1"}, {7, "y", "2"}}},
       {"label shifts", {{9, "", "A12"}, {12, "", "1"}}, false, 5, 6, {{7, "", "A10"}}},
       {"above stays", {{3, "", "1"}, {9, "", "A3"}}, false, 5, 6, {{7, "", "A3"}}},
@@ -65,7 +65,7 @@ TEST(LineOps, InsertAndDelete) {
 }
 
 // A record moved away and given a new value must not lend the old value's text to references.
-TEST(LineOps, MovedLineForgetsItsValue) {
+TEST(LineOps, MovedLineForgetsItsValueAndInsertThenDeleteRoundTrips) {
   Document doc;
   testing::FakeUi ui;
   testing::FillSheet(doc, {{"", "5"}, {"", "A1"}});
@@ -75,11 +75,8 @@ TEST(LineOps, MovedLineForgetsItsValue) {
   doc.sheet.SetCell(Document::kExpression, 4, "A1+1");
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
   EXPECT_EQ(doc.sheet.Cell(Document::kValue, 4), "         1");
-}
-
-// Inserting n blank lines and deleting them again gives every expression and value back, on
-// sheets whose lines refer by label to lines above them.
-TEST(LineOps, InsertThenDeleteRoundTrip) {
+  // Inserting n blank lines and deleting them again gives every expression and value back, on
+  // sheets whose lines refer by label to lines above them.
   std::mt19937 rng(20261206);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   for (int trial = 0; trial < 30; ++trial) {

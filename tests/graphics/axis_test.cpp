@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <string>
-#include <vector>
 
 #include "graphics/graph_test_support.h"
 #include "graphics/layout.h"
@@ -27,67 +25,50 @@ void ExpectRanges(const AxisRanges& r, const AxisRanges& want, const std::string
   EXPECT_NEAR(r.y_high, want.y_high, 1e-12L) << what;
 }
 
-TEST(Nearest, HalvesToEvenAndBounded) {
+TEST(Axis, NearestHalvesToEvenDegenerateRangesGiveNoGridGridValuesStrictlyInside) {
   for (const auto& [v, want] : {std::pair(1.5L, 2), {2.5L, 2}, {-2.51L, -3}, {-1e12L, -1000000000}})
     EXPECT_EQ(Nearest(v), want) << static_cast<double>(v);
   EXPECT_EQ(Nearest(kNaN), 0);
-}
-
-// A degenerate range gives no grid at all; 1e25 + 1 is 1e25 in the real type: the loop ends.
-TEST(TickStep, DegenerateRangesGiveNoGridAndHugeOnesEnd) {
+  // A degenerate range gives no grid at all; 1e25 + 1 is 1e25 in the real type: the loop ends.
   for (Real r : {Real(0), Real(-3), std::numeric_limits<Real>::infinity(), kNaN}) {
     EXPECT_TRUE(GridValues(-1, 1, TickStep(r, false).step, true).empty());
   }
   EXPECT_LE(GridValues(1e25L, 1e25L + 1e7L, 1, false).size(), 1000u);
   EXPECT_EQ(TickStep(0.5L, true).step, 1);  // whole data: never below 1
-}
-
-TEST(GridValues, PositiveUpThenNegativeDownStrictlyInside) {
-  struct Case {
-    Real low, high;
-    bool with_zero;
+  const std::tuple<Real, Real, bool, std::vector<std::string>> cases[] = {
+      {-10, 20, true, {"0", "5", "10", "15", "-5"}},
+      // entirely positive: from the first multiple above the low end; entirely negative
+      {9, 21, false, {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}},
+      {-0.7L,
+       -0.2L,
+       false,
+       {"-0.25", "-0.30", "-0.35", "-0.40", "-0.45", "-0.50", "-0.55", "-0.60", "-0.65"}}};
+  for (const auto& [low, high, with_zero, want] : cases) {
+    const Tick t = TickStep(high - low, false);
     std::vector<std::string> labels;
-  } cases[] = {{-10, 20, true, {"0", "5", "10", "15", "-5"}},
-               // entirely positive: from the first multiple above the low end; entirely negative
-               {9, 21, false, {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}},
-               {-0.7L,
-                -0.2L,
-                false,
-                {"-0.25", "-0.30", "-0.35", "-0.40", "-0.45", "-0.50", "-0.55", "-0.60", "-0.65"}}};
-  for (const Case& c : cases) {
-    const Tick t = TickStep(c.high - c.low, false);
-    std::vector<std::string> labels;
-    for (const GridValue& g : GridValues(c.low, c.high, t.step, c.with_zero)) {
+    for (const GridValue& g : GridValues(low, high, t.step, with_zero)) {
       labels.push_back(LabelText(g.value, t));
     }
-    EXPECT_EQ(labels, c.labels) << static_cast<double>(c.low);
+    EXPECT_EQ(labels, want) << static_cast<double>(low);
   }
   EXPECT_EQ(LabelText(1500, {100, 3}), "1500");
 }
 
-TEST(Scale, RangesOfTheData) {
-  struct Case {
-    const char* what;
-    GraphKind kind;  // bars: ScaleBars; the others ScaleXY
-    GraphRows rows;
-    AxisRanges want;
-  } cases[] = {
+TEST(Scale, RangesOfTheDataEqualHugeValuesKeepTheirPointsInsideThePlot) {
+  // Bars go through ScaleBars, the others through ScaleXY.
+  const std::tuple<const char*, GraphKind, GraphRows, AxisRanges> cases[] = {
       {"two rows swapped", K::kTableXy, {{3, 10}, {1, 20}}, {0.8L, 3.2L, 9, 21}},
       {"all x equal", K::kTableXy, {{4, 1}, {4, 2}, {4, 3}}, {3.9L, 5.1L, 0.8L, 3.2L}},
       {"one row: fixed", K::kTableXy, {{4, 1}}, {-1, 11, -1, 11}},
       {"counts 1 1 3", K::kTableFrequency, {{1, 1}, {2, 1}, {3, 3}}, {0.8L, 3.2L, -0.3L, 3.3L}},
       {"bars 2 5 3", K::kSheetBars, {{2}, {5}, {3}}, {-0.3L, 3.3L, -0.5L, 5.5L}},
       {"bars below zero", K::kSheetBars, {{-4}, {-1}}, {-0.2L, 2.2L, -4.3L, -0.7L}}};
-  for (const Case& c : cases) {
+  for (const auto& [what, kind, rows, want] : cases) {
     GraphData data;
-    testing::SetData(data, c.rows);
+    testing::SetData(data, rows);
     AxisRanges r;
-    if (IsBarGraph(c.kind)) {
-      ScaleBars(data, r);
-    } else {
-      ScaleXY(data, c.kind, r);
-    }
-    ExpectRanges(r, c.want, c.what);
+    IsBarGraph(kind) ? ScaleBars(data, r) : ScaleXY(data, kind, r);
+    ExpectRanges(r, want, what);
   }
   // Stale counts beyond the matrix are never read past it.
   GraphData stale;
@@ -97,9 +78,6 @@ TEST(Scale, RangesOfTheData) {
   AxisRanges r;
   ScaleXY(stale, K::kTableXy, r);
   ScaleBars(stale, r);
-}
-
-TEST(Scale, EqualHugeValuesKeepTheirPointsInsideThePlot) {
   for (const Real v : {1e30L, -1e30L, -1e4000L, 4.0L}) {
     GraphData data;
     testing::SetData(data, {{v, v}, {v, v}});
@@ -119,33 +97,25 @@ TEST(AdjustRanges, AxesShownSameUnitAndBarsOnZero) {
   const PlotGeometry square = {400, 200};
   const GraphSettings both{}, no_x0{0, false, true}, none{0, false, false};
   const GraphSettings same{0, true, true, false, true};
-  struct Case {
-    const char* what;
-    GraphKind kind;
-    GraphSettings settings;
-    PlotGeometry plot;
-    AxisRanges in, want;
-    int px0, py0;  // -1: not checked
-  } cases[] = {
-      // clang-format off
+  // What, kind, settings, plot, ranges in and out, and the zero point (-1: not checked).
+  // clang-format off
+  const std::tuple<const char*, GraphKind, GraphSettings, PlotGeometry, AxisRanges, AxisRanges, int, int> cases[] = {
       {"x=0 shown", K::kTableXy, both, kPlot, {9, 21, -1, 11}, {-1.2L, 21, -1, 11}, 97, -1},
       {"x=0 off", K::kTableXy, no_x0, kPlot, {9, 21, -1, 11}, {9, 21, -1, 11}, 0, -1},
       {"y=0 shown", K::kTableXy, both, kPlot, {-1, 11, 2, 8}, {-1, 11, -0.6L, 8}, -1, -1},
       {"same unit widens x", K::kTableXy, same, square, {0, 10, 0, 10}, {-5, 15, 0, 10}, -1, -1},
       {"bars below zero", K::kSheetBars, both, kPlot, {-0.2L, 2.2L, -4.3L, -0.7L}, {-0.2L, 2.2L, -4.3L, 0}, -1, 30},
       {"bars above zero", K::kTableBars, both, kPlot, {-0.2L, 2.2L, 1, 5}, {-0.2L, 2.2L, 0, 5}, -1, 270},
-      {"bars ignore the axes", K::kSheetCurve, none, kPlot, {-0.3L, 3.3L, -0.5L, 5.5L}, {-0.3L, 3.3L, -0.5L, 5.5L}, -1, 250},
-      // clang-format on
-  };
-  for (const Case& c : cases) {
-    AxisRanges r = c.in;
-    const ZeroPoint z = AdjustRanges(r, c.kind, c.settings, c.plot);
-    ExpectRanges(r, c.want, c.what);
-    EXPECT_EQ(c.px0 < 0 ? -1 : z.px0, c.px0) << c.what;
-    EXPECT_EQ(c.py0 < 0 ? -1 : z.py0, c.py0) << c.what;
+      {"bars ignore the axes", K::kSheetCurve, none, kPlot, {-0.3L, 3.3L, -0.5L, 5.5L}, {-0.3L, 3.3L, -0.5L, 5.5L}, -1, 250}};
+  // clang-format on
+  for (const auto& [what, kind, settings, plot, in, want, px0, py0] : cases) {
+    AxisRanges r = in;
+    const ZeroPoint z = AdjustRanges(r, kind, settings, plot);
+    ExpectRanges(r, want, what);
+    EXPECT_EQ(std::pair(px0 < 0 ? -1 : z.px0, py0 < 0 ? -1 : z.py0), std::pair(px0, py0)) << what;
     // A second drawing of the same graph keeps the ranges.
-    AdjustRanges(r, c.kind, c.settings, c.plot);
-    ExpectRanges(r, c.want, std::string(c.what) + ", again");
+    AdjustRanges(r, kind, settings, plot);
+    ExpectRanges(r, want, std::string(what) + ", again");
   }
 }
 
@@ -153,35 +123,26 @@ using Widths = std::array<int, 7>;
 
 TEST(LayoutTest, ModesDivideTheClientArea) {
   const AreaRect none{};
-  struct Case {
-    ViewMode mode;
-    int width, height;
-    AreaRect sheet_area, sheet_grid, graph_area, table_area;
-    int row_height, font_size;
-    Widths widths;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const std::tuple<ViewMode, int, int, AreaRect, AreaRect, AreaRect, AreaRect, int, int, Widths> cases[] = {
       // The grid gets a third of the whole client height, the graph area the rest.
       {V::kSheetTableAndGraph, 900, 600, {0, 56, 600, 544}, {0, 0, 600, 200}, {0, 200, 600, 344}, {600, 56, 300, 544}, 18, 10, {17, 17, 40, 65, 273, 105, 55}},
       // A width that does not divide by 3 rounds the sheet area down.
       {V::kSheetAndTable, 1001, 700, {0, 56, 667, 644}, {0, 0, 667, 644}, none, {667, 56, 334, 644}, 18, 10, {17, 17, 40, 65, 340, 105, 55}},
       // The sheet alone.
-      {V::kSheet, 800, 400, {0, 56, 800, 344}, {0, 0, 800, 344}, none, none, 22, 12, {17, 17, 48, 85, 425, 115, 65}},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE("width " + std::to_string(c.width));
-    const WindowLayout l = ComputeLayout(c.mode, c.width, c.height, 17, 17);
-    const bool table = c.mode != V::kSheet;
-    EXPECT_EQ(l.sheet_area, c.sheet_area);
-    EXPECT_EQ(l.sheet_grid, c.sheet_grid);
-    EXPECT_EQ(l.graph_shown, c.mode == V::kSheetTableAndGraph);
-    EXPECT_EQ(l.graph_shown ? l.graph_area : none, c.graph_area);
-    EXPECT_EQ(l.table_shown, table);
-    EXPECT_EQ(table ? l.table_area : none, c.table_area);
-    EXPECT_EQ(l.sheet_row_height, c.row_height);
-    EXPECT_EQ(l.sheet_font_size, c.font_size);
-    EXPECT_EQ(l.sheet_col_widths, c.widths);
+      {V::kSheet, 800, 400, {0, 56, 800, 344}, {0, 0, 800, 344}, none, none, 22, 12, {17, 17, 48, 85, 425, 115, 65}}};
+  // clang-format on
+  for (const auto& [mode, width, height, sheet_area, sheet_grid, graph_area, table_area, row_height,
+                    font_size, widths] : cases) {
+    SCOPED_TRACE("width " + std::to_string(width));
+    const WindowLayout l = ComputeLayout(mode, width, height, 17, 17);
+    EXPECT_EQ(std::tuple(l.sheet_area, l.sheet_grid, l.graph_shown ? l.graph_area : none,
+                         l.table_shown ? l.table_area : none),
+              std::tuple(sheet_area, sheet_grid, graph_area, table_area));
+    EXPECT_EQ(std::pair(l.graph_shown, l.table_shown),
+              std::pair(mode == V::kSheetTableAndGraph, mode != V::kSheet));
+    EXPECT_EQ(std::pair(l.sheet_row_height, l.sheet_font_size), std::pair(row_height, font_size));
+    EXPECT_EQ(l.sheet_col_widths, widths);
   }
   // A tiny client area gives no negative sizes.
   for (const ViewMode mode : {V::kSheet, V::kSheetAndTable, V::kSheetTableAndGraph}) {

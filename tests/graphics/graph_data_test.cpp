@@ -4,8 +4,6 @@
 
 #include <cfloat>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "graphics/bin.h"
 #include "graphics/graph.h"
@@ -35,66 +33,51 @@ const char* Observe(const Document& doc, const GraphUi& ui) {
   return ui.canvas.calls.empty() ? "kept" : "drew something without lines";
 }
 
-TEST(RefreshGraph, MessagesAndEffectsByKind) {
+TEST(RefreshGraph, MessagesAndEffectsByKindSheetLinesByNameOrLabelAndStoredValue) {
   // A refresh of `kind` with lines first..last of which `valued` have values (value = line), a
-  // table of `table` rows and, when given, that table selection.
-  struct Case {
-    const char* what;
-    GraphKind kind;
-    std::vector<int> valued;
-    int first, last;
-    testing::GraphRows table;
-    std::optional<GridRect> select;
-    std::vector<std::string> messages;  // UTF-8
-    const char* outcome;
-  };
-  const char* kDrawn = "drawn";
-  const char* kKept = "kept";
-  const char* kCleared = "cleared";
+  // table of `table` rows and, when given, that table selection: the messages and the outcome.
+  using Messages = std::vector<std::string>;
   testing::GraphRows distinct701;
   for (int i = 0; i < 701; ++i) distinct701.push_back({static_cast<Real>(i)});
   // clang-format off
-  const Case cases[] = {
-      {"sheet bars", K::kSheetBars, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, kDrawn},
-      {"sheet bars, line 5 empty", K::kSheetBars, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, kCleared},
-      {"sheet curve of one line", K::kSheetCurve, {2}, 2, 2, {}, {}, {kTwoRows}, kKept},
-      {"sheet bars over 701 lines", K::kSheetBars, {}, 1, 701, {}, {}, {kTooLargeSheet}, kKept},
-      {"the header row is not a line", K::kSheetBars, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, kCleared},
+  const std::tuple<const char*, GraphKind, std::vector<int>, int, int, testing::GraphRows, std::optional<GridRect>, Messages, std::string> cases[] = {
+      {"sheet bars", K::kSheetBars, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, "drawn"},
+      {"sheet bars, line 5 empty", K::kSheetBars, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, "cleared"},
+      {"sheet curve of one line", K::kSheetCurve, {2}, 2, 2, {}, {}, {kTwoRows}, "kept"},
+      {"sheet bars over 701 lines", K::kSheetBars, {}, 1, 701, {}, {}, {kTooLargeSheet}, "kept"},
+      {"the header row is not a line", K::kSheetBars, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, "cleared"},
       {"xy, whole table", K::kTableXy, {}, 0, 0, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}}, {}, {},
-       kDrawn},
-      {"xy, one T line", K::kTableXy, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, kKept},
-      {"xy, a missing cell", K::kTableXy, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, kCleared},
-      {"xy, 701 rows", K::kTableXy, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, kKept},
+       "drawn"},
+      {"xy, one T line", K::kTableXy, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, "kept"},
+      {"xy, a missing cell", K::kTableXy, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, "cleared"},
+      {"xy, 701 rows", K::kTableXy, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, "kept"},
       {"table bars, two columns", K::kTableBars, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2}, {kOneColumn},
-       kKept},
+       "kept"},
       {"table curve, one column", K::kTableCurve, {}, 0, 0, {{1, 10}, {2, 20}}, GridRect{1, 1, 1, 2}, {},
-       kDrawn},
-      {"table frequencies", K::kTableFrequency, {}, 0, 0, {{3}, {1}, {3}, {2}, {3}}, {}, {}, kDrawn},
+       "drawn"},
+      {"table frequencies", K::kTableFrequency, {}, 0, 0, {{3}, {1}, {3}, {2}, {3}}, {}, {}, "drawn"},
       {"table frequencies, two columns", K::kTableFrequency, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2},
-       {kOneColumnFreq}, kCleared},
+       {kOneColumnFreq}, "cleared"},
       {"table frequencies below the table", K::kTableFrequency, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
-       {kBadNumbers}, kCleared},
-      {"701 distinct values", K::kTableFrequency, {}, 0, 0, distinct701, {}, {kTooManyValues}, kKept}};
+       {kBadNumbers}, "cleared"},
+      {"701 distinct values", K::kTableFrequency, {}, 0, 0, distinct701, {}, {kTooManyValues}, "kept"}};
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& [what, kind, valued, first, last, table, select, messages, outcome] : cases) {
     Document doc;
     doc.InitialiseGrid();
     GraphUi ui;
-    for (int k : c.valued) doc.records.StoreValue(k, k);
-    doc.graph.data.sheet_first_row = c.first;
-    doc.graph.data.sheet_last_row = c.last;
-    if (!c.table.empty()) FillTable(doc, c.table);
-    if (c.select) doc.table.Select(*c.select);
+    for (int k : valued) doc.records.StoreValue(k, k);
+    doc.graph.data.sheet_first_row = first;
+    doc.graph.data.sheet_last_row = last;
+    if (!table.empty()) FillTable(doc, table);
+    if (select) doc.table.Select(*select);
     doc.settings.graph_shown = true;
-    doc.settings.graph_kind = c.kind;
+    doc.settings.graph_kind = kind;
     RefreshGraph(doc, ui);
-    EXPECT_EQ(ui.MessagesUtf8(), c.messages) << c.what;
-    EXPECT_STREQ(Observe(doc, ui), c.outcome) << c.what;
+    EXPECT_EQ(ui.MessagesUtf8(), messages) << what;
+    EXPECT_EQ(Observe(doc, ui), outcome) << what;
   }
-}
-
-// Names or labels, and the stored values: a cell text is never read.
-TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
+  // Names or labels, and the stored values: a cell text is never read.
   Document doc;
   doc.InitialiseGrid();
   GraphUi ui;
@@ -107,9 +90,7 @@ TEST(CollectSheetLines, NamesOrLabelsAndStoredValuesOnly) {
   doc.graph.data.sheet_last_row = 5;
   CollectSheetLines(doc, ui);
   EXPECT_EQ(doc.graph.data.data_rows, 3);
-  EXPECT_EQ(
-      doc.graph.data.names[0] + doc.graph.data.names[1] + doc.graph.data.names[2],
-      "n3A4n5");
+  EXPECT_EQ(doc.graph.data.names[0] + doc.graph.data.names[1] + doc.graph.data.names[2], "n3A4n5");
   EXPECT_EQ(doc.graph.data.At(0, 0) + doc.graph.data.At(2, 0), 80);
 }
 
@@ -126,21 +107,16 @@ Rows Collect(const std::vector<Real>& values) {
   return out;
 }
 
-// Values differing only beyond double precision are one value; -0 and 0 are one.
-TEST(Frequency, DistinctValuesAscendingWithCounts) {
-  struct Case {
-    std::vector<Real> values;
-    Rows want;
-    // clang-format off
-  } cases[] = {
+// Values differing only beyond double precision are one value; -0 and 0 are one; values beyond
+// doubles saturate.
+TEST(Frequency, DistinctValuesAscendingWithCountsAndLongChainsWithoutRecursion) {
+  // clang-format off
+  const std::pair<std::vector<Real>, Rows> cases[] = {
       {{}, {}}, {{-2, 5, -2, 0, 5, 5, -7}, {{-7, 1}, {-2, 2}, {0, 1}, {5, 3}}},
-      {{1.0L, 1.0L + 1e-18L}, {{1, 2}}}, {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}}};
+      {{1.0L, 1.0L + 1e-18L}, {{1, 2}}}, {{0.5L, -0.0L, 0.0L}, {{0, 2}, {0.5L, 1}}},
+      {{1e400L, -1e400L, 1e400L}, {{-DBL_MAX, 1}, {DBL_MAX, 2}}}};
   // clang-format on
-  for (const Case& c : cases) EXPECT_EQ(Collect(c.values), c.want);
-}
-
-TEST(Frequency, SaturatesBeyondDoublesAndWalksLongChainsWithoutRecursion) {
-  EXPECT_EQ(Collect({1e400L, -1e400L, 1e400L}), (Rows{{-DBL_MAX, 1}, {DBL_MAX, 2}}));
+  for (const auto& [values, want] : cases) EXPECT_EQ(Collect(values), want);
   // Ascending values make the tree a chain: a recursive walk or free would need a frame a node.
   FrequencyTree tree;
   for (int i = 0; i < 3000; ++i) FrequencyInsert(tree, i);

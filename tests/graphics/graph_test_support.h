@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
-#include <vector>
 
 #include "document/document.h"
 #include "graphics/recording_canvas.h"

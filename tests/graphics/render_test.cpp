@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "graphics/axis.h"
 #include "graphics/graph.h"
 #include "graphics/graph_commands.h"
@@ -29,28 +26,14 @@ Box BoxOf(const RecordingCanvas::Call& c) {
 void SetGraph(Document& doc, GraphKind kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
   testing::SetData(doc.graph.data, rows);
-  for (size_t i = 0; i < rows.size(); ++i)
-    doc.graph.data.names[i] = "n" + std::to_string(i + 1);
-  if (IsBarGraph(kind)) {
-    ScaleBars(doc.graph.data, doc.graph.ranges);
-  } else {
-    ScaleXY(doc.graph.data, kind, doc.graph.ranges);
-  }
+  for (size_t i = 0; i < rows.size(); ++i) doc.graph.data.names[i] = "n" + std::to_string(i + 1);
+  IsBarGraph(kind) ? ScaleBars(doc.graph.data, doc.graph.ranges) : ScaleXY(doc.graph.data, kind, doc.graph.ranges);
 }
 
 testing::GraphRows Column(const std::vector<Real>& values) {
   testing::GraphRows rows;
   for (Real v : values) rows.push_back({v});
   return rows;
-}
-
-// Texts drawn with their top at `top`.
-Texts TextsAt(const RecordingCanvas& cv, int top) {
-  Texts out;
-  for (const auto& c : cv.Calls(Op::kTextOut)) {
-    if (c.y1 == top) out.push_back(c.text);
-  }
-  return out;
 }
 
 // Blank: one white rectangle inside the frame. Headless: nothing drawn, but the ranges are
@@ -88,7 +71,10 @@ TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   for (const auto& l : cv.Calls(Op::kLineTo)) axes += BoxOf(l) == Box{70, 250, 570, 250};
   EXPECT_EQ(axes, 1);
   // Names three pixels below the axis, centred under their bars.
-  EXPECT_EQ(TextsAt(cv, 253), (Texts{"n1", "n2", "n3"}));
+  Texts names;
+  for (const auto& c : cv.Calls(Op::kTextOut))
+    if (c.y1 == 253) names.push_back(c.text);
+  EXPECT_EQ(names, (Texts{"n1", "n2", "n3"}));
   EXPECT_EQ(cv.FindText("n2")->x1, 389 - 6);
 }
 
@@ -99,8 +85,7 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   for (int k = 1; k <= 9; ++k) doc.records.StoreValue(k, k);
   doc.sheet.Select({5, 2, 5, 4});
   GraphCommand(doc, ui, K::kSheetBars);
-  EXPECT_EQ(std::pair(doc.graph.data.sheet_first_row, doc.graph.data.sheet_last_row),
-            std::pair(2, 4));
+  EXPECT_EQ(std::pair(doc.graph.data.sheet_first_row, doc.graph.data.sheet_last_row), std::pair(2, 4));
   EXPECT_TRUE(doc.settings.graph_shown && doc.settings.view_mode == ViewMode::kSheetTableAndGraph);
 
   // F6 in mode 3: bars of the selected table column at once, no new lay-out.
@@ -119,7 +104,7 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   EXPECT_TRUE(ui.canvas.calls.empty());
 }
 
-TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
+TEST(EditGraphSettings, AnswersRedrawFromFreshRangesARefusedBlockLeavesTheLastGraph) {
   Document doc;
   GraphUi ui;
   doc.settings.graph_kind = K::kTableXy;
@@ -147,34 +132,27 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRanges) {
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
   EditGraphSettings(bars, ui);
   EXPECT_EQ(bars.graph.options.table_x_axis, 1);
-}
-
-TEST(EditGraphSettings, RefusedBlockLeavesTheLastGraph) {
-  const struct {
-    GraphKind kind;
-    GridRect accepted, refused;
-    const char* message;
-  } cases[] = {
+  const std::tuple<GraphKind, GridRect, GridRect, std::string> cases[] = {
       {K::kSheetBars, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
       {K::kSheetCurve, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
       {K::kTableXy, {0, 1, 1, 3}, {0, 1, 0, 3}, "Markér mindst to søjler og mindst to rækker"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [kind, accepted, refused, message] : cases) {
     Document doc;
     doc.InitialiseGrid();
     doc.SetLineCount(800);
     for (int k = 1; k <= 800; ++k) doc.records.StoreValue(k, k);
     FillTable(doc, {{1, 10}, {2, 20}, {3, 30}});
     GraphUi ui;
-    auto& grid = IsTableGraph(c.kind) ? doc.table : doc.sheet;
-    grid.Select(c.accepted);
-    GraphCommand(doc, ui, c.kind);
-    grid.Select(c.refused);
-    GraphCommand(doc, ui, c.kind);
-    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{c.message});
+    auto& grid = IsTableGraph(kind) ? doc.table : doc.sheet;
+    grid.Select(accepted);
+    GraphCommand(doc, ui, kind);
+    grid.Select(refused);
+    GraphCommand(doc, ui, kind);
+    EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{message});
     ui.canvas.calls.clear();
     EditGraphSettings(doc, ui);  // the old drawing stays: nothing refused is drawn over it
-    EXPECT_TRUE(ui.canvas.calls.empty()) << c.message;
+    EXPECT_TRUE(ui.canvas.calls.empty()) << message;
   }
 }
 

@@ -27,64 +27,62 @@ QString Poppler(const QString& tool, const QStringList& args) {
 class PrintTest : public QObject {
   Q_OBJECT
  private slots:
-  void printsToPdfAndCopiesToClipboard();
-};
+  void printsToPdfAndCopiesToClipboard() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils is missing");
+    Started s;
+    s.SetClientSize(760, 540);  // within the offscreen screen, as a real window is
+    MessageWatch messages;
+    MainWindow& w = s.w();
+    QVERIFY(LoadSheet(s.doc(), w, RAVNELOK_SOURCE_DIR "/examples/kast.rlk"));
+    w.RefreshViews();
+    // Lines 5 and 6 in the table, a graph of lines 5 to 9, and a line far down for a second page.
+    for (int k : {5, 6}) ClickCell(w, 0, k);
+    ClickCell(w, 3, 5);
+    QTest::mouseClick(w.sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      w.SheetCellCentre(3, 9));
+    w.entry(TextId::kMenuSheetBars)->trigger();
+    // As if the program had started at this size: the printed graph then fits its frame.
+    s.doc().graph.bitmap_width = w.graphArea()->width();
+    s.doc().graph.bitmap_height = w.graphArea()->height();
+    s.doc().SetLineCount(70);
+    s.doc().sheet.SetCell(Document::kName, 60, "slut");
+    s.doc().sheet.SetCell(Document::kExpression, 60, "2*kontrol");
+    for (int pass = 0; pass < 2; ++pass) Key(w, Qt::Key_F9);
 
-void PrintTest::printsToPdfAndCopiesToClipboard() {
-  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils is missing");
-  Started s;
-  s.SetClientSize(760, 540);  // within the offscreen screen, as a real window is
-  MessageWatch messages;
-  MainWindow& w = s.w();
-  QVERIFY(LoadSheet(s.doc(), w, RAVNELOK_SOURCE_DIR "/examples/kast.rlk"));
-  w.RefreshViews();
-  // Lines 5 and 6 in the table, a graph of lines 5 to 9, and a line far down for a second page.
-  for (int k : {5, 6}) ClickCell(w, 0, k);
-  ClickCell(w, 3, 5);
-  QTest::mouseClick(w.sheetView()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                    w.SheetCellCentre(3, 9));
-  w.entry(TextId::kMenuSheetBars)->trigger();
-  // As if the program had started at this size: the printed graph then fits its frame.
-  s.doc().graph.bitmap_width = w.graphArea()->width();
-  s.doc().graph.bitmap_height = w.graphArea()->height();
-  s.doc().SetLineCount(70);
-  s.doc().sheet.SetCell(Document::kName, 60, "slut");
-  s.doc().sheet.SetCell(Document::kExpression, 60, "2*kontrol");
-  for (int pass = 0; pass < 2; ++pass) Key(w, Qt::Key_F9);
+    w.entry(TextId::kMenuSheetToClipboard)->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(
+        QStringLiteral("\r\n   A8   længde   vx*tid")));
+    w.entry(TextId::kMenuTableToClipboard)->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QRegularExpression(
+        "^     \r\n {7,}vx +vy\r\n     \r\n( +16.383 +11.472\r\n){2}     \r\n$")));
 
-  w.entry(TextId::kMenuSheetToClipboard)->trigger();
-  QVERIFY(
-      QGuiApplication::clipboard()->text().contains(QStringLiteral("\r\n   A8   længde   vx*tid")));
-  w.entry(TextId::kMenuTableToClipboard)->trigger();
-  QVERIFY(QGuiApplication::clipboard()->text().contains(
-      QRegularExpression("^     \r\n {7,}vx +vy\r\n     \r\n( +16.383 +11.472\r\n){2}     \r\n$")));
-
-  const QString pdf = s.Path("print.pdf");
-  w.printer()->setOutputFormat(QPrinter::PdfFormat);
-  w.printer()->setOutputFileName(pdf);
-  w.printer()->setPageSize(QPageSize(QPageSize::A4));
-  OnModal<QPrintDialog>([](QPrintDialog* dialog) {
-    OnModal<QInputDialog>([](QInputDialog* box) {
-      box->setTextValue(QStringLiteral("Åse Ravn"));
-      box->accept();
+    const QString pdf = s.Path("print.pdf");
+    w.printer()->setOutputFormat(QPrinter::PdfFormat);
+    w.printer()->setOutputFileName(pdf);
+    w.printer()->setPageSize(QPageSize(QPageSize::A4));
+    OnModal<QPrintDialog>([](QPrintDialog* dialog) {
+      OnModal<QInputDialog>([](QInputDialog* box) {
+        box->setTextValue(QStringLiteral("Åse Ravn"));
+        box->accept();
+      });
+      dialog->accept();
     });
-    dialog->accept();
-  });
-  w.entry(TextId::kMenuPrint)->trigger();
-  QCOMPARE(messages.texts, QStringList());
-  if (!qEnvironmentVariableIsEmpty("RAVNELOK_WRITE_DOCS")) {
-    QFile::remove(RAVNELOK_SOURCE_DIR "/docs/print-sample.pdf");
-    QVERIFY(QFile::copy(pdf, RAVNELOK_SOURCE_DIR "/docs/print-sample.pdf"));
+    w.entry(TextId::kMenuPrint)->trigger();
+    QCOMPARE(messages.texts, QStringList());
+    if (!qEnvironmentVariableIsEmpty("RAVNELOK_WRITE_DOCS")) {
+      QFile::remove(RAVNELOK_SOURCE_DIR "/docs/print-sample.pdf");
+      QVERIFY(QFile::copy(pdf, RAVNELOK_SOURCE_DIR "/docs/print-sample.pdf"));
+    }
+    QVERIFY(Poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
+    const QStringList pages = Poppler("pdftotext", {"-layout", pdf, "-"}).split('\f');
+    for (const char* text : {"Åse Ravn", "Navn", "Udtryk", "Værdi", "Enhed", "længde", "38.28"}) {
+      QVERIFY2(pages[0].contains(QString::fromUtf8(text)), text);
+    }
+    // The rest of the lines without a header, then the table.
+    QVERIFY(!pages[1].contains("Udtryk"));
+    QVERIFY(pages[1].contains(QRegularExpression("A60 +slut +2\\*kontrol +76.55(.|\n)*vx +vy")));
   }
-  QVERIFY(Poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
-  const QStringList pages = Poppler("pdftotext", {"-layout", pdf, "-"}).split('\f');
-  for (const char* text : {"Åse Ravn", "Navn", "Udtryk", "Værdi", "Enhed", "længde", "38.28"}) {
-    QVERIFY2(pages[0].contains(QString::fromUtf8(text)), text);
-  }
-  // The rest of the lines without a header, then the table.
-  QVERIFY(!pages[1].contains("Udtryk"));
-  QVERIFY(pages[1].contains(QRegularExpression("A60 +slut +2\\*kontrol +76.55(.|\n)*vx +vy")));
-}
+};
 
 QTEST_MAIN(PrintTest)
 #include "print_test.moc"

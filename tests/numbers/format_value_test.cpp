@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
@@ -24,13 +23,9 @@ using Texts = std::vector<std::string>;
 // Decimals -1 is automatic. Never an infinity or NaN in a cell; the tiny-value text keeps seven
 // decimals whatever the width.
 TEST(FormatValue, Examples) {
-  const struct {
-    Real v;
-    int decimals, width;
-    const char* text;
-    int shown;  // CountShownDecimals at width 10; -1: not checked
-    // clang-format off
-  } cases[] = {
+  // The value, decimals, width, text, and CountShownDecimals at width 10 (-1: not checked).
+  // clang-format off
+  const std::tuple<Real, int, int, const char*, int> cases[] = {
       {-2.5L, -1, 10, "      -2.5", -1}, {1.0L / 3, -1, 10, " 0.3333333", 7},
       {12345.678901L, -1, 10, "12345.6789", 4}, {2 + 1e-10L, -1, 10, "        2.", 0},
       {99999.99999999L, -1, 10, "    100000", -1}, {3e-08L, -1, 10, " 0.0000000", 0},
@@ -41,32 +36,26 @@ TEST(FormatValue, Examples) {
       {1.0L / 3, -1, 12, " 0.333333333", -1}, {1e-9L, -1, 8, "   ###", -1},
       {1e300L, 0, 10, "   ###", 0}};
   // clang-format on
-  for (const auto& c : cases) {
-    EXPECT_EQ(FormatValue(c.v, c.decimals, c.width), c.text) << c.text;
-    EXPECT_EQ(c.shown < 0 ? -1 : CountShownDecimals(c.v, 10), c.shown) << c.text;
+  for (const auto& [v, decimals, width, text, shown] : cases) {
+    EXPECT_EQ(FormatValue(v, decimals, width), text) << text;
+    EXPECT_EQ(shown < 0 ? -1 : CountShownDecimals(v, 10), shown) << text;
   }
 }
 
 TEST(DecimalsDialog, SpinStaysWithinZeroToSeven) {
-  const struct {
-    const char* field;
-    int spin;
-    bool up, auto_checked;
-    const char* field_after;
-    int spin_after;
-    // clang-format off
-  } steps[] = {
-      {"7", 7, true, false, "7", 7}, {"0", 0, false, false, "0", 0}, {"3", 3, true, true, "3", 3},
-      {"42", 1, true, false, "7", 7}};
-  // clang-format on
-  for (const auto& s : steps) {
+  // Field and spin before, up or down, the box ticked; the field and spin after.
+  const std::tuple<const char*, int, bool, bool, const char*> steps[] = {
+      {"7", 7, true, false, "7|7"},
+      {"0", 0, false, false, "0|0"},
+      {"3", 3, true, true, "3|3"},
+      {"42", 1, true, false, "7|7"}};
+  for (const auto& [field, spin, up, auto_checked, after] : steps) {
     DecimalsDialog dialog;
-    dialog.field = s.field;
-    dialog.spin = s.spin;
-    dialog.auto_checked = s.auto_checked;
-    s.up ? dialog.SpinUp() : dialog.SpinDown();
-    EXPECT_EQ(dialog.field, s.field_after) << s.field << (s.up ? " up" : " down");
-    EXPECT_EQ(dialog.spin, s.spin_after) << s.field;
+    dialog.field = field;
+    dialog.spin = spin;
+    dialog.auto_checked = auto_checked;
+    up ? dialog.SpinUp() : dialog.SpinDown();
+    EXPECT_EQ(dialog.field + "|" + std::to_string(dialog.spin), after) << field << up;
   }
 }
 
@@ -135,39 +124,28 @@ Real Read(const char* text) {
 }
 
 // At least 2 and at most 18 digits; a carry moves the exponent.
-TEST(NumberText, NumberToExprText) {
-  const struct {
-    Real x;
-    int width;
-    const char* text;
-  } cases[] = {{31999, 21, "31999"},
-               {-0.0L, 21, "0"},
-               {32000, 21, "3.200000000000E+0004"},
-               {1.0L / 3, 8, "3.3E-0001"},
-               {9.96L, 10, "1.0E+0001"},
-               {2.0L / 3, 40, "6.66666666666666667E-0001"},
-               {1e-4000L, 21, "1.000000000000E-4000"},
-               {kInf, 21, "1.189731495357E+4932"},
-               {kNaN, 21, "0.000000000000E+0000"}};
-  for (const auto& c : cases) EXPECT_EQ(NumberToExprText(c.x, c.width), c.text) << c.text;
-}
-
-// Rounded up beyond the largest value its text does not read back: it stays.
-TEST(NumberText, RoundTripNumberRoundsToTheShownDigits) {
-  const struct {
-    Real x;
-    int width;
-    Real expected;
-    // clang-format off
-  } cases[] = {
+TEST(NumberText, NumberToExprTextAndRoundTripNumberRoundsToTheShownDigits) {
+  const std::tuple<Real, int, const char*> cases[] = {{31999, 21, "31999"},
+                                                      {-0.0L, 21, "0"},
+                                                      {32000, 21, "3.200000000000E+0004"},
+                                                      {1.0L / 3, 8, "3.3E-0001"},
+                                                      {9.96L, 10, "1.0E+0001"},
+                                                      {2.0L / 3, 40, "6.66666666666666667E-0001"},
+                                                      {1e-4000L, 21, "1.000000000000E-4000"},
+                                                      {kInf, 21, "1.189731495357E+4932"},
+                                                      {kNaN, 21, "0.000000000000E+0000"}};
+  for (const auto& [x, width, text] : cases) EXPECT_EQ(NumberToExprText(x, width), text) << text;
+  // Rounded up beyond the largest value its text does not read back: it stays.
+  // clang-format off
+  const std::tuple<Real, int, Real> rounded[] = {
       {1.0L / 3, 21, Read("0.3333333333333")}, {0.1L + 0.2L, 21, Read("0.3")},
       {2.0L / 3, 18, Read("0.6666666667")}, {1e-4000L / 3, 21, Read("3.333333333333E-4001")},
       {kNaN, 21, 0}, {kMax, 40, kMax}, {kInf, 40, kMax}};
   // clang-format on
-  for (const auto& c : cases) {
-    Real x = c.x;
-    RoundTripNumber(x, c.width);
-    EXPECT_EQ(x, c.expected) << NumberToExprText(c.x, c.width);
+  for (const auto& [x, width, expected] : rounded) {
+    Real rounded = x;
+    RoundTripNumber(rounded, width);
+    EXPECT_EQ(rounded, expected) << NumberToExprText(x, width);
   }
   Real z = -0.0L;
   RoundTripNumber(z, 21);
@@ -175,41 +153,34 @@ TEST(NumberText, RoundTripNumberRoundsToTheShownDigits) {
 }
 
 // A refusal gives the error index and leaves the value alone.
-TEST(NumberText, ReadDecimalAcceptsAndRejects) {
-  const struct {
-    const char* text;
-    bool ok;
-    Real value;
-  } cases[] = {{"1.", true, 1},       {"00012.50", true, 12.5L}, {"1.5E-0004", true, 1.5e-4L},
-               {"1e-99999", true, 0}, {"0e99999", true, 0},      {"", false, 1},
-               {".5", false, 1},      {"2e", false, 3},          {"1..5", false, 3},
-               {" 1", false, 1},      {"1e99999", false, 1},     {"1.2e4932", false, 1}};
-  for (const auto& c : cases) {
+TEST(NumberText, ReadDecimalAcceptsAndRejectsFixedNotationAndScientificText21) {
+  const std::tuple<const char*, bool, Real> cases[] = {
+      {"1.", true, 1},       {"00012.50", true, 12.5L}, {"1.5E-0004", true, 1.5e-4L},
+      {"1e-99999", true, 0}, {"0e99999", true, 0},      {"", false, 1},
+      {".5", false, 1},      {"2e", false, 3},          {"1..5", false, 3},
+      {" 1", false, 1},      {"1e99999", false, 1},     {"1.2e4932", false, 1}};
+  for (const auto& [text, ok, value] : cases) {
     Real v = -7;
     int err = -1;
-    ASSERT_EQ(ReadDecimal(c.text, v, err), c.ok) << c.text;
-    EXPECT_EQ(c.ok ? v : err, c.ok ? c.value : static_cast<int>(c.value)) << c.text;
-    EXPECT_EQ(c.ok ? err : v, c.ok ? 0 : -7) << c.text;
+    ASSERT_EQ(ReadDecimal(text, v, err), ok) << text;
+    EXPECT_EQ(ok ? v : err, ok ? value : static_cast<int>(value)) << text;
+    EXPECT_EQ(ok ? err : v, ok ? 0 : -7) << text;
   }
   // Subnormal results keep their value.
   const Real v = Read("1e-4940");
   EXPECT_TRUE(v > 0 && v < std::numeric_limits<Real>::min());
   EXPECT_NEAR(static_cast<double>(v * 1e27L / Read("1e-4913")), 1.0, 1e-9);
   EXPECT_EQ(Read("-3.6e-4951"), -std::numeric_limits<Real>::denorm_min());
-}
-
-// Cases the value formatting pins already are not repeated here.
-TEST(NumberText, FixedNotationAndScientificText21) {
-  const struct {
-    Real v;
-    int decimals, width;
-    const char* text;
-  } cases[] = {{-2.5L, 0, 0, "-3"},
-               {0.45L, 1, 0, "0.5"},  // the 18-digit string rounds, not the binary value
-               {2.0L / 3, 20, 0, "0.66666666666666666700"},
-               {123456.789L, 3, 4, "123456.789"},  // never cut
-               {1234567890123456789.0L, 0, 0, "1234567890123456790"}};
-  for (const auto& c : cases) EXPECT_EQ(FixedNotation(c.v, c.decimals, c.width), c.text) << c.text;
+  // Cases the value formatting pins already are not repeated here.
+  const std::tuple<Real, int, int, const char*> fixed[] = {
+      {-2.5L, 0, 0, "-3"},
+      {0.45L, 1, 0, "0.5"},  // the 18-digit string rounds, not the binary value
+      {2.0L / 3, 20, 0, "0.66666666666666666700"},
+      {123456.789L, 3, 4, "123456.789"},  // never cut
+      {1234567890123456789.0L, 0, 0, "1234567890123456790"}};
+  for (const auto& [v, decimals, width, text] : fixed) {
+    EXPECT_EQ(FixedNotation(v, decimals, width), text) << text;
+  }
   EXPECT_EQ(ScientificText21(99999999999999.9L), " 1.000000000000E+0014");
 }
 

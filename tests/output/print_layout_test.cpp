@@ -44,59 +44,13 @@ Document Sheet(int n) {
   return doc;
 }
 
-TEST(PrintLayout, ScaleIsTheNearestIntegerTiesToEvenAtLeastOne) {
+TEST(PrintLayout, ScaleTiesToEvenAndLinesRunOnToNewPagesFromTheTopWithoutHeader) {
   const std::array<int, 3> cases[] = {
       {4800, 1024, 6}, {1000, 1024, 1}, {1, 1024, 1}, {9, 4, 2}, {18, 3, 8}};
   for (const auto& [page, screen, scale] : cases) {
     EXPECT_EQ(PrintScale(page, screen), scale) << page << "/" << screen;
   }
-}
-
-TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
-  const struct {
-    bool print, graph;
-    std::optional<std::string> name;  // nothing: the name box cancelled
-    int y;
-  } cases[] = {{true, false, "Ole", 100},
-               {true, true, "Ole", 1192},
-               {true, false, std::nullopt, 100},
-               {true, true, "", 1192},
-               {false, false, "Ole", 0}};
-  for (const auto& c : cases) {
-    Document doc = Sheet(3);
-    doc.settings.graph_shown = c.graph;
-    doc.settings.graph_kind = GraphKind::kTableXy;
-    testing::SetData(doc.graph.data, {{0, 1}, {1, 2}, {2, 3}});
-    ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
-    Pages pages(7000);
-    testing::FakeUi ui;
-    ui.print_target = &pages;
-    ui.print_answers = {c.print};
-    ui.text_answers = {c.name};
-    PrintCommand(doc, ui);
-    EXPECT_EQ(ui.questions.back(), c.print ? "Skriv dit navn" : "print");
-    EXPECT_EQ(ui.print_jobs_ended, c.print ? 1 : 0);
-    if (!c.print) {
-      EXPECT_TRUE(pages.canvas.calls.empty());
-      continue;
-    }
-    const std::string name = c.name.value_or("");
-    std::vector<std::array<int, 5>> want, got;  // corners and pen width
-    if (c.graph) want.push_back({0, 0, 3048, 1092, 6});
-    if (!name.empty()) want.push_back({244, c.y - 8, 278, c.y + kLh + 8, 4});
-    for (const auto& r : pages.canvas.Calls(Op::kRectangle)) {
-      got.push_back({r.x1, r.y1, r.x2, r.y2, r.pen.width});
-    }
-    EXPECT_EQ(got, want);
-    EXPECT_EQ(pages.At(name), (Place{0, 250, c.y}));
-    EXPECT_EQ(pages.At("T*"), (Place{0, 250, c.y + 3 * kLh}));
-    // The graph comes first, in the printer's font.
-    EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), c.graph);
-    EXPECT_FALSE(doc.graph.printing);
-  }
-}
-
-TEST(PrintLayout, LinesRunOnToNewPagesFromTheTopWithoutHeader) {
+  // 150 lines over several pages: each later page starts at the top without a header.
   std::string expression;
   for (int i = 0; i < 100; ++i) expression += static_cast<char>('a' + i % 26);
   Document doc = Sheet(150);
@@ -117,6 +71,48 @@ TEST(PrintLayout, LinesRunOnToNewPagesFromTheTopWithoutHeader) {
   EXPECT_EQ(labels, 150);
   const auto texts = pages.canvas.Texts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "T*"), 1);
+}
+
+TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
+  // Printed or not, with a graph or not, the name typed (nothing: the box cancelled), its y.
+  const std::tuple<bool, bool, std::optional<std::string>, int> cases[] = {
+      {true, false, "Ole", 100},
+      {true, true, "Ole", 1192},
+      {true, false, std::nullopt, 100},
+      {true, true, "", 1192},
+      {false, false, "Ole", 0}};
+  for (const auto& [print, graph, typed, y] : cases) {
+    Document doc = Sheet(3);
+    doc.settings.graph_shown = graph;
+    doc.settings.graph_kind = GraphKind::kTableXy;
+    testing::SetData(doc.graph.data, {{0, 1}, {1, 2}, {2, 3}});
+    ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
+    Pages pages(7000);
+    testing::FakeUi ui;
+    ui.print_target = &pages;
+    ui.print_answers = {print};
+    ui.text_answers = {typed};
+    PrintCommand(doc, ui);
+    EXPECT_EQ(ui.questions.back(), print ? "Skriv dit navn" : "print");
+    EXPECT_EQ(ui.print_jobs_ended, print ? 1 : 0);
+    if (!print) {
+      EXPECT_TRUE(pages.canvas.calls.empty());
+      continue;
+    }
+    const std::string name = typed.value_or("");
+    std::vector<std::array<int, 5>> want, got;  // corners and pen width
+    if (graph) want.push_back({0, 0, 3048, 1092, 6});
+    if (!name.empty()) want.push_back({244, y - 8, 278, y + kLh + 8, 4});
+    for (const auto& r : pages.canvas.Calls(Op::kRectangle)) {
+      got.push_back({r.x1, r.y1, r.x2, r.y2, r.pen.width});
+    }
+    EXPECT_EQ(got, want);
+    EXPECT_EQ(pages.At(name), (Place{0, 250, y}));
+    EXPECT_EQ(pages.At("T*"), (Place{0, 250, y + 3 * kLh}));
+    // The graph comes first, in the printer's font.
+    EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), graph);
+    EXPECT_FALSE(doc.graph.printing);
+  }
 }
 
 TEST(PrintLayout, TableWithRowsGetsHeaderRuleAndRows) {

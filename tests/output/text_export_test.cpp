@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "document/document.h"
 #include "support/sheet_builder.h"
 
@@ -46,18 +43,7 @@ TEST(SheetText, LastUsedLineHasANameOrAnExpression) {
   EXPECT_EQ(LastUsedLine(full), 999);
 }
 
-TEST(SheetText, ExpressionWidthIsTheLongestPlusFiveUpTo34ThenJumpsTo43) {
-  const std::pair<int, int> cases[] = {{0, 11}, {6, 11}, {7, 12}, {29, 34}, {30, 43}};
-  for (const auto& [length, width] : cases) {
-    EXPECT_EQ(ExpressionWidth(Sheet({" | ||" + std::string(length, 'x')})), width) << length;
-  }
-  // The header row takes part.
-  Document doc = Sheet({" | ||1"});
-  doc.sheet.SetCell(Document::kExpression, 0, "UU");
-  EXPECT_EQ(ExpressionWidth(doc), 7);
-}
-
-TEST(SheetText, NarrowSheetMovesTheValueColumnAndItsTitleLeft) {
+TEST(SheetText, NarrowOrFullWidthColumnsCutLongCellsAndContinueLongExpressions) {
   EXPECT_EQ(SheetText(Sheet({"T|*|radius|5|         5|cm", " | |diam|2*r|        10|cm"})),
             "     \r\n"
             "T*      Navn     Udtryk      V\xe6rdi       Enhed\r\n"
@@ -65,9 +51,6 @@ TEST(SheetText, NarrowSheetMovesTheValueColumnAndItsTitleLeft) {
             "T* A1   radius   5                    5  cm      \r\n"
             "   A2   diam     2*r                 10  cm      \r\n"
             "     \r\n");
-}
-
-TEST(SheetText, FullWidthColumnsCutLongCellsAndContinueLongExpressions) {
   std::string expression;
   for (int i = 0; i < 100; ++i) expression.push_back(static_cast<char>('a' + i % 26));
   const Texts lines = SplitCrLf(SheetText(Sheet({

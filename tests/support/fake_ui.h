@@ -3,8 +3,6 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "document/ui.h"
 #include "text/cp1252.h"
@@ -28,13 +26,13 @@ class FakeUi : public Ui {
   std::optional<std::string> AskOpenFileName(const std::string& title,
                                              const std::string&) override {
     questions.push_back(cp1252::ToUtf8(title));
-    return Next(open_answers, std::optional<std::string>());
+    return std::nullopt;  // as if cancelled
   }
   std::optional<std::string> AskSaveFileName(const std::string& title,
                                              const std::string& initial) override {
     questions.push_back(cp1252::ToUtf8(title));
     save_initials.push_back(initial);
-    return Next(save_answers, std::optional<std::string>());
+    return std::nullopt;
   }
   void LayOutWindow() override { ++layouts; }
   void GraphChanged() override { ++graph_changes; }
@@ -65,8 +63,6 @@ class FakeUi : public Ui {
   std::deque<std::function<bool(StartValuesDialog&)>> start_values_script;
   std::deque<std::function<bool(TextInputDialog&)>> text_input_script;
   std::deque<std::function<bool(AngleDialog&)>> angle_script;
-  std::deque<std::optional<std::string>> open_answers;
-  std::deque<std::optional<std::string>> save_answers;
   std::vector<std::string> save_initials;  // the initial names the save dialog was given
   std::deque<bool> print_answers;
   std::deque<std::optional<std::string>> text_answers;

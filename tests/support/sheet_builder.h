@@ -1,8 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "document/document.h"
 #include "text/cp1252.h"
