@@ -57,10 +57,10 @@ export DISPLAY=":$(cat "$work/display")"
 openbox --config-file /dev/null >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null && break
   sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null ||
   { echo "e2e: openbox did not start" >&2; cat "$work/openbox.log" >&2; exit 1; }
 
 # The working folder is a fresh one: no ravnmenu.txt, so the Danish texts are used.
@@ -70,7 +70,7 @@ app_pid=$!
 # Wait for the main window to be mapped, then give it a moment to paint.
 found=""
 for _ in $(seq 100); do
-  if xwininfo -root -tree 2>/dev/null | grep -q 'Ravnelok  version 1.69'; then found=yes; break; fi
+  if xwininfo -root -tree 2>/dev/null | grep 'Ravnelok  version 1.69' >/dev/null; then found=yes; break; fi
   kill -0 "$app_pid" 2>/dev/null || break
   sleep 0.1
 done
