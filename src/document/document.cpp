@@ -18,10 +18,9 @@ const std::string& FunctionNames() {
   return names;
 }
 
-Document::Document()
-    : records(settings.default_decimals) {
-  eval.rng.seed(static_cast<unsigned long long>(
-      std::chrono::system_clock::now().time_since_epoch().count()));
+Document::Document() : records(settings.default_decimals) {
+  eval.rng.seed(
+      static_cast<unsigned long long>(std::chrono::system_clock::now().time_since_epoch().count()));
   table.row_height = 18;
   table.font_size = 10;
   table.SetDefaultColWidth(50);
