@@ -69,8 +69,7 @@ void EditGraphSettings(Document& doc, Ui& ui) {
   switch (doc.settings.graph_kind) {
     case GraphKind::kTableXy:
       // Fresh ranges from the data, so that an option switched off now takes effect.
-      if (doc.graph.data.drawn)
-        ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
+      if (doc.graph.data.drawn) ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
       RunXyDialog(doc, ui);
       break;
     case GraphKind::kSheetBars:

@@ -245,8 +245,7 @@ void DrawGraph(Document& doc, Canvas& canvas, int scale) {
   DrawYGrid(f, text_shift);
   if (kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) DrawXGrid(f, text_shift);
   DrawAxes(f);
-  if ((kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) &&
-      doc.graph.data.data_columns >= 2)
+  if ((kind == GraphKind::kTableXy || IsFrequencyGraph(kind)) && doc.graph.data.data_columns >= 2)
     DrawPoints(f);
   if (IsBarGraph(kind)) {
     DrawBars(f);
@@ -260,9 +259,8 @@ void RenderGraph(Document& doc, Ui& ui) {
   Canvas* canvas = ui.GraphCanvas();
   if (canvas == nullptr) {
     if (drawable) {
-      AdjustRanges(
-          doc.graph.ranges, kind, doc.graph.options,
-          PlotGeometry::ForBitmap(doc.graph.bitmap_width, doc.graph.bitmap_height));
+      AdjustRanges(doc.graph.ranges, kind, doc.graph.options,
+                   PlotGeometry::ForBitmap(doc.graph.bitmap_width, doc.graph.bitmap_height));
     }
     return;
   }

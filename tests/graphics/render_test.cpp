@@ -27,7 +27,8 @@ void SetGraph(Document& doc, GraphKind kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
   testing::SetData(doc.graph.data, rows);
   for (size_t i = 0; i < rows.size(); ++i) doc.graph.data.names[i] = "n" + std::to_string(i + 1);
-  IsBarGraph(kind) ? ScaleBars(doc.graph.data, doc.graph.ranges) : ScaleXY(doc.graph.data, kind, doc.graph.ranges);
+  IsBarGraph(kind) ? ScaleBars(doc.graph.data, doc.graph.ranges)
+                   : ScaleXY(doc.graph.data, kind, doc.graph.ranges);
 }
 
 testing::GraphRows Column(const std::vector<Real>& values) {
@@ -85,7 +86,8 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   for (int k = 1; k <= 9; ++k) doc.records.StoreValue(k, k);
   doc.sheet.Select({5, 2, 5, 4});
   GraphCommand(doc, ui, K::kSheetBars);
-  EXPECT_EQ(std::pair(doc.graph.data.sheet_first_row, doc.graph.data.sheet_last_row), std::pair(2, 4));
+  EXPECT_EQ(std::pair(doc.graph.data.sheet_first_row, doc.graph.data.sheet_last_row),
+            std::pair(2, 4));
   EXPECT_TRUE(doc.settings.graph_shown && doc.settings.view_mode == ViewMode::kSheetTableAndGraph);
 
   // F6 in mode 3: bars of the selected table column at once, no new lay-out.
