@@ -170,7 +170,8 @@ void PrintSheet(Document& doc, PrintTarget& target, const PrintSetup& setup) {
   if (doc.settings.graph_shown) {
     cv.Rectangle(0, 0, setup.graph_width * s, setup.graph_height * s);
     doc.graph.printing = true;
-    DrawGraph(doc, cv, s);
+    // After a refused block the matrix holds refused or leftover numbers: the frame stays empty.
+    if (doc.graph.data.drawn) DrawGraph(doc, cv, s);
     y = setup.graph_height * s + kTopMargin;
   }
   Writer w(target, y);

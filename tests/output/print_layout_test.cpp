@@ -87,6 +87,7 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
     doc.settings.graph_kind = GraphKind::kTableXy;
     testing::SetData(doc.graph.data, {{0, 1}, {1, 2}, {2, 3}});
     ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
+    doc.graph.data.drawn = true;
     Pages pages(7000);
     testing::FakeUi ui;
     ui.print_target = &pages;
@@ -113,6 +114,16 @@ TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {
     EXPECT_EQ(pages.canvas.Calls(Op::kTextOut)[0].font == Font({"arial", 6}), graph);
     EXPECT_FALSE(doc.graph.printing);
   }
+  // After a refused block the frame is printed empty: nothing refused or left over is drawn.
+  Document refused = Sheet(3);
+  refused.settings.graph_shown = true;
+  refused.settings.graph_kind = GraphKind::kTableXy;
+  testing::SetData(refused.graph.data, {{0, 1}, {1, 2}});
+  Pages pages(7000);
+  PrintSheet(refused, pages, {"", 1024, 508, 182});
+  EXPECT_EQ(pages.canvas.Calls(Op::kRectangle).size(), 1u);
+  EXPECT_TRUE(pages.canvas.Calls(Op::kEllipse).empty());
+  EXPECT_EQ(pages.At("T*"), (Place{0, 250, 1192 + 3 * kLh}));
 }
 
 TEST(PrintLayout, TableWithRowsGetsHeaderRuleAndRows) {
