@@ -17,8 +17,8 @@ constexpr int kMovingColumns[] = {Document::kTableMark, Document::kFixedMark, Do
                                   Document::kValue, Document::kUnit};
 
 void BlankLine(Document& doc, int k) {
-  doc.sheet.SetCell(Document::kTableMark, k, " ");
-  doc.sheet.SetCell(Document::kFixedMark, k, " ");
+  doc.sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
+  doc.sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
   for (int col = Document::kName; col <= Document::kUnit; ++col) doc.sheet.SetCell(col, k, "");
 }
 
