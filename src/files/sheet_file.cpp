@@ -106,8 +106,8 @@ void ApplySheet(Document& doc, const ParsedSheet& parsed) {
   sheet.top_row = 1;
   if (sheet.CurrentRow() >= sheet.RowCount()) sheet.SetCurrent(sheet.CurrentCol(), 1);
   for (int k = 1; k < sheet.RowCount(); ++k) {
-    sheet.SetCell(Document::kTableMark, k, " ");
-    sheet.SetCell(Document::kFixedMark, k, " ");
+    sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
+    sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
     sheet.SetCell(Document::kLabel, k, Label(k));
     for (int col = Document::kName; col <= Document::kUnit; ++col) sheet.SetCell(col, k, "");
   }
