@@ -92,13 +92,6 @@ std::optional<ParsedSheet> ParseSheet(std::string_view bytes) {
   return sheet;
 }
 
-std::string Label(int k) {
-  // Built by appending: "A" + std::to_string(k) draws a false -Wrestrict from GCC 12 at -O2.
-  std::string label = "A";
-  label += std::to_string(k);
-  return label;
-}
-
 void ApplySheet(Document& doc, const ParsedSheet& parsed) {
   TextGrid& sheet = doc.sheet;
   sheet.SetRowCount(parsed.row_count);
@@ -108,7 +101,7 @@ void ApplySheet(Document& doc, const ParsedSheet& parsed) {
   for (int k = 1; k < sheet.RowCount(); ++k) {
     sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
     sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
-    sheet.SetCell(Document::kLabel, k, Label(k));
+    sheet.SetCell(Document::kLabel, k, LabelOf(k));
     for (int col = Document::kName; col <= Document::kUnit; ++col) sheet.SetCell(col, k, "");
   }
   for (int k = 1; k < sheet.RowCount(); ++k) {
