@@ -62,7 +62,9 @@ std::optional<int> AskInsertCount(Document& doc, Ui& ui) {
   TextInputDialog dialog;
   dialog.caption = doc.texts[TextId::kInsertLinesCaption];
   dialog.label = doc.texts[TextId::kInsertLinesLabel];
-  dialog.field = "1";
+  // One line by default; assigned as a character, since a literal here draws a false
+  // -Wrestrict from GCC 12 at -O2.
+  dialog.field.assign(1, '1');
   dialog.yes = doc.texts[TextId::kYes];
   dialog.no = doc.texts[TextId::kNo];
   if (!ui.RunTextInputDialog(dialog)) return std::nullopt;
