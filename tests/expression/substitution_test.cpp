@@ -22,7 +22,7 @@ class SubstituteNamesTest : public ::testing::Test {
     for (const auto& [name, k, value] :
          {std::tuple("x", 1, 5.0L), {"y", 2, 0.25L}, {"z", 4, 7.0L}}) {
       doc.records.SetLineName(name, k);
-      doc.records.StoreByNameAndLabel(name, "A" + std::to_string(k), value, k);
+      doc.records.StoreByNameAndLabel(name, LabelOf(k), value, k);
     }
   }
   // The text after substitution on `line`, or "undefined"; UTF-8 in and out.

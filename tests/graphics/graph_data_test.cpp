@@ -82,7 +82,7 @@ TEST(RefreshGraph, MessagesAndEffectsByKindSheetLinesByNameOrLabelAndStoredValue
   doc.InitialiseGrid();
   GraphUi ui;
   for (int k = 3; k <= 5; ++k) {
-    doc.sheet.SetCell(Document::kName, k, k == 4 ? "" : "n" + std::to_string(k));
+    doc.sheet.SetCell(Document::kName, k, k == 4 ? "" : std::string("n").append(std::to_string(k)));
     doc.records.StoreValue(k, k * 10);
     doc.sheet.SetCell(Document::kValue, k, "999");
   }

@@ -26,7 +26,8 @@ Box BoxOf(const RecordingCanvas::Call& c) {
 void SetGraph(Document& doc, GraphKind kind, const testing::GraphRows& rows) {
   doc.settings.graph_kind = kind;
   testing::SetData(doc.graph.data, rows);
-  for (size_t i = 0; i < rows.size(); ++i) doc.graph.data.names[i] = "n" + std::to_string(i + 1);
+  for (size_t i = 0; i < rows.size(); ++i)
+    doc.graph.data.names[i] = std::string("n").append(std::to_string(i + 1));
   IsBarGraph(kind) ? ScaleBars(doc.graph.data, doc.graph.ranges)
                    : ScaleXY(doc.graph.data, kind, doc.graph.ranges);
 }
