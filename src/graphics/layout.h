@@ -87,8 +87,5 @@ constexpr std::array<ToolButtonPlace, kToolButtonCount> kToolButtons = {{
     {432, TextId::kHintClearTable},
     {488, TextId::kHintClearGraph},
 }};
-constexpr const ToolButtonPlace& PlaceOf(ToolButton b) {
-  return kToolButtons[static_cast<size_t>(b)];
-}
 
 }  // namespace ravnelok

@@ -111,36 +111,18 @@ void PrintLines(Document& doc, Writer& w) {
 }
 
 void PrintTable(const Document& doc, Writer& w, int page_height) {
-  const TextGrid& table = doc.table;
-  const int columns = std::max(doc.settings.table_columns, 0);
-  std::vector<int> widths(static_cast<std::size_t>(columns));
-  std::string header;
-  int total = 0;
-  for (int c = 0; c < columns; ++c) {
-    widths[c] = TableColumnWidth(doc, c);
-    const std::string& title = table.Cell(c, 0);
-    header += "  ";
-    header.append(static_cast<std::size_t>(std::max(widths[c] - Length(title), 0)), ' ');
-    header.append(title, 0, static_cast<std::size_t>(widths[c]));
-    total += widths[c] + 2;
-  }
+  const std::vector<int> widths = TableColumnWidths(doc);
+  const std::string header = TableHeaderText(doc, widths);
   w.y() += 3 * w.lh();
   // The header goes to a new page rather than stand there with fewer than five rows under it.
   if (w.y() + kTopMargin > page_height - 5 * w.lh()) w.NewPage();
   w.Write(0, header);
   w.y() += w.lh() + 4;
-  w.Rule(total);
+  w.Rule(Length(header));
   w.y() -= w.lh() - 6;
   for (int r = 1; r <= doc.settings.table_rows; ++r) {
-    std::string row;
-    for (int c = 0; c < columns; ++c) {
-      const std::string& cell = table.Cell(c, r);
-      row += "  ";
-      row.append(static_cast<std::size_t>(std::clamp(widths[c] - Length(cell), 0, 16)), ' ');
-      row += cell;
-    }
     w.Down();
-    w.Write(0, row);
+    w.Write(0, TableRowText(doc, widths, r));
   }
 }
 

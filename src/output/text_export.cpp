@@ -103,32 +103,46 @@ std::string SheetText(const Document& doc) {
   return out;
 }
 
-std::string TableText(const Document& doc) {
-  const TextGrid& table = doc.table;
-  const int columns = doc.settings.table_columns;
-  std::vector<int> widths(static_cast<std::size_t>(std::max(columns, 0)));
-  for (int c = 0; c < columns; ++c) widths[c] = TableColumnWidth(doc, c);
+std::vector<int> TableColumnWidths(const Document& doc) {
+  std::vector<int> widths(static_cast<std::size_t>(std::max(doc.settings.table_columns, 0)));
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    widths[c] = TableColumnWidth(doc, static_cast<int>(c));
+  }
+  return widths;
+}
 
+std::string TableHeaderText(const Document& doc, const std::vector<int>& widths) {
   std::string out;
-  AppendLine(out, kFiveBlanks);
-  out.append(kFiveBlanks);
-  for (int c = 0; c < columns; ++c) {
-    const std::string& header = table.Cell(c, 0);
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    const std::string& header = doc.table.Cell(static_cast<int>(c), 0);
     out.append("  ");
     if (Length(header) < widths[c]) out.append(widths[c] - header.size(), ' ');
     out.append(header, 0, static_cast<std::size_t>(widths[c]));
   }
-  out.append(kLineEnd);
+  return out;
+}
+
+std::string TableRowText(const Document& doc, const std::vector<int>& widths, int r) {
+  std::string out;
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    const std::string& cell = doc.table.Cell(static_cast<int>(c), r);
+    out.append("  ");
+    out.append(static_cast<std::size_t>(std::clamp(widths[c] - Length(cell), 0, 16)), ' ');
+    out.append(cell);
+  }
+  return out;
+}
+
+std::string TableText(const Document& doc) {
+  const std::vector<int> widths = TableColumnWidths(doc);
+  std::string out;
+  AppendLine(out, kFiveBlanks);
+  out.append(kFiveBlanks);
+  AppendLine(out, TableHeaderText(doc, widths));
   AppendLine(out, kFiveBlanks);
   for (int r = 1; r <= doc.settings.table_rows; ++r) {
     out.append(kFiveBlanks);
-    for (int c = 0; c < columns; ++c) {
-      const std::string& cell = table.Cell(c, r);
-      out.append("  ");
-      out.append(static_cast<std::size_t>(std::clamp(widths[c] - Length(cell), 0, 16)), ' ');
-      out.append(cell);
-    }
-    out.append(kLineEnd);
+    AppendLine(out, TableRowText(doc, widths, r));
   }
   AppendLine(out, kFiveBlanks);
   return out;
