@@ -65,7 +65,7 @@ struct LineEvalCache {
   bool valid = false;
   bool angle_in_degrees = true;
   std::string substituted;
-  std::string final_text;
+  bool emptied = false;
   Real value = 0;
   int error_position = -1;
   bool failed = false;

@@ -31,7 +31,7 @@ Real Nearest(Real x) {
   return std::nearbyint(x);
 }  // ties to even in the default rounding mode
 bool IsInteger(Real x) {
-  return x == std::trunc(x);
+  return IsWhole(x);
 }
 // Non-zero and within 1E-400..1E400: two such logarithms add up to less than 2000 in
 // magnitude, so the guards of * and / pass without computing them.

@@ -260,7 +260,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
       k >= 1 && k < static_cast<int>(doc.eval.lines.size()) ? &doc.eval.lines[k] : nullptr;
   if (cache != nullptr && cache->valid &&
       cache->angle_in_degrees == doc.settings.angle_in_degrees && cache->substituted == text) {
-    text = cache->final_text;
+    result.emptied = cache->emptied;
     result.value = cache->value;
     result.error_position = cache->error_position;
     result.failed = cache->failed;
@@ -279,10 +279,11 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
   if (!result.failed && !text.empty()) {
     EvaluateExpression(text, result.value, result.error_position, result.failed, context);
   }
+  result.emptied = text.empty();
   if (keep) {
     cache->valid = true;
     cache->angle_in_degrees = doc.settings.angle_in_degrees;
-    cache->final_text = text;
+    cache->emptied = result.emptied;
     cache->value = result.value;
     cache->error_position = result.error_position;
     cache->failed = result.failed;

@@ -34,10 +34,12 @@ struct LineResult {
   bool failed = false;
   bool undefined = false;
   bool too_long = false;
+  bool emptied = false;  // a condition or relation step left nothing to read
   bool Ok() const { return !failed && !undefined && !too_long && error_position == 0; }
 };
 
-// Evaluates line k's expression text as the sheet sees it; `text` is changed in place.
+// Evaluates line k's expression text as the sheet sees it; `text` is changed in place, and is
+// left as it stands when an earlier pass gave the result.
 LineResult EvaluateLine(Document& doc, std::string& text, int k);
 
 }  // namespace ravnelok

@@ -53,10 +53,6 @@ struct Text {
   }
 };
 
-bool IsWhole(Real v) {
-  return v == std::trunc(v);
-}
-
 // log(a) / log(10) truncated, for a >= 10, as the logarithms give it. Away from the powers of
 // ten that is the number of integer digits less one, read off the digits; close to one the
 // logarithms may land on either side, and are taken.

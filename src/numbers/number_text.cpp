@@ -333,12 +333,18 @@ Real FiniteOrLargest(Real x) {
 }
 
 bool IsSmallInteger(Real x) {
-  return std::fabs(x) < 32000 && x == static_cast<int>(x);
+  return std::fabs(x) < 32000 && IsWhole(x);
+}
+
+// A whole x of IsSmallInteger as an int; through double, which converts without switching
+// the x87 rounding mode.
+int SmallInteger(Real x) {
+  return static_cast<int>(static_cast<double>(x));
 }
 
 int WriteExprText(Real x, int width, char* out) {
   if (IsSmallInteger(x)) {
-    const auto res = std::to_chars(out, out + 8, static_cast<int>(x));
+    const auto res = std::to_chars(out, out + 8, SmallInteger(x));
     return static_cast<int>(res.ptr - out);
   }
   const int count = ClampDigits(width);
@@ -372,7 +378,7 @@ void RoundTripNumber(Real& x, int width) {
   if (std::isinf(x))
     x = x < 0 ? -std::numeric_limits<Real>::max() : std::numeric_limits<Real>::max();
   if (IsSmallInteger(x)) {
-    x = static_cast<int>(x);  // also makes -0 the 0 that its text reads back as
+    x = SmallInteger(x);  // also makes -0 the 0 that its text reads back as
     return;
   }
   const int count = ClampDigits(width);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace ravnelok {
@@ -10,5 +13,25 @@ using Real = long double;
 static_assert(std::numeric_limits<Real>::max_exponent10 >= 4932,
               "Real needs the 80-bit extended range");
 static_assert(std::numeric_limits<Real>::digits >= 64, "Real needs a 64-bit mantissa");
+
+// x == trunc(x), read off the bits of the x87 format: trunc there switches the rounding mode
+// twice, which stalls the processor, and every value shown or substituted asks this.
+inline bool IsWhole(Real x) {
+#if defined(__x86_64__) || defined(__i386__)
+  unsigned char raw[sizeof(Real)];
+  std::memcpy(raw, &x, sizeof raw);
+  uint64_t mantissa = 0;
+  uint16_t sign_exponent = 0;
+  std::memcpy(&mantissa, raw, 8);
+  std::memcpy(&sign_exponent, raw + 8, 2);
+  const int exponent = (sign_exponent & 0x7fff) - 16383;
+  if (exponent == 0x7fff - 16383) return (mantissa << 1) == 0;  // infinity, not NaN
+  if (exponent >= 63) return true;
+  if (exponent < 0) return mantissa == 0;  // zero; anything else lies strictly inside (-1, 1)
+  return (mantissa << (exponent + 1)) == 0;
+#else
+  return x == std::trunc(x);
+#endif
+}
 
 }  // namespace ravnelok

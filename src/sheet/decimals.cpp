@@ -37,7 +37,7 @@ void ChangeDecimals(Document& doc, Change change) {
     Real v = 0;
     if (!doc.records.Value(k, v)) continue;
     const int d = doc.records.Decimals(k);
-    const bool whole = v == std::truncl(v);
+    const bool whole = IsWhole(v);
     doc.records.SetDecimals(k, change(d, whole, v));
   }
   RedisplayAll(doc);

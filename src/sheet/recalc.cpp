@@ -79,7 +79,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     }
     if (line.too_long) ui.ShowMessage(doc.texts[TextId::kTooManyVariables]);
     if (!line.Ok()) {
-      sheet.SetCell(Document::kValue, k, text.empty() ? std::string() : std::string(" ???"));
+      sheet.SetCell(Document::kValue, k, line.emptied ? std::string() : std::string(" ???"));
       doc.records.SetNameNoValue(k, name);
       continue;
     }

@@ -49,7 +49,16 @@ char FromCodePoint(char32_t cp) {
 std::string ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
-  for (char c : bytes) AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
+  size_t i = 0;
+  while (i < bytes.size()) {
+    // Runs of ASCII, nearly all of a sheet's text, are the same bytes in UTF-8.
+    size_t run = i;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+    out.append(bytes.data() + i, run - i);
+    if (run == bytes.size()) break;
+    AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(bytes[run])));
+    i = run + 1;
+  }
   return out;
 }
 
