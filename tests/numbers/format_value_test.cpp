@@ -155,26 +155,11 @@ TEST(NumberText, NumberToExprTextAndRoundTripNumberRoundsToTheShownDigits) {
 // The bit reading agrees with trunc at every boundary of the format.
 TEST(NumberText, IsWholeAgreesWithTrunc) {
   const Real two63 = 9223372036854775808.0L;
-  const Real cases[] = {0.0L,
-                        -0.0L,
-                        0.5L,
-                        -0.5L,
-                        1,
-                        -1,
-                        1 - 1e-19L,
-                        1 + 1e-18L,
-                        31999.5L,
-                        two63 / 2 - 0.5L,
-                        two63 / 2 + 1,
-                        two63 - 1,
-                        two63,
-                        1e30L,
-                        -1e4000L,
-                        std::numeric_limits<Real>::denorm_min(),
-                        kInf,
-                        -kInf,
-                        kNaN,
-                        kMax};
+  // clang-format off
+  const Real cases[] = {0.0L, -0.0L, 0.5L, -0.5L, 1, -1, 1 - 1e-19L, 1 + 1e-18L, 31999.5L,
+                        two63 / 2 - 0.5L, two63 / 2 + 1, two63 - 1, two63, 1e30L, -1e4000L,
+                        std::numeric_limits<Real>::denorm_min(), kInf, -kInf, kNaN, kMax};
+  // clang-format on
   for (const Real x : cases) EXPECT_EQ(IsWhole(x), x == std::trunc(x)) << ScientificText21(x);
 }
 
