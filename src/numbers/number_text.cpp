@@ -152,11 +152,32 @@ bool FastDigits(Real mag, uint64_t& digits, int& exponent) {
   return true;
 }
 
+// The last value RoundTripNumber made by one exact scaling, with its rounded digits: a computed
+// value is rounded so and then shown at once. That value is the nearest to its digits by far
+// less than half a unit of the 18th digit, so its 18 digits are these followed by zeros.
+struct LastRounded {
+  bool valid = false;
+  Real value = 0;
+  uint64_t mantissa = 0;
+  int count = 0;
+  int exponent = 0;  // of the first digit
+};
+thread_local LastRounded last_rounded;
+
 }  // namespace
 
 Digits18 ToDigits18(Real v) {
   Digits18 d;
   if (std::isnan(v) || v == 0) return d;
+  if (last_rounded.valid && v == last_rounded.value) {
+    uint64_t n = last_rounded.mantissa;
+    for (int i = last_rounded.count; i < 18; ++i) n *= 10;
+    d.negative = v < 0;
+    d.zero = false;
+    d.exponent = last_rounded.exponent + 1;
+    Write18(n, d.digits);
+    return d;
+  }
   d.negative = v < 0;
   Real mag = d.negative ? -v : v;
   if (std::isinf(mag)) mag = std::numeric_limits<Real>::max();
@@ -385,6 +406,7 @@ void RoundTripNumber(Real& x, int width) {
   const bool negative = x < 0;
   const Significant s = SignificantOf(x, count);
   if (ScaleExactly(s.mantissa, static_cast<long long>(s.exponent) - (count - 1), negative, x)) {
+    last_rounded = LastRounded{true, x, s.mantissa, count, s.exponent};
     return;
   }
   char buf[32];

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
@@ -150,6 +152,26 @@ TEST(NumberText, NumberToExprTextAndRoundTripNumberRoundsToTheShownDigits) {
   Real z = -0.0L;
   RoundTripNumber(z, 21);
   EXPECT_FALSE(std::signbit(z));
+}
+
+// A value just rounded is shown from the digits the rounding kept: they must be the digits the
+// value itself gives.
+TEST(NumberText, DigitsOfAJustRoundedValueAreItsOwn) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-40, 40);
+  std::uniform_int_distribution<int> width(10, 26);
+  for (int i = 0; i < 20000; ++i) {
+    Real x = mantissa(rng) / 3 * std::pow(10.0L, exponent(rng));
+    RoundTripNumber(x, width(rng));
+    const Digits18 shown = ToDigits18(x);
+    Real other = 1.0L / 7;  // another rounding, so that x's digits are computed afresh
+    RoundTripNumber(other, 21);
+    const Digits18 own = ToDigits18(x);
+    ASSERT_EQ(std::string(shown.digits, 18), std::string(own.digits, 18)) << ScientificText21(x);
+    ASSERT_EQ(shown.exponent, own.exponent);
+    ASSERT_EQ(shown.negative, own.negative);
+  }
 }
 
 // The bit reading agrees with trunc at every boundary of the format.
