@@ -161,6 +161,12 @@ bool ParseCalcOptions(const std::vector<std::string>& args, CalcOptions& options
 }
 
 int RunCalc(const std::vector<std::string>& args, std::string& out, std::string& err) {
+  Document doc;
+  return RunCalc(args, doc, out, err);
+}
+
+int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& out,
+            std::string& err) {
   CalcOptions options;
   std::string error;
   if (!ParseCalcOptions(args, options, error)) {
@@ -173,7 +179,6 @@ int RunCalc(const std::vector<std::string>& args, std::string& out, std::string&
   }
 
   // Start-up as the desktop program does it, with the built-in texts.
-  Document doc;
   CliUi ui(err);
   doc.InitialiseGrid();
   doc.settings.angle_in_degrees = !options.radians;
@@ -191,7 +196,13 @@ int RunCalc(const std::vector<std::string>& args, std::string& out, std::string&
 
   std::string text = options.values ? ValuesText(doc) : SheetText(doc);
   if (options.table) text += TableText(doc);
-  out += options.cp1252 ? text : cp1252::ToUtf8(text);
+  if (options.cp1252) {
+    out += text;
+  } else if (out.empty()) {
+    out = cp1252::ToUtf8(text);
+  } else {
+    out += cp1252::ToUtf8(text);
+  }
   return kCalcExitOk;
 }
 

@@ -5,6 +5,8 @@
 
 namespace ravnelok {
 
+class Document;
+
 // What `ravnelok-calc` was asked to do.
 struct CalcOptions {
   bool help = false;
@@ -29,6 +31,9 @@ bool ParseCalcOptions(const std::vector<std::string>& args, CalcOptions& options
 // The whole command-line run: standard output and standard error are collected in `out` and
 // `err`; the result is the exit status.
 int RunCalc(const std::vector<std::string>& args, std::string& out, std::string& err);
+// The same on a new document of the caller's.
+int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& out,
+            std::string& err);
 
 // The --help text.
 const std::string& CalcUsage();

@@ -119,6 +119,7 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
   const std::string& else_word = texts[TextId::kElse];
   const int length = static_cast<int>(text.size());
   const int h = Find(text, if_word);
+  if (h == 0) return false;  // no condition
   const int s = Find(text, then_word);
   const int l = Find(text, else_word);
   const int lh = static_cast<int>(if_word.size());

@@ -31,14 +31,17 @@ std::string Bracketed(const std::string& number) {
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(const linie_type& record) {
   if (!record.value_text_valid) {
-    std::string number = NumberToExprText(record.value, 21);
-    const size_t e = number.find('E');
-    if (e != std::string::npos && number.find('.') != std::string::npos) {
+    // Built in the record's own string, whose room is kept from one value to the next.
+    std::string& text = record.value_text;
+    text.assign(1, '(');
+    AppendNumberToExprText(text, record.value, 21);
+    const size_t e = text.find('E');
+    if (e != std::string::npos && text.find('.') != std::string::npos) {
       size_t z = e;
-      while (z > 0 && number[z - 1] == '0') --z;
-      number.erase(z, e - z);
+      while (z > 1 && text[z - 1] == '0') --z;
+      text.erase(z, e - z);
     }
-    record.value_text = Bracketed(number);
+    text += ')';
     record.value_text_valid = true;
   }
   return record.value_text;
@@ -48,10 +51,6 @@ namespace {
 
 // Whether a text may call a random function (slump, sl, rand, rd in any case).
 bool DrawsRandomNumbers(std::string_view text) {
-  // Every random function name holds an r or an s; substituted numbers hold neither.
-  bool r_or_s = false;
-  for (const char c : text) r_or_s |= c == 'r' || c == 'R' || c == 's' || c == 'S';
-  if (!r_or_s) return false;
   return FindDanishLower(text, "sl") != std::string_view::npos ||
          FindDanishLower(text, "rd") != std::string_view::npos ||
          FindDanishLower(text, "rand") != std::string_view::npos;

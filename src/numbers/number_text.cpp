@@ -394,6 +394,11 @@ std::string NumberToExprText(Real x, int width) {
   return std::string(buf, WriteExprText(x, width, buf));
 }
 
+void AppendNumberToExprText(std::string& out, Real x, int width) {
+  char buf[32];
+  out.append(buf, WriteExprText(x, width, buf));
+}
+
 void RoundTripNumber(Real& x, int width) {
   if (std::isnan(x)) x = 0;
   if (std::isinf(x))
@@ -421,6 +426,28 @@ namespace {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// Eight digits at p as their value, or false when they are not all digits; the digits of a
+// substituted value are read eight at a time.
+bool EightDigits(const char* p, uint64_t& value) {
+#if !defined(__BYTE_ORDER__) || __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+  return false;
+#endif
+  uint64_t x = 0;
+  std::memcpy(&x, p, 8);
+  // Each byte is 0x30..0x39 exactly when its high half is 3 and adding 6 keeps it so.
+  if ((((x & 0xF0F0F0F0F0F0F0F0ull) |
+        (((x + 0x0606060606060606ull) & 0xF0F0F0F0F0F0F0F0ull) >> 4)) != 0x3333333333333333ull)) {
+    return false;
+  }
+  x -= 0x3030303030303030ull;
+  // Little-endian: the first digit is the lowest byte. Pairs, then fours, then all eight.
+  x = (x * 10 + (x >> 8)) & 0x00FF00FF00FF00FFull;
+  x = (x * 100 + (x >> 16)) & 0x0000FFFF0000FFFFull;
+  x = (x * 10000 + (x >> 32)) & 0xFFFFFFFFull;
+  value = x;
+  return true;
 }
 
 // The slow reading for what the exact scaling does not cover. `body` is the validated text
@@ -493,6 +520,13 @@ bool ReadDecimal(std::string_view text, Real& value, int& error_index) {
         ++frac_digits;
         ++leading_zeros;
       }
+    }
+    uint64_t eight = 0;
+    while (significant <= 11 && i + 8 <= n && EightDigits(text.data() + i, eight)) {
+      mantissa = mantissa * 100000000 + eight;
+      significant += 8;
+      frac_digits += 8;
+      i += 8;
     }
     for (; i < n && IsDigit(text[i]); ++i) {
       if (significant < 19) {

@@ -33,6 +33,7 @@ std::string FixedNotation(Real v, int decimals, int width);
 // digits, everything else in scientific form with W - 8 significant digits (2..18) and a
 // four-digit exponent, such as 3.200000000000E+0004.
 std::string NumberToExprText(Real x, int width);
+void AppendNumberToExprText(std::string& out, Real x, int width);
 // x becomes the value read back from NumberToExprText(x, width).
 void RoundTripNumber(Real& x, int width);
 

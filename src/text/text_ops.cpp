@@ -39,7 +39,9 @@ void NormaliseSigns(std::string& text) {
   if (!rewrite) return;
   // One sweep gives what the repeated first-occurrence rewrites give ("(+" loses its "+",
   // "(-" becomes "(0-"), also for runs such as "((++-3", in linear time.
-  std::string out;
+  // The two strings swap, so that both keep their room for the next call.
+  thread_local std::string out;
+  out.clear();
   out.reserve(text.size() + text.size() / 2 + 1);
   if (text[0] == '-') out += '0';
   size_t from = 0;
@@ -51,7 +53,7 @@ void NormaliseSigns(std::string& text) {
     from = next;
   }
   out.append(text, from, std::string::npos);
-  text = std::move(out);
+  text.swap(out);
 }
 
 size_t FindDanishLower(std::string_view text, std::string_view lower_needle) {

@@ -187,11 +187,18 @@ TEST(NumberText, IsWholeAgreesWithTrunc) {
 
 // A refusal gives the error index and leaves the value alone.
 TEST(NumberText, ReadDecimalAcceptsAndRejectsFixedNotationAndScientificText21) {
+  // clang-format off
   const std::tuple<const char*, bool, Real> cases[] = {
       {"1.", true, 1},       {"00012.50", true, 12.5L}, {"1.5E-0004", true, 1.5e-4L},
       {"1e-99999", true, 0}, {"0e99999", true, 0},      {"", false, 1},
       {".5", false, 1},      {"2e", false, 3},          {"1..5", false, 3},
-      {" 1", false, 1},      {"1e99999", false, 1},     {"1.2e4932", false, 1}};
+      {" 1", false, 1},      {"1e99999", false, 1},     {"1.2e4932", false, 1},
+      // Decimals are read eight at a time where eight digits follow, and one at a time after.
+      {"0.0012345678901", true, 0.0012345678901L}, {"0.1234567E+0005", true, 12345.67L},
+      {"3.141592653589793238", true, 3.141592653589793238L},
+      {"2.71828182845904523536", true, 2.71828182845904523536L}, {"1.1234567x9", false, 10},
+      {"1.12345678:", false, 11}};
+  // clang-format on
   for (const auto& [text, ok, value] : cases) {
     Real v = -7;
     int err = -1;
