@@ -48,16 +48,23 @@ struct ProgramStep {
 struct LineProgram {
   enum State : uint8_t { kNone, kSeen, kReady, kRefused };
   State state = kNone;
-  std::string text;
+  // The expression cell it was made for, by its stamp (TextGrid::CellStamp), and the text's length.
+  unsigned long long text_stamp = 0;
+  int text_length = 0;
   unsigned long long names_generation = 0;
   // Whether the substituted text may come near its longest, so that its length is checked.
   bool check_length = false;
   std::vector<SubstitutedWord> words;
   std::vector<ProgramStep> steps;
-  // The inputs of the last run (negative when a minus stood before them) and what they gave.
+  // The inputs of the last run and what they gave. Inputs are compared by their bits, which
+  // needs no floating-point work; a value equal in another form only means a run.
+  struct Input {
+    Real magnitude = 0;
+    bool negative = false;
+  };
   bool last_valid = false;
   bool last_degrees = true;
-  std::vector<Real> last_inputs;
+  std::vector<Input> last_inputs;
   Real last_value = 0;
 };
 

@@ -26,8 +26,8 @@ void LineRecords::ResetRecord(int index) {
   r.has_value = false;
   r.start_pending = false;
   r.value = 0;
-  // The substitution text belonged to the old value, and 0 may be stored next as "the same".
-  r.value_text_valid = false;
+  // The caches belonged to the old value, and 0 may be stored next as "the same".
+  r.ForgetValueCaches();
   r.line = index + 1;
 }
 
@@ -37,7 +37,7 @@ void LineRecords::ResetDecimals(int default_decimals) {
 
 void LineRecords::StoreValue(int k, Real value) {
   linie_type& r = records_[Index(k)];
-  if (r.value != value) r.value_text_valid = false;
+  if (r.value != value) r.ForgetValueCaches();
   r.value = value;
   r.has_value = true;
 }
@@ -82,8 +82,8 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
                                       int line) {
   auto store = [&](int index) {
     linie_type& r = records_[index];
-    // The same value again keeps its substitution text.
-    if (r.value != value) r.value_text_valid = false;
+    // The same value again keeps its caches.
+    if (r.value != value) r.ForgetValueCaches();
     r.value = value;
     r.line = line;
     r.has_value = true;
@@ -165,7 +165,7 @@ void LineRecords::MoveRecord(int k, int d) {
   records_[to].start_pending = records_[from].start_pending;
   any_start_pending_ |= records_[to].start_pending;
   records_[to].value = records_[from].value;
-  records_[to].value_text_valid = false;
+  records_[to].ForgetValueCaches();
   records_[to].line = to + 1;
   ResetRecord(from);
 }

@@ -41,14 +41,17 @@ struct linie_type {
   Real value = 0;
   int32_t line = 0;
   int32_t decimals = -1;
-  // A cache: the value as substituted into expressions, made when first needed after each store.
+  // Caches made from the value when first needed, forgotten whenever it changes: the value as
+  // substituted into expressions, and for compiled lines (expression/line_program.cpp) how
+  // that text reads back without its sign.
   mutable std::string value_text;
   mutable bool value_text_valid = false;
-  // A cache for compiled lines (expression/line_program.cpp): how that text reads back,
-  // without its sign, and the value it was made for.
   mutable bool read_valid = false;
-  mutable Real read_of = 0;
   mutable Real read = 0;
+  void ForgetValueCaches() const {
+    value_text_valid = false;
+    read_valid = false;
+  }
 };
 
 struct LookupResult {

@@ -12,13 +12,15 @@ TextGrid::TextGrid(int col_count, int row_count)
     : col_count_(std::max(col_count, 1)),
       row_count_(std::max(row_count, 1)),
       cells_(static_cast<size_t>(col_count_) * row_count_),
+      stamps_(cells_.size(), 0),
       col_widths_(col_count_, default_col_width) {}
 
 void TextGrid::SetRowCount(int rows) {
   rows = std::max(rows, 1);
-  cells_.resize(static_cast<size_t>(col_count_) * rows);
-  row_count_ = rows;
   ++generation_;
+  cells_.resize(static_cast<size_t>(col_count_) * rows);
+  stamps_.resize(cells_.size(), generation_);
+  row_count_ = rows;
 }
 
 void TextGrid::SetColCount(int cols) {
@@ -36,6 +38,12 @@ void TextGrid::SetColCount(int cols) {
   col_widths_.resize(cols, default_col_width);
   col_count_ = cols;
   ++generation_;
+  stamps_.assign(cells_.size(), generation_);
+}
+
+unsigned long long TextGrid::CellStamp(int col, int row) const {
+  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return 0;
+  return stamps_[static_cast<size_t>(row) * col_count_ + col];
 }
 
 const std::string& TextGrid::Cell(int col, int row) const {
@@ -45,13 +53,15 @@ const std::string& TextGrid::Cell(int col, int row) const {
 
 void TextGrid::SetCell(int col, int row, std::string text) {
   if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
-  cells_[static_cast<size_t>(row) * col_count_ + col] = std::move(text);
-  ++generation_;
+  const size_t i = static_cast<size_t>(row) * col_count_ + col;
+  cells_[i] = std::move(text);
+  stamps_[i] = ++generation_;
 }
 
 void TextGrid::ClearCells() {
   for (auto& cell : cells_) cell.clear();
   ++generation_;
+  stamps_.assign(cells_.size(), generation_);
 }
 
 void TextGrid::SetCurrent(int col, int row) {

@@ -55,11 +55,15 @@ class TextGrid {
   // Bumped by every change, so that views know when to refresh.
   unsigned long long Generation() const { return generation_; }
   void Touch() { ++generation_; }
+  // The generation at which a cell was last written: while it stays, so does the cell's text,
+  // and a caller can know that without reading the text. 0 outside the grid.
+  unsigned long long CellStamp(int col, int row) const;
 
  private:
   int col_count_;
   int row_count_;
-  std::vector<std::string> cells_;  // row-major
+  std::vector<std::string> cells_;          // row-major
+  std::vector<unsigned long long> stamps_;  // per cell, as cells_
   std::vector<int> col_widths_;
   int current_col_ = 0;
   int current_row_ = 1;

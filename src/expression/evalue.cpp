@@ -505,7 +505,7 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
       case ProgramStep::kInput: {
         // A negative value stands in the text as "(0-m)".
         const ProgramInput& in = inputs[step.arg];
-        stack[n++] = in.negative ? AddOrSubtract('-', 0, in.magnitude, failed) : in.magnitude;
+        stack[n++] = in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
         break;
       }
       case ProgramStep::kNegate:

@@ -32,9 +32,10 @@ constexpr char kInputMark = 1;
 // does not read to its end, or holds a random function.
 bool CompileExpression(std::string text, std::vector<ProgramStep>& steps);
 
-// An input's value as its text reads: a magnitude, and whether a minus stood before it.
+// An input's value as its text reads: a magnitude, and whether a minus stood before it. The
+// magnitude is read where it is kept, so that a run copies no values.
 struct ProgramInput {
-  Real magnitude;  // left uninitialised: runs fill what they read
+  const Real* magnitude;  // left uninitialised: runs fill what they read
   bool negative;
 };
 // Runs a program with the same guards and rounding as EvaluateExpression; false when any guard

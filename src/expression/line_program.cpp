@@ -1,6 +1,8 @@
 #include "expression/line_program.h"
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <utility>
 
 #include "document/document.h"
@@ -56,8 +58,8 @@ bool ReadBackMagnitude(Real v, Real& magnitude) {
 }
 
 // The length check of the substitution, with the texts it makes (sums have none to check).
-bool FitsExactly(const Document& doc, const LineProgram& program, const std::string& text) {
-  int length = static_cast<int>(text.size());
+bool FitsExactly(const Document& doc, const LineProgram& program) {
+  int length = program.text_length;
   for (const SubstitutedWord& word : program.words) {
     const int with = word.kind == SubstitutedWord::kName
                          ? static_cast<int>(ValueText(doc.records[word.record]).size())
@@ -66,6 +68,13 @@ bool FitsExactly(const Document& doc, const LineProgram& program, const std::str
     if (length + word.beyond > kMaxSubstitutedLength) return false;
   }
   return true;
+}
+
+// The bytes that hold a value; the rest of its storage is padding of no fixed content.
+constexpr std::size_t kRealBytes = std::numeric_limits<Real>::digits == 64 ? 10 : sizeof(Real);
+
+bool SameBits(const Real& a, const Real& b) {
+  return std::memcmp(&a, &b, kRealBytes) == 0;
 }
 
 bool SameValue(Real a, Real b) {
@@ -100,28 +109,31 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
   RemoveBlanks(marked);
   if (!CompileExpression("(" + marked + ")", program.steps)) return;
   program.words = std::move(words);
+  program.text_length = static_cast<int>(text.size());
   program.last_valid = false;
   program.state = LineProgram::kReady;
   // The program must give what the full evaluation gave, or it is not used.
   Real check = 0;
-  if (!RunLineProgram(doc, text, k, check) || !SameValue(check, value)) {
+  if (!RunLineProgram(doc, k, check) || !SameValue(check, value)) {
     program.state = LineProgram::kRefused;
   }
 }
 
 }  // namespace
 
-bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) {
+bool RunLineProgram(Document& doc, int k, Real& value) {
   if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return false;
   LineProgram& program = doc.eval.lines[k].program;
   if (program.state != LineProgram::kReady ||
-      program.names_generation != doc.records.NamesGeneration() || program.text != text) {
+      program.names_generation != doc.records.NamesGeneration() ||
+      program.text_stamp != doc.sheet.CellStamp(Document::kExpression, k)) {
     return false;
   }
   ProgramInput inputs[kMaxSubstitutedLength];
+  Real sums[kMaxSubstitutedLength];  // the magnitudes of the sums' totals
   int n = 0;
   // Where the length matters, first with the longest texts the signs allow.
-  int length = static_cast<int>(text.size());
+  int length = program.text_length;
   bool fits = true;
   for (const SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
@@ -131,12 +143,11 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
         length += (record.value < 0 ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
         fits &= length + word.beyond <= kMaxSubstitutedLength;
       }
-      if (!record.read_valid || record.read_of != record.value) {
+      if (!record.read_valid) {
         if (!ReadBackMagnitude(record.value, record.read)) return false;
-        record.read_of = record.value;
         record.read_valid = true;
       }
-      inputs[n++] = ProgramInput{record.read, record.value < 0};
+      inputs[n++] = ProgramInput{&record.read, record.value < 0};
     } else if (word.kind == SubstitutedWord::kPi) {
       length += word.with - word.replaced;
       fits &= length + word.beyond <= kMaxSubstitutedLength;
@@ -150,19 +161,19 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
       for (int line = first; line <= second; ++line) {
         if (doc.records.Value(line, v)) total += v;
       }
-      Real read = 0;
+      Real& read = sums[n];
       if (!std::isfinite(total) || !ReadBackMagnitude(total, read)) return false;
-      inputs[n++] = ProgramInput{read, total < 0};
+      inputs[n++] = ProgramInput{&read, total < 0};
     }
   }
-  if (!fits && !FitsExactly(doc, program, text)) return false;
+  if (!fits && !FitsExactly(doc, program)) return false;
   // The same inputs give the same value: a program draws no random numbers.
   const bool degrees = doc.settings.angle_in_degrees;
   bool same = program.last_valid && program.last_degrees == degrees &&
               static_cast<int>(program.last_inputs.size()) == n;
   for (int i = 0; same && i < n; ++i) {
-    same =
-        program.last_inputs[i] == (inputs[i].negative ? -inputs[i].magnitude : inputs[i].magnitude);
+    same = SameBits(program.last_inputs[i].magnitude, *inputs[i].magnitude) &&
+           program.last_inputs[i].negative == inputs[i].negative;
   }
   if (same) {
     value = program.last_value;
@@ -172,7 +183,8 @@ bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value) 
   if (!RunProgram(program.steps, inputs, context, value)) return false;
   program.last_inputs.resize(n);
   for (int i = 0; i < n; ++i) {
-    program.last_inputs[i] = inputs[i].negative ? -inputs[i].magnitude : inputs[i].magnitude;
+    std::memcpy(&program.last_inputs[i].magnitude, inputs[i].magnitude, kRealBytes);
+    program.last_inputs[i].negative = inputs[i].negative;
   }
   program.last_value = value;
   program.last_degrees = degrees;
@@ -184,10 +196,11 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
   if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return;
   LineProgram& program = doc.eval.lines[k].program;
   const unsigned long long generation = doc.records.NamesGeneration();
-  if (program.state == LineProgram::kNone || program.text != text ||
+  const unsigned long long stamp = doc.sheet.CellStamp(Document::kExpression, k);
+  if (program.state == LineProgram::kNone || program.text_stamp != stamp ||
       program.names_generation != generation) {
     program.state = LineProgram::kSeen;
-    program.text = text;
+    program.text_stamp = stamp;
     program.names_generation = generation;
     return;
   }
@@ -206,7 +219,6 @@ void NoteComputedValue(const Document& doc, int k, Real value) {
   // range where reading back is exact.
   if (record.value != value || (a != 0 && !(a >= 1E-4900L && a <= 1E4900L))) return;
   record.read = a;
-  record.read_of = value;
   record.read_valid = true;
 }
 

@@ -8,15 +8,15 @@ namespace ravnelok {
 
 class Document;
 
-// Computes line k from the program made for `text` when the text and the names are still
-// those it was made for and every value it reads is there. False sends the line through
-// EvaluateLine, which also tells every fault.
-bool RunLineProgram(Document& doc, const std::string& text, int k, Real& value);
+// Computes line k from the program made for its expression when the expression cell and the
+// names are still those it was made for and every value it reads is there; the text itself is
+// not read. False sends the line through EvaluateLine, which also tells every fault.
+bool RunLineProgram(Document& doc, int k, Real& value);
 
-// Called when EvaluateLine has computed `text` on line k to `value` without fault: the first
-// time a text is seen it is only noted, the second time its program is made. A text whose
-// reading could depend on the values (conditions, relations, remainders, random draws) gets
-// none.
+// Called when EvaluateLine has computed line k's expression `text` to `value` without fault:
+// the first time a text is seen it is only noted, the second time its program is made. A text
+// whose reading could depend on the values (conditions, relations, remainders, random draws)
+// gets none.
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value);
 
 // Line k's value has just been stored and came out of RoundTripNumber, so its substituted text

@@ -49,33 +49,38 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
   for (int k = 1; k < sheet.RowCount(); ++k) {
     // Name validation has just written every name cell without blanks.
     const std::string& name = sheet.Cell(Document::kName, k);
-    const std::string& expression = sheet.Cell(Document::kExpression, k);
-    const bool empty = expression.find_first_not_of(' ') == std::string::npos;
-    if (empty) {
-      if (doc.TableMarked(k)) {
-        sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
-        ClearTable(doc);
-        result.table_mark_dropped = true;
-      }
-      if (doc.FixedMarked(k)) sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
-    }
-    if (empty || IsTextLine(expression)) {
-      if (!sheet.Cell(Document::kValue, k).empty())
-        sheet.SetCell(Document::kValue, k, std::string());
-      doc.records.SetNameNoValue(k, name);
-      continue;
-    }
-    Real start_value = 0;
+    const bool from_start_value = doc.records.StartPending(k) && doc.records.HasValue(k);
     LineResult line;
-    if (doc.records.StartPending(k) && doc.records.Value(k, start_value)) {
-      text = WithoutBlanks(FixedNotation(start_value, 10, 0));
-      line = EvaluateLine(doc, text, k);
-    } else if (RunLineProgram(doc, expression, k, line.value)) {
+    // A line whose program still stands is computed without reading its expression, which is
+    // then known to be neither empty nor text.
+    if (!from_start_value && RunLineProgram(doc, k, line.value)) {
       line.error_position = 0;
     } else {
-      text = expression;
-      line = EvaluateLine(doc, text, k);
-      if (line.Ok()) LearnLineProgram(doc, expression, k, line.value);
+      const std::string& expression = sheet.Cell(Document::kExpression, k);
+      const bool empty = expression.find_first_not_of(' ') == std::string::npos;
+      if (empty) {
+        if (doc.TableMarked(k)) {
+          sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
+          ClearTable(doc);
+          result.table_mark_dropped = true;
+        }
+        if (doc.FixedMarked(k)) sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
+      }
+      if (empty || IsTextLine(expression)) {
+        if (!sheet.Cell(Document::kValue, k).empty())
+          sheet.SetCell(Document::kValue, k, std::string());
+        doc.records.SetNameNoValue(k, name);
+        continue;
+      }
+      Real start_value = 0;
+      if (from_start_value && doc.records.Value(k, start_value)) {
+        text = WithoutBlanks(FixedNotation(start_value, 10, 0));
+        line = EvaluateLine(doc, text, k);
+      } else {
+        text = expression;
+        line = EvaluateLine(doc, text, k);
+        if (line.Ok()) LearnLineProgram(doc, expression, k, line.value);
+      }
     }
     if (line.too_long) ui.ShowMessage(doc.texts[TextId::kTooManyVariables]);
     if (!line.Ok()) {
