@@ -76,14 +76,16 @@ struct LineEvalCache {
   Real value = 0;
   int error_position = -1;
   bool failed = false;
-  // The last sum written into this line's text, and the last value cell made for it.
+  // The last sum written into this line's text, and the value the value cell was last made
+  // for, which it shows while its stamp stays.
   bool sum_valid = false;
   Real sum_total = 0;
   std::string sum_text;
   bool cell_valid = false;
   Real cell_value = 0;
   int cell_decimals = 0;
-  std::string cell_text;
+  int cell_width = 0;
+  unsigned long long cell_stamp = 0;  // the value cell's stamp once written
   LineProgram program;
 };
 

@@ -47,6 +47,7 @@ struct linie_type {
   mutable std::string value_text;
   mutable bool value_text_valid = false;
   mutable bool read_valid = false;
+  mutable bool read_negative = false;  // whether the value is below 0
   mutable Real read = 0;
   void ForgetValueCaches() const {
     value_text_valid = false;

@@ -58,6 +58,13 @@ void TextGrid::SetCell(int col, int row, std::string text) {
   stamps_[i] = ++generation_;
 }
 
+void TextGrid::AssignCell(int col, int row, std::string_view text) {
+  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
+  const size_t i = static_cast<size_t>(row) * col_count_ + col;
+  cells_[i].assign(text);
+  stamps_[i] = ++generation_;
+}
+
 void TextGrid::ClearCells() {
   for (auto& cell : cells_) cell.clear();
   ++generation_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ravnelok {
@@ -28,6 +29,8 @@ class TextGrid {
   // Reads outside the grid give the empty text; writes outside it are ignored.
   const std::string& Cell(int col, int row) const;
   void SetCell(int col, int row, std::string text);
+  // The same, written into the cell's own string, which keeps its room.
+  void AssignCell(int col, int row, std::string_view text);
   void ClearCells();
 
   // The current cell; setting it collapses the selection to that one cell.

@@ -74,6 +74,17 @@ bool FitsExactly(const Document& doc, const LineProgram& program) {
 constexpr std::size_t kRealBytes = std::numeric_limits<Real>::digits == 64 ? 10 : sizeof(Real);
 
 bool SameBits(const Real& a, const Real& b) {
+  if constexpr (kRealBytes == 10) {
+    uint64_t a_low = 0;
+    uint64_t b_low = 0;
+    uint16_t a_high = 0;
+    uint16_t b_high = 0;
+    std::memcpy(&a_low, &a, 8);
+    std::memcpy(&b_low, &b, 8);
+    std::memcpy(&a_high, reinterpret_cast<const char*>(&a) + 8, 2);
+    std::memcpy(&b_high, reinterpret_cast<const char*>(&b) + 8, 2);
+    return a_low == b_low && a_high == b_high;
+  }
   return std::memcmp(&a, &b, kRealBytes) == 0;
 }
 
@@ -145,9 +156,10 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
       }
       if (!record.read_valid) {
         if (!ReadBackMagnitude(record.value, record.read)) return false;
+        record.read_negative = record.value < 0;
         record.read_valid = true;
       }
-      inputs[n++] = ProgramInput{&record.read, record.value < 0};
+      inputs[n++] = ProgramInput{&record.read, record.read_negative};
     } else if (word.kind == SubstitutedWord::kPi) {
       length += word.with - word.replaced;
       fits &= length + word.beyond <= kMaxSubstitutedLength;
@@ -219,6 +231,7 @@ void NoteComputedValue(const Document& doc, int k, Real value) {
   // range where reading back is exact.
   if (record.value != value || (a != 0 && !(a >= 1E-4900L && a <= 1E4900L))) return;
   record.read = a;
+  record.read_negative = value < 0;
   record.read_valid = true;
 }
 

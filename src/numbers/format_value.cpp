@@ -18,7 +18,7 @@ constexpr Real kLargest = 1e10L;
 // Below this the automatic rule shows a zero with seven decimals.
 constexpr Real kTiny = 5e-08L;
 
-const char kOverflow[] = "   ###";
+constexpr std::string_view kOverflow = "   ###";
 
 // A fixed-notation text without blanks, built in place.
 struct Text {
@@ -95,18 +95,29 @@ void DropFinalPoint(Text& text, bool near_whole) {
   if (near_whole && text.len > 0 && text.buf[text.len - 1] == '.') --text.len;
 }
 
-std::string Padded(const char* s, int len, int width) {
-  std::string out;
-  if (len < width) out.assign(width - len, ' ');
-  out.append(s, len);
-  return out;
+void Put(CellText& out, std::string_view text) {
+  std::memcpy(out.text, text.data(), text.size());
+  out.length = static_cast<int>(text.size());
+}
+
+void PutPadded(CellText& out, const char* s, int len, int width) {
+  const int pad = len < width ? width - len : 0;
+  std::memset(out.text, ' ', pad);
+  std::memcpy(out.text + pad, s, len);
+  out.length = pad + len;
 }
 
 }  // namespace
 
 std::string FormatValue(Real v, int decimals, int value_width) {
+  CellText out;
+  FormatValueInto(v, decimals, value_width, out);
+  return std::string(out.View());
+}
+
+void FormatValueInto(Real v, int decimals, int value_width, CellText& out) {
   const int w = std::clamp(value_width, 1, kMaxWidth);
-  if (std::isnan(v) || std::fabs(v) > kLargest) return kOverflow;
+  if (std::isnan(v) || std::fabs(v) > kLargest) return Put(out, kOverflow);
   const Digits18 d = ToDigits18(v);
   Text text;
   if (decimals >= 0) {
@@ -128,11 +139,11 @@ std::string FormatValue(Real v, int decimals, int value_width) {
     }
     if (std::fabs(v) < kTiny) {
       // Seven decimals and this very text, whatever the width.
-      return w < 10 ? kOverflow : (v < 0 ? "-0.0000000" : " 0.0000000");
+      return Put(out, w < 10 ? kOverflow : (v < 0 ? "-0.0000000" : " 0.0000000"));
     }
   }
-  if (text.len > w) return kOverflow;
-  return Padded(text.buf, text.len, w);
+  if (text.len > w) return Put(out, kOverflow);
+  PutPadded(out, text.buf, text.len, w);
 }
 
 int CountShownDecimals(Real v, int value_width) {

@@ -66,11 +66,22 @@ constexpr char kPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+// Nine digits of x < 10^9, in 32-bit steps.
+void Write9(uint32_t x, char* out) {
+  const uint32_t high = x / 10000;  // 5 digits
+  const uint32_t low = x - high * 10000;
+  out[0] = static_cast<char>('0' + high / 10000);
+  const uint32_t rest = high % 10000;
+  std::memcpy(out + 1, kPairs + 2 * (rest / 100), 2);
+  std::memcpy(out + 3, kPairs + 2 * (rest % 100), 2);
+  std::memcpy(out + 5, kPairs + 2 * (low / 100), 2);
+  std::memcpy(out + 7, kPairs + 2 * (low % 100), 2);
+}
+
 void Write18(uint64_t n, char* out) {
-  for (int i = 16; i >= 0; i -= 2) {
-    std::memcpy(out + i, kPairs + 2 * (n % 100), 2);
-    n /= 100;
-  }
+  const uint64_t high = n / 1000000000;
+  Write9(static_cast<uint32_t>(high), out);
+  Write9(static_cast<uint32_t>(n - high * 1000000000), out + 9);
 }
 
 // mag = m * 2^(ex - 64) with the top bit of m set, for a positive finite mag.
@@ -207,20 +218,41 @@ int FixedLength(const Digits18& d, int decimals) {
   return 2 + int_digits + (decimals > 0 ? 1 + decimals : 0);
 }
 
+namespace {
+
+// Digits from..from+count-1 of d, 0 being its first: zeros outside the 18 it has.
+char* PutDigits(const Digits18& d, int from, int count, char* p) {
+  char* const end = p + count;
+  if (d.zero) {
+    std::memset(p, '0', count);
+    return end;
+  }
+  const int before = std::clamp(-from, 0, count);
+  std::memset(p, '0', before);
+  p += before;
+  const int first = from + before;
+  const int have = std::clamp(18 - first, 0, static_cast<int>(end - p));
+  std::memcpy(p, d.digits + first, have);
+  p += have;
+  std::memset(p, '0', end - p);
+  return end;
+}
+
+}  // namespace
+
 int WriteFixed(const Digits18& d, int decimals, char* out) {
   if (decimals < 0) decimals = 0;
   const int e = d.zero ? 1 : d.exponent;
-  auto digit = [&](int i) { return d.zero || i < 0 || i >= 18 ? '0' : d.digits[i]; };
   char* start = out + 2;  // room for a carried 1 and the sign
   char* p = start;
   if (e <= 0) {
     *p++ = '0';
   } else {
-    for (int i = 0; i < e; ++i) *p++ = digit(i);
+    p = PutDigits(d, 0, e, p);
   }
   if (decimals > 0) {
     *p++ = '.';
-    for (int j = 1; j <= decimals; ++j) *p++ = digit(e - 1 + j);
+    p = PutDigits(d, e, decimals, p);
   }
   // The 18-digit string is cut after the last decimal, half up on the first dropped digit.
   const long long dropped = static_cast<long long>(e) + decimals;

@@ -15,19 +15,25 @@ namespace ravnelok {
 
 namespace {
 
-// Writes the formatted value; the text of the previous pass is reused for the same value.
+// Writes the formatted value, unless the cell still shows the same value as it was written.
 void SetValueCell(Document& doc, int k, Real value) {
   LineEvalCache& cache = doc.eval.lines[k];
   const int decimals = doc.records.Decimals(k);
-  if (!cache.cell_valid || cache.cell_value != value || cache.cell_decimals != decimals) {
-    cache.cell_text = FormatLineValue(doc, value, k);
-    cache.cell_value = value;
-    cache.cell_decimals = decimals;
-    cache.cell_valid = true;
+  const int width = doc.settings.value_width;
+  if (cache.cell_valid && cache.cell_decimals == decimals && cache.cell_width == width &&
+      cache.cell_stamp == doc.sheet.CellStamp(Document::kValue, k) && cache.cell_value == value) {
+    return;
   }
-  if (doc.sheet.Cell(Document::kValue, k) != cache.cell_text) {
-    doc.sheet.SetCell(Document::kValue, k, cache.cell_text);
+  CellText text;
+  FormatValueInto(value, decimals, width, text);
+  if (doc.sheet.Cell(Document::kValue, k) != text.View()) {
+    doc.sheet.AssignCell(Document::kValue, k, text.View());
   }
+  cache.cell_value = value;
+  cache.cell_decimals = decimals;
+  cache.cell_width = width;
+  cache.cell_stamp = doc.sheet.CellStamp(Document::kValue, k);
+  cache.cell_valid = true;
 }
 
 }  // namespace
