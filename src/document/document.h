@@ -52,8 +52,8 @@ class Document {
     if (k >= 1 && k < static_cast<int>(eval.lines.size())) eval.lines[k] = LineEvalCache{};
   }
   // Line k's marks.
-  bool TableMarked(int k) const { return sheet.Cell(kTableMark, k) == kTableMarkText; }
-  bool FixedMarked(int k) const { return sheet.Cell(kFixedMark, k) == kFixedMarkText; }
+  bool TableMarked(int k) const { return IsMark(sheet.Cell(kTableMark, k), kTableMarkText); }
+  bool FixedMarked(int k) const { return IsMark(sheet.Cell(kFixedMark, k), kFixedMarkText); }
 
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }

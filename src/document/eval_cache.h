@@ -37,9 +37,12 @@ struct ProgramStep {
     kNegate,
     kCall
   };
+  // Where a binary step finds its right operand: on the stack, or in the push it took in.
+  enum Operand : uint8_t { kFromStack, kFromInput, kFromNumber };
   Op op = kNumber;
-  uint8_t arg = 0;  // kInput: which input; kCall: which function
-  Real number = 0;
+  Operand operand = kFromStack;
+  uint8_t arg = 0;  // kInput and kFromInput: which input; kCall: which function
+  Real number = 0;  // kNumber and kFromNumber
 };
 
 // A line whose text and names stay as they are is computed from its inputs' values by a
@@ -97,6 +100,10 @@ struct EvalState {
   std::vector<LineEvalCache> lines;
   // Whether the running pass has opened its table row yet.
   bool table_row_opened = false;
+  // The stamps of the name cells and the names generation when the name cells last matched
+  // the records, so that later passes need not compare the names themselves.
+  std::vector<unsigned long long> name_cell_stamps;
+  unsigned long long name_cells_generation = 0;
 };
 
 }  // namespace ravnelok

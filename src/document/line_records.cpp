@@ -90,8 +90,10 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
   };
   // A line's own record usually is the one record with its name: then no look-up is needed.
   const linie_type& own = records_[Index(line)];
+  bool own_stored = false;
   if (!name.empty() && own.name_alone && own.name == name) {
     store(Index(line));
+    own_stored = true;
   } else if (!name.empty()) {
     auto it = by_name_.find(name);
     if (it != by_name_.end()) {
@@ -99,7 +101,7 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
     }
   }
   const int by_label = LabelRecord(label);
-  if (by_label > 0) store(by_label - 1);
+  if (by_label > 0 && !(own_stored && by_label - 1 == Index(line))) store(by_label - 1);
 }
 
 int LineRecords::LabelRecord(std::string_view word) {

@@ -53,6 +53,10 @@ enum class GraphForm {
 // fixes it; a line without a mark holds a blank.
 inline constexpr std::string_view kTableMarkText = "T";
 inline constexpr std::string_view kFixedMarkText = "*";
+// Whether a mark cell holds `mark`; compared inline, since every pass asks it of every line.
+inline bool IsMark(std::string_view cell, std::string_view mark) {
+  return cell.size() == mark.size() && (cell.empty() || (cell[0] == mark[0] && cell == mark));
+}
 inline constexpr std::string_view kNoMarkText = " ";
 
 }  // namespace ravnelok

@@ -41,14 +41,8 @@ void TextGrid::SetColCount(int cols) {
   stamps_.assign(cells_.size(), generation_);
 }
 
-unsigned long long TextGrid::CellStamp(int col, int row) const {
-  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return 0;
-  return stamps_[static_cast<size_t>(row) * col_count_ + col];
-}
-
-const std::string& TextGrid::Cell(int col, int row) const {
-  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return kEmpty;
-  return cells_[static_cast<size_t>(row) * col_count_ + col];
+const std::string& TextGrid::Empty() {
+  return kEmpty;
 }
 
 void TextGrid::SetCell(int col, int row, std::string text) {

@@ -27,7 +27,10 @@ class TextGrid {
   void SetColCount(int cols);
 
   // Reads outside the grid give the empty text; writes outside it are ignored.
-  const std::string& Cell(int col, int row) const;
+  const std::string& Cell(int col, int row) const {
+    if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return Empty();
+    return cells_[static_cast<size_t>(row) * col_count_ + col];
+  }
   void SetCell(int col, int row, std::string text);
   // The same, written into the cell's own string, which keeps its room.
   void AssignCell(int col, int row, std::string_view text);
@@ -60,9 +63,14 @@ class TextGrid {
   void Touch() { ++generation_; }
   // The generation at which a cell was last written: while it stays, so does the cell's text,
   // and a caller can know that without reading the text. 0 outside the grid.
-  unsigned long long CellStamp(int col, int row) const;
+  unsigned long long CellStamp(int col, int row) const {
+    if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return 0;
+    return stamps_[static_cast<size_t>(row) * col_count_ + col];
+  }
 
  private:
+  static const std::string& Empty();
+
   int col_count_;
   int row_count_;
   std::vector<std::string> cells_;          // row-major

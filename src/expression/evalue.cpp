@@ -411,7 +411,7 @@ class Evalue {
 
   void Emit(ProgramStep::Op op, uint8_t arg = 0, Real number = 0) {
     if (steps_ == nullptr) return;
-    steps_->push_back(ProgramStep{op, arg, number});
+    steps_->push_back(ProgramStep{op, ProgramStep::kFromStack, arg, number});
     if (op == ProgramStep::kNumber || op == ProgramStep::kInput) {
       if (++stack_ > kMaxProgramStack) program_ok_ = false;
     } else if (op != ProgramStep::kNegate && op != ProgramStep::kCall) {
@@ -481,6 +481,33 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
   value = v;
 }
 
+namespace {
+
+bool IsBinary(ProgramStep::Op op) {
+  return op == ProgramStep::kAdd || op == ProgramStep::kSubtract || op == ProgramStep::kMultiply ||
+         op == ProgramStep::kDivide || op == ProgramStep::kPower;
+}
+
+// A binary step right after the push of its right operand takes that operand in: the same
+// operations in the same order, with one step and one stack round trip fewer.
+void FuseOperands(std::vector<ProgramStep>& steps) {
+  size_t out = 0;
+  for (size_t i = 0; i < steps.size(); ++i) {
+    ProgramStep step = steps[i];
+    if (IsBinary(step.op) && out > 0 && steps[out - 1].op == ProgramStep::kNumber) {
+      step.operand = ProgramStep::kFromNumber;
+      step.number = steps[--out].number;
+    } else if (IsBinary(step.op) && out > 0 && steps[out - 1].op == ProgramStep::kInput) {
+      step.operand = ProgramStep::kFromInput;
+      step.arg = steps[--out].arg;
+    }
+    steps[out++] = step;
+  }
+  steps.resize(out);
+}
+
+}  // namespace
+
 bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
   steps.clear();
   if (text.empty()) return false;
@@ -489,7 +516,9 @@ bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
   if (text.size() >= static_cast<size_t>(INT_MAX / 2)) return false;
   Evalue evalue(text, EvalContext{}, &steps);
   Real v = 0;
-  return evalue.Run(v) && evalue.program_ok();
+  if (!evalue.Run(v) || !evalue.program_ok()) return false;
+  FuseOperands(steps);
+  return true;
 }
 
 bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* inputs,
@@ -497,43 +526,62 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
   Real stack[kMaxProgramStack];
   int n = 0;
   bool failed = false;
+  // A negative value stands in the text as "(0-m)".
+  auto input = [&](int i) {
+    const ProgramInput& in = inputs[i];
+    return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
+  };
+  // The right operand of a binary step.
+  auto operand = [&](const ProgramStep& step) {
+    switch (step.operand) {
+      case ProgramStep::kFromInput:
+        return input(step.arg);
+      case ProgramStep::kFromNumber:
+        return step.number;
+      case ProgramStep::kFromStack:
+        break;
+    }
+    return stack[--n];
+  };
   for (const ProgramStep& step : steps) {
     switch (step.op) {
       case ProgramStep::kNumber:
         stack[n++] = step.number;
         break;
-      case ProgramStep::kInput: {
-        // A negative value stands in the text as "(0-m)".
-        const ProgramInput& in = inputs[step.arg];
-        stack[n++] = in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
+      case ProgramStep::kInput:
+        stack[n++] = input(step.arg);
         break;
-      }
       case ProgramStep::kNegate:
         stack[n - 1] = -stack[n - 1];
         break;
       case ProgramStep::kCall:
         stack[n - 1] = kFunctionBodies[step.arg](stack[n - 1], context, failed);
         break;
-      case ProgramStep::kAdd:
-        --n;
-        stack[n - 1] = AddOrSubtract('+', stack[n - 1], stack[n], failed);
+      case ProgramStep::kAdd: {
+        const Real t = operand(step);
+        stack[n - 1] = AddOrSubtract('+', stack[n - 1], t, failed);
         break;
-      case ProgramStep::kSubtract:
-        --n;
-        stack[n - 1] = AddOrSubtract('-', stack[n - 1], stack[n], failed);
+      }
+      case ProgramStep::kSubtract: {
+        const Real t = operand(step);
+        stack[n - 1] = AddOrSubtract('-', stack[n - 1], t, failed);
         break;
-      case ProgramStep::kMultiply:
-        --n;
-        stack[n - 1] = Multiply(stack[n - 1], stack[n], failed);
+      }
+      case ProgramStep::kMultiply: {
+        const Real t = operand(step);
+        stack[n - 1] = Multiply(stack[n - 1], t, failed);
         break;
-      case ProgramStep::kDivide:
-        --n;
-        stack[n - 1] = Divide(stack[n - 1], stack[n], failed);
+      }
+      case ProgramStep::kDivide: {
+        const Real t = operand(step);
+        stack[n - 1] = Divide(stack[n - 1], t, failed);
         break;
-      case ProgramStep::kPower:
-        --n;
-        stack[n - 1] = Raise(stack[n - 1], stack[n], failed);
+      }
+      case ProgramStep::kPower: {
+        const Real t = operand(step);
+        stack[n - 1] = Raise(stack[n - 1], t, failed);
         break;
+      }
     }
   }
   if (failed || n != 1) return false;

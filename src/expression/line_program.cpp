@@ -150,14 +150,15 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
       if (!record.has_value || record.line > k) return false;
-      if (program.check_length) {
-        length += (record.value < 0 ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
-        fits &= length + word.beyond <= kMaxSubstitutedLength;
-      }
       if (!record.read_valid) {
         if (!ReadBackMagnitude(record.value, record.read)) return false;
         record.read_negative = record.value < 0;
         record.read_valid = true;
+      }
+      if (program.check_length) {
+        length +=
+            (record.read_negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
+        fits &= length + word.beyond <= kMaxSubstitutedLength;
       }
       inputs[n++] = ProgramInput{&record.read, record.read_negative};
     } else if (word.kind == SubstitutedWord::kPi) {

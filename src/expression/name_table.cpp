@@ -44,11 +44,23 @@ namespace {
 // Whether every name cell holds what its record holds. After a check that accepted every name
 // and left them so, and with the names unchanged since, checking again would change nothing
 // and report nothing.
-bool CellsMatchRecords(const Document& doc) {
-  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+bool CellsMatchRecords(Document& doc) {
+  std::vector<unsigned long long>& stamps = doc.eval.name_cell_stamps;
+  const int rows = doc.sheet.RowCount();
+  // The records' names and the cells as they were when they last matched: they still do.
+  bool unchanged = doc.eval.name_cells_generation == doc.records.NamesGeneration() &&
+                   static_cast<int>(stamps.size()) == rows;
+  for (int k = 1; unchanged && k < rows; ++k) {
+    unchanged = stamps[k] == doc.sheet.CellStamp(Document::kName, k) && doc.records[k].line == k;
+  }
+  if (unchanged) return true;
+  for (int k = 1; k < rows; ++k) {
     const linie_type& record = doc.records[k];
     if (record.line != k || doc.sheet.Cell(Document::kName, k) != record.name) return false;
   }
+  stamps.resize(rows);
+  for (int k = 1; k < rows; ++k) stamps[k] = doc.sheet.CellStamp(Document::kName, k);
+  doc.eval.name_cells_generation = doc.records.NamesGeneration();
   return true;
 }
 

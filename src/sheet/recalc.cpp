@@ -1,5 +1,7 @@
 #include "sheet/recalc.h"
 
+#include <algorithm>
+
 #include "document/document.h"
 #include "document/ui.h"
 #include "expression/line_program.h"
@@ -96,7 +98,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     }
     SetValueCell(doc, k, line.value);
     const std::string& label = sheet.Cell(Document::kLabel, k);
-    const bool blanks = label.find(' ') != std::string::npos;
+    const bool blanks = std::find(label.begin(), label.end(), ' ') != label.end();
     if (blanks) bare_label = WithoutBlanks(label);
     doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
     NoteComputedValue(doc, k, line.value);
