@@ -1,5 +1,6 @@
 #include "expression/evalue.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -241,15 +242,19 @@ Real Raise(Real x, Real y, bool& failed) {
 constexpr int kMaxProgramStack = 64;
 
 // One evaluation: the text, the scanner and the failure flag shared by all rules. With `steps`,
-// it writes the program of the text instead of computing it, kInputMark standing for an input.
+// it writes the program of the text instead of computing it, kInputMark standing for an input;
+// with `given`, it computes, each kInputMark reading the next given input.
 class Evalue {
  public:
   Evalue(const std::string& text, const EvalContext& context,
-         std::vector<ProgramStep>* steps = nullptr)
+         std::vector<ProgramStep>* steps = nullptr, const ProgramInput* given = nullptr,
+         int given_count = 0)
       : text_(text.data()),
         length_(static_cast<int>(text.size())),
         context_(context),
-        steps_(steps) {}
+        steps_(steps),
+        given_(given),
+        given_count_(given_count) {}
 
   // Reads the whole text; true when it ended cleanly at the end marker.
   bool Run(Real& value) {
@@ -326,6 +331,16 @@ class Evalue {
       Emit(ProgramStep::kInput, static_cast<uint8_t>(inputs_++));
       Next();
       return 0;
+    }
+    if (given_ != nullptr && ch_ == kInputMark) {
+      if (inputs_ >= given_count_) {
+        ch_ = kStop;
+        return 0;
+      }
+      // As a program reads it: a negative value stands in the text as "(0-m)".
+      const ProgramInput& in = given_[inputs_++];
+      Next();
+      return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed_) : *in.magnitude;
     }
     // Brackets and function calls are the only nesting; a unary minus cannot repeat.
     if (depth_ >= kMaxEvalDepth) {
@@ -406,6 +421,12 @@ class Evalue {
       Emit(ProgramStep::kCall, static_cast<uint8_t>(f));
       return x;
     }
+    if (given_ != nullptr && kFunctionBodies[f] == kRandom) {
+      // Left to the full evaluation, which then draws once.
+      failed_ = true;
+      ch_ = kStop;
+      return x;
+    }
     return kFunctionBodies[f](x, context_, failed_);
   }
 
@@ -426,7 +447,8 @@ class Evalue {
     const size_t room = static_cast<size_t>(length_ - pos_ + 1);
     for (size_t f = 0; f < kFunctionNames.size(); ++f) {
       const std::string_view name = kFunctionNames[f];
-      if (name[0] == *at && name.size() <= room && std::memcmp(at, name.data(), name.size()) == 0) {
+      // Names are a few letters: compared in place rather than by a library call.
+      if (name[0] == *at && name.size() <= room && std::equal(name.begin(), name.end(), at)) {
         return f;
       }
     }
@@ -441,6 +463,8 @@ class Evalue {
   bool failed_ = false;
   int depth_ = 0;
   std::vector<ProgramStep>* steps_;
+  const ProgramInput* given_;
+  int given_count_;
   int inputs_ = 0;
   int stack_ = 0;
   bool program_ok_ = true;
@@ -518,6 +542,21 @@ bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
   Real v = 0;
   if (!evalue.Run(v) || !evalue.program_ok()) return false;
   FuseOperands(steps);
+  return true;
+}
+
+bool EvaluateMarked(std::string text, const ProgramInput* inputs, int count,
+                    const EvalContext& context, Real& value) {
+  if (text.empty()) return false;
+  NormaliseSigns(text);
+  for (char& c : text) c = DanishLower(c);
+  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) return false;
+  Evalue evalue(text, context, nullptr, inputs, count);
+  Real v = 0;
+  if (!evalue.Run(v) || evalue.failed()) return false;
+  RoundTripNumber(v, 21);
+  if (!std::isfinite(v)) return false;
+  value = v;
   return true;
 }
 

@@ -26,8 +26,8 @@ bool CannotMeetNumbers(const std::string& word) {
 }
 
 // Whether the steps before the reading leave every substitution of `marked` as it is, apart
-// from its blanks and the brackets around it.
-bool StepsLeaveAlone(const Document& doc, std::string marked) {
+// from its blanks and the brackets around it; the blanks go, as those steps drop them.
+bool ReadingLeftAlone(const Document& doc, std::string& marked) {
   const std::string& remainder = doc.texts[TextId::kRemainderName];
   if (!remainder.empty() &&
       (!CannotMeetNumbers(remainder) || FindDanishLower(marked, remainder) != std::string::npos)) {
@@ -39,7 +39,20 @@ bool StepsLeaveAlone(const Document& doc, std::string marked) {
       (!CannotMeetNumbers(if_word) || marked.find(if_word) != std::string::npos)) {
     return false;
   }
-  return marked.find_first_of("<>=") == std::string::npos;
+  for (const char c : marked) {
+    if (c == '<' || c == '>' || c == '=') return false;
+  }
+  return true;
+}
+
+// Each value and sum of a substitution becomes a marked input in its brackets; pi keeps its
+// digits, and blanks go, as the reading drops them. False when a step before the reading could
+// change what the substituted text reads.
+bool MarkInputs(const Document& doc, const std::vector<SubstitutedWord>& words, std::string& text) {
+  for (auto it = words.rbegin(); it != words.rend(); ++it) {
+    if (it->kind != SubstitutedWord::kPi) text.replace(it->start, it->with, kMarkedInput);
+  }
+  return ReadingLeftAlone(doc, text);
 }
 
 // "(-1.234567890123E-4567)": sign, 13 digits, point, exponent and brackets.
@@ -88,6 +101,21 @@ bool SameBits(const Real& a, const Real& b) {
   return std::memcmp(&a, &b, kRealBytes) == 0;
 }
 
+// The total of a sum word, added as the substitution adds it; false when its ends are no
+// longer lines of the sheet or the total is not finite.
+bool SumTotal(const Document& doc, const SubstitutedWord& word, Real& total) {
+  int first = doc.records[word.record].line;
+  int second = doc.records[word.record_b].line;
+  if (first > second) std::swap(first, second);
+  if (first < 1 || second > doc.LineCount()) return false;
+  total = 0;
+  Real v = 0;
+  for (int line = first; line <= second; ++line) {
+    if (doc.records.Value(line, v)) total += v;
+  }
+  return std::isfinite(total);
+}
+
 bool SameValue(Real a, Real b) {
   return a == b && std::signbit(a) == std::signbit(b);
 }
@@ -111,14 +139,8 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
       if (word.kind == SubstitutedWord::kSum) return;
     }
   }
-  // Each value and sum becomes a marked input in its brackets; pi keeps its digits.
-  std::string marked = substituted;
-  for (auto it = words.rbegin(); it != words.rend(); ++it) {
-    if (it->kind != SubstitutedWord::kPi) marked.replace(it->start, it->with, "(\x01)");
-  }
-  if (!StepsLeaveAlone(doc, marked)) return;
-  RemoveBlanks(marked);
-  if (!CompileExpression("(" + marked + ")", program.steps)) return;
+  if (!MarkInputs(doc, words, substituted)) return;
+  if (!CompileExpression("(" + substituted + ")", program.steps)) return;
   program.words = std::move(words);
   program.text_length = static_cast<int>(text.size());
   program.last_valid = false;
@@ -165,17 +187,9 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
       length += word.with - word.replaced;
       fits &= length + word.beyond <= kMaxSubstitutedLength;
     } else {
-      int first = doc.records[word.record].line;
-      int second = doc.records[word.record_b].line;
-      if (first > second) std::swap(first, second);
-      if (first < 1 || second > doc.LineCount()) return false;
       Real total = 0;
-      Real v = 0;
-      for (int line = first; line <= second; ++line) {
-        if (doc.records.Value(line, v)) total += v;
-      }
       Real& read = sums[n];
-      if (!std::isfinite(total) || !ReadBackMagnitude(total, read)) return false;
+      if (!SumTotal(doc, word, total) || !ReadBackMagnitude(total, read)) return false;
       inputs[n++] = ProgramInput{&read, total < 0};
     }
   }
@@ -203,6 +217,50 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
   program.last_degrees = degrees;
   program.last_valid = true;
   return true;
+}
+
+bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& value) {
+  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return false;
+  const LineProgram& program = doc.eval.lines[k].program;
+  if (program.state != LineProgram::kNone &&
+      program.text_stamp == doc.sheet.CellStamp(Document::kExpression, k) &&
+      program.names_generation == doc.records.NamesGeneration()) {
+    return false;  // seen before: the full evaluation goes next, and a program is checked on it
+  }
+  if (text.find(kInputMark) != std::string::npos) return false;
+  // Kept from line to line, with their room.
+  thread_local std::string marked;
+  thread_local std::vector<SubstitutedWord> words;
+  marked.assign(text);
+  words.clear();
+  const SubstitutionFlags flags = SubstituteNames(doc, marked, k, &words, true);
+  // A mark never makes "()", nor does a value's text; the full text is no longer than this.
+  const size_t longest = marked.size() + words.size() * kLongestNumberText;
+  if (flags.undefined || flags.too_long || marked.find("()") != std::string::npos ||
+      longest > kMaxEvaluatedLength || !ReadingLeftAlone(doc, marked)) {
+    return false;
+  }
+  ProgramInput inputs[kMaxSubstitutedLength];
+  Real sums[kMaxSubstitutedLength];
+  int n = 0;
+  for (const SubstitutedWord& word : words) {
+    if (word.kind == SubstitutedWord::kName) {
+      const linie_type& record = doc.records[word.record];
+      if (!record.read_valid) {
+        if (!ReadBackMagnitude(record.value, record.read)) return false;
+        record.read_negative = record.value < 0;
+        record.read_valid = true;
+      }
+      inputs[n++] = ProgramInput{&record.read, record.read_negative};
+    } else if (word.kind == SubstitutedWord::kSum) {
+      Real total = 0;
+      if (!SumTotal(doc, word, total) || !ReadBackMagnitude(total, sums[n])) return false;
+      inputs[n] = ProgramInput{&sums[n], total < 0};
+      ++n;
+    }
+  }
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
+  return EvaluateMarked("(" + marked + ")", inputs, n, context, value);
 }
 
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {

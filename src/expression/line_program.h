@@ -13,7 +13,14 @@ class Document;
 // not read. False sends the line through EvaluateLine, which also tells every fault.
 bool RunLineProgram(Document& doc, int k, Real& value);
 
-// Called when EvaluateLine has computed line k's expression `text` to `value` without fault:
+// Computes line k's expression `text` the first time it is seen, from the values it names
+// rather than from their texts read back, which gives the same. False leaves the line to
+// EvaluateLine: a text seen before (whose program, if any, is made from and checked against the
+// full evaluation), a fault, or a step that could change the reading (conditions, relations,
+// remainders, random draws).
+bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& value);
+
+// Called when line k's expression `text` has been computed to `value` without fault:
 // the first time a text is seen it is only noted, the second time its program is made. A text
 // whose reading could depend on the values (conditions, relations, remainders, random draws)
 // gets none.

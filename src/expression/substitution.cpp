@@ -1,6 +1,7 @@
 #include "expression/substitution.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "document/document.h"
 #include "expression/conditions.h"
@@ -10,10 +11,6 @@
 
 namespace ravnelok {
 namespace {
-
-// Texts longer than this after substitution are not evaluated: the condition and relation steps
-// rescan the text per occurrence, and no typed expression comes near it.
-constexpr size_t kMaxEvaluatedLength = 10000;
 
 bool IsTokenStart(char c) {
   return IsDanishLetter(c);
@@ -80,8 +77,9 @@ const std::string& PiText() {
 // 0-based: the token is text[start..end], `last` the text's last position when it was read.
 class Substitution {
  public:
-  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words)
-      : doc_(doc), text_(text), k_(k), words_(words) {}
+  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words,
+               bool mark)
+      : doc_(doc), text_(text), k_(k), words_(words), mark_(mark) {}
 
   SubstitutionFlags Run();
 
@@ -100,13 +98,17 @@ class Substitution {
   bool Function() const { return end_ + 2 < text_.size() && text_[end_ + 1] == '('; }
 
   // Replaces start..to, and lists the replacement when asked to; the length check counts from
-  // the token's end, as for every word.
+  // the token's end, as for every word. A value or sum being marked puts in the mark instead,
+  // and the check counts its text.
   void Replace(size_t to, const std::string& with, SubstitutedWord word);
 
   Document& doc_;
   std::string& text_;
   const int k_;
   std::vector<SubstitutedWord>* words_;
+  const bool mark_;
+  // How much longer the text would be with the marked values and sums put in.
+  std::ptrdiff_t shift_ = 0;
   SubstitutionFlags flags_;
   size_t p_ = 0;
   size_t start_ = 0;
@@ -125,7 +127,7 @@ SubstitutionFlags Substitution::Run() {
     while (p_ < last_ && IsTokenChar(text_[p_])) ++p_;
     end_ = (p_ == last_ && IsTokenChar(text_[last_])) ? last_ : p_ - 1;
     const size_t before = p_;
-    const std::string word = text_.substr(start_, end_ - start_ + 1);
+    const std::string_view word = std::string_view(text_).substr(start_, end_ - start_ + 1);
     std::string lower;
     uint8_t kinds = 0;
     if (doc_.words.MayHold(DanishLower(word[0]), word.size())) {
@@ -147,7 +149,10 @@ SubstitutionFlags Substitution::Run() {
 }
 
 void Substitution::Replace(size_t to, const std::string& with, SubstitutedWord word) {
-  if (with.size() + start_ + (last_ - end_) > kMaxSubstitutedLength) flags_.too_long = true;
+  if (static_cast<std::ptrdiff_t>(with.size() + start_ + (last_ - end_)) + shift_ >
+      kMaxSubstitutedLength) {
+    flags_.too_long = true;
+  }
   if (words_ != nullptr) {
     word.start = static_cast<int>(start_);
     word.replaced = static_cast<int>(to - start_ + 1);
@@ -155,8 +160,11 @@ void Substitution::Replace(size_t to, const std::string& with, SubstitutedWord w
     word.beyond = static_cast<int>(to - end_);
     words_->push_back(word);
   }
-  text_.replace(start_, to - start_ + 1, with);
-  p_ = start_ + with.size();
+  const bool marked = mark_ && word.kind != SubstitutedWord::kPi;
+  const std::string_view put = marked ? std::string_view(kMarkedInput) : std::string_view(with);
+  text_.replace(start_, to - start_ + 1, put);
+  shift_ += static_cast<std::ptrdiff_t>(with.size()) - static_cast<std::ptrdiff_t>(put.size());
+  p_ = start_ + put.size();
 }
 
 bool Substitution::Name() {
@@ -200,8 +208,8 @@ bool Substitution::Sum() {
 }  // namespace
 
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
-                                  std::vector<SubstitutedWord>* words) {
-  return Substitution(doc, text, k, words).Run();
+                                  std::vector<SubstitutedWord>* words, bool mark) {
+  return Substitution(doc, text, k, words, mark).Run();
 }
 
 bool ApplyRemainder(Document& doc, std::string& text) {

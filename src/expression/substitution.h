@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/eval_cache.h"
@@ -17,14 +18,21 @@ struct SubstitutionFlags {
 
 // Longest text a substitution may make before the interpreter gives up.
 constexpr int kMaxSubstitutedLength = 250;
+// Texts longer than this after substitution are not evaluated: the condition and relation steps
+// rescan the text per occurrence, and no typed expression comes near it.
+constexpr size_t kMaxEvaluatedLength = 10000;
 
 struct linie_type;
 // The text a record's value is substituted as.
 const std::string& ValueText(const linie_type& record);
 
-// With `words`, every replacement made is also listed there, in order.
+// With `words`, every replacement made is also listed there, in order. With `mark`, each value
+// and sum goes in as kMarkedInput rather than its text (the length check still counts the
+// text), and the words' places are those in the marked text.
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
-                                  std::vector<SubstitutedWord>* words = nullptr);
+                                  std::vector<SubstitutedWord>* words = nullptr, bool mark = false);
+// A value or sum as a marked input: the input mark (kInputMark) in its brackets.
+inline constexpr std::string_view kMarkedInput = "(\x01)";
 // Resolves every rst(a;b). Returns failed.
 bool ApplyRemainder(Document& doc, std::string& text);
 

@@ -84,6 +84,9 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
       if (from_start_value && doc.records.Value(k, start_value)) {
         text = WithoutBlanks(FixedNotation(start_value, 10, 0));
         line = EvaluateLine(doc, text, k);
+      } else if (EvaluateFirstSight(doc, expression, k, line.value)) {
+        line.error_position = 0;
+        LearnLineProgram(doc, expression, k, line.value);
       } else {
         text = expression;
         line = EvaluateLine(doc, text, k);

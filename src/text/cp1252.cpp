@@ -1,6 +1,8 @@
 #include "text/cp1252.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace ravnelok::cp1252 {
 namespace {
@@ -53,6 +55,11 @@ std::string ToUtf8(std::string_view bytes) {
   while (i < bytes.size()) {
     // Runs of ASCII, nearly all of a sheet's text, are the same bytes in UTF-8.
     size_t run = i;
+    // Eight bytes at a time while none has its high bit set.
+    for (uint64_t word = 0; run + 8 <= bytes.size(); run += 8) {
+      std::memcpy(&word, bytes.data() + run, 8);
+      if ((word & 0x8080808080808080ull) != 0) break;
+    }
     while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
     out.append(bytes.data() + i, run - i);
     if (run == bytes.size()) break;

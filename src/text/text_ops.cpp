@@ -33,8 +33,8 @@ void NormaliseSigns(std::string& text) {
   }
   if (text.find(',') != std::string::npos) std::replace(text.begin(), text.end(), ',', '.');
   bool rewrite = text[0] == '-';
-  for (size_t p = text.find('('); !rewrite && p != std::string::npos; p = text.find('(', p + 1)) {
-    rewrite = p + 1 < text.size() && (text[p + 1] == '+' || text[p + 1] == '-');
+  for (size_t p = 0; !rewrite && p + 1 < text.size(); ++p) {
+    rewrite = text[p] == '(' && (text[p + 1] == '+' || text[p + 1] == '-');
   }
   if (!rewrite) return;
   // One sweep gives what the repeated first-occurrence rewrites give ("(+" loses its "+",

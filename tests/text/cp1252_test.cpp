@@ -19,6 +19,12 @@ TEST(Cp1252, RoundTripsEveryByteAndReplacesWhatItCannotHold) {
       {"\xC0\xAF\xE0\x80\xAF\xC1\xBF", "???"}};
   // clang-format on
   for (const auto& [utf8, expected] : cases) EXPECT_EQ(cp1252::FromUtf8(utf8), expected) << utf8;
+  // Long ASCII runs go over in blocks: a byte above them is found wherever it stands.
+  for (size_t at = 0; at < 20; ++at) {
+    std::string text(24, 'a');
+    text[at] = '\xE6';
+    EXPECT_EQ(cp1252::ToUtf8(text), std::string(at, 'a') + "æ" + std::string(23 - at, 'a')) << at;
+  }
 }
 
 }  // namespace
