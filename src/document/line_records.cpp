@@ -11,6 +11,7 @@ LineRecords::LineRecords(int default_decimals) {
 void LineRecords::Rebuild(int default_decimals) {
   records_.assign(kMaxLines, linie_type{});
   by_name_.clear();
+  by_name_.reserve(kMaxLines);  // every line may get a name: no rehashing on the way
   any_start_pending_ = false;
   ++names_generation_;
   for (int i = 0; i < kMaxLines; ++i) {

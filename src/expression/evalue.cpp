@@ -545,7 +545,7 @@ bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
   return true;
 }
 
-bool EvaluateMarked(std::string text, const ProgramInput* inputs, int count,
+bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
                     const EvalContext& context, Real& value) {
   if (text.empty()) return false;
   NormaliseSigns(text);

@@ -39,9 +39,10 @@ struct ProgramInput {
   bool negative;
 };
 // Computes a text as EvaluateExpression would, each kInputMark reading the next of `count`
-// inputs as a program does. False when reading or any guard fails, or the text calls a random
-// function: the full evaluation must then tell.
-bool EvaluateMarked(std::string text, const ProgramInput* inputs, int count,
+// inputs as a program does; the text is changed as EvaluateExpression changes it. False when
+// reading or any guard fails, or the text calls a random function: the full evaluation must then
+// tell.
+bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
                     const EvalContext& context, Real& value);
 
 // Runs a program with the same guards and rounding as EvaluateExpression; false when any guard

@@ -260,7 +260,10 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
     }
   }
   const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
-  return EvaluateMarked("(" + marked + ")", inputs, n, context, value);
+  // In the brackets the relation step puts around every text.
+  marked.insert(marked.begin(), '(');
+  marked += ')';
+  return EvaluateMarked(marked, inputs, n, context, value);
 }
 
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {

@@ -101,11 +101,8 @@ void ApplySheet(Document& doc, ParsedSheet& parsed) {
   if (sheet.CurrentRow() >= sheet.RowCount()) sheet.SetCurrent(sheet.CurrentCol(), 1);
   for (int k = 1; k < sheet.RowCount(); ++k) {
     sheet.SetCell(Document::kTableMark, k, std::string(kNoMarkText));
-    sheet.SetCell(Document::kFixedMark, k, std::string(kNoMarkText));
     sheet.SetCell(Document::kLabel, k, LabelOf(k));
-    for (int col = Document::kName; col <= Document::kUnit; ++col) sheet.SetCell(col, k, "");
-  }
-  for (int k = 1; k < sheet.RowCount(); ++k) {
+    sheet.SetCell(Document::kValue, k, std::string());
     auto& line = parsed.cells[k - 1];
     // A mark cell holds "*" or a blank, nothing else: other mark bytes in a file mean no mark.
     // (Assigned as characters: the text itself draws a false -Wrestrict from GCC 12 at -O2.)
