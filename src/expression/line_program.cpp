@@ -101,6 +101,17 @@ bool SameBits(const Real& a, const Real& b) {
   return std::memcmp(&a, &b, kRealBytes) == 0;
 }
 
+// A name's value as an input: its magnitude as its text reads back, kept with its record.
+bool NameInput(const linie_type& record, ProgramInput& input) {
+  if (!record.read_valid) {
+    if (!ReadBackMagnitude(record.value, record.read)) return false;
+    record.read_negative = record.value < 0;
+    record.read_valid = true;
+  }
+  input = ProgramInput{&record.read, record.read_negative};
+  return true;
+}
+
 // The total of a sum word, added as the substitution adds it; false when its ends are no
 // longer lines of the sheet or the total is not finite.
 bool SumTotal(const Document& doc, const SubstitutedWord& word, Real& total) {
@@ -173,18 +184,13 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
   for (const SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
-      if (!record.has_value || record.line > k) return false;
-      if (!record.read_valid) {
-        if (!ReadBackMagnitude(record.value, record.read)) return false;
-        record.read_negative = record.value < 0;
-        record.read_valid = true;
-      }
+      if (!record.has_value || record.line > k || !NameInput(record, inputs[n])) return false;
       if (program.check_length) {
         length +=
-            (record.read_negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
+            (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
         fits &= length + word.beyond <= kMaxSubstitutedLength;
       }
-      inputs[n++] = ProgramInput{&record.read, record.read_negative};
+      ++n;
     } else if (word.kind == SubstitutedWord::kPi) {
       length += word.with - word.replaced;
       fits &= length + word.beyond <= kMaxSubstitutedLength;
@@ -247,13 +253,7 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
   int n = 0;
   for (const SubstitutedWord& word : words) {
     if (word.kind == SubstitutedWord::kName) {
-      const linie_type& record = doc.records[word.record];
-      if (!record.read_valid) {
-        if (!ReadBackMagnitude(record.value, record.read)) return false;
-        record.read_negative = record.value < 0;
-        record.read_valid = true;
-      }
-      inputs[n++] = ProgramInput{&record.read, record.read_negative};
+      if (!NameInput(doc.records[word.record], inputs[n++])) return false;
     } else if (word.kind == SubstitutedWord::kSum) {
       Real total = 0;
       if (!SumTotal(doc, word, total) || !ReadBackMagnitude(total, sums[n])) return false;
