@@ -135,6 +135,8 @@ bool SameValue(Real a, Real b) {
 
 void Make(Document& doc, LineProgram& program, const std::string& text, int k, Real value) {
   program.state = LineProgram::kRefused;
+  // A mark in the text itself would be read as one more input than the words give.
+  if (text.find(kInputMark) != std::string::npos) return;
   std::string substituted = text;
   std::vector<SubstitutedWord> words;
   const SubstitutionFlags flags = SubstituteNames(doc, substituted, k, &words);
