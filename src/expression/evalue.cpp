@@ -562,69 +562,81 @@ bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
 
 bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* inputs,
                 const EvalContext& context, Real& value) {
-  Real stack[kMaxProgramStack];
-  int n = 0;
+  // The top of the stack is kept apart, in a register, and the values below it in `below`.
+  Real below[kMaxProgramStack];
+  int depth = 0;
+  Real top = 0;
   bool failed = false;
   // A negative value stands in the text as "(0-m)".
   auto input = [&](int i) {
     const ProgramInput& in = inputs[i];
     return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
   };
-  // The right operand of a binary step.
-  auto operand = [&](const ProgramStep& step) {
+  auto push = [&](Real x) {
+    if (depth > 0) below[depth - 1] = top;
+    top = x;
+    ++depth;
+  };
+  // The right operand of a binary step; `left` is then the value it applies to.
+  auto operands = [&](const ProgramStep& step, Real& left) {
     switch (step.operand) {
       case ProgramStep::kFromInput:
+        left = top;
         return input(step.arg);
       case ProgramStep::kFromNumber:
+        left = top;
         return step.number;
       case ProgramStep::kFromStack:
         break;
     }
-    return stack[--n];
+    --depth;
+    left = below[depth - 1];
+    return top;
   };
+  Real left = 0;
   for (const ProgramStep& step : steps) {
     switch (step.op) {
       case ProgramStep::kNumber:
-        stack[n++] = step.number;
+        push(step.number);
         break;
       case ProgramStep::kInput:
-        stack[n++] = input(step.arg);
+        push(input(step.arg));
         break;
       case ProgramStep::kNegate:
-        stack[n - 1] = -stack[n - 1];
+        top = -top;
         break;
       case ProgramStep::kCall:
-        stack[n - 1] = kFunctionBodies[step.arg](stack[n - 1], context, failed);
+        top = kFunctionBodies[step.arg](top, context, failed);
         break;
       case ProgramStep::kAdd: {
-        const Real t = operand(step);
-        stack[n - 1] = AddOrSubtract('+', stack[n - 1], t, failed);
+        const Real t = operands(step, left);
+        top = AddOrSubtract('+', left, t, failed);
         break;
       }
       case ProgramStep::kSubtract: {
-        const Real t = operand(step);
-        stack[n - 1] = AddOrSubtract('-', stack[n - 1], t, failed);
+        const Real t = operands(step, left);
+        top = AddOrSubtract('-', left, t, failed);
         break;
       }
       case ProgramStep::kMultiply: {
-        const Real t = operand(step);
-        stack[n - 1] = Multiply(stack[n - 1], t, failed);
+        const Real t = operands(step, left);
+        top = Multiply(left, t, failed);
         break;
       }
       case ProgramStep::kDivide: {
-        const Real t = operand(step);
-        stack[n - 1] = Divide(stack[n - 1], t, failed);
+        const Real t = operands(step, left);
+        top = Divide(left, t, failed);
         break;
       }
       case ProgramStep::kPower: {
-        const Real t = operand(step);
-        stack[n - 1] = Raise(stack[n - 1], t, failed);
+        const Real t = operands(step, left);
+        top = Raise(left, t, failed);
         break;
       }
     }
   }
-  if (failed || n != 1) return false;
-  Real v = stack[0];
+  if (failed || depth != 1) return false;
+  Real v = top;
   RoundTripNumber(v, 21);
   if (!std::isfinite(v)) return false;
   value = v;
