@@ -33,8 +33,10 @@ struct Text {
   }
   // 0-based index of the point, or -1.
   int Point() const {
-    const void* p = std::memchr(buf, '.', len);
-    return p ? static_cast<int>(static_cast<const char*>(p) - buf) : -1;
+    for (int i = 0; i < len; ++i) {
+      if (buf[i] == '.') return i;
+    }
+    return -1;
   }
   // Trailing zeros go while the point is not the last character.
   void StripZeros() {
@@ -102,8 +104,8 @@ void Put(CellText& out, std::string_view text) {
 
 void PutPadded(CellText& out, const char* s, int len, int width) {
   const int pad = len < width ? width - len : 0;
-  std::memset(out.text, ' ', pad);
-  std::memcpy(out.text + pad, s, len);
+  for (int i = 0; i < pad; ++i) out.text[i] = ' ';
+  for (int i = 0; i < len; ++i) out.text[pad + i] = s[i];
   out.length = pad + len;
 }
 

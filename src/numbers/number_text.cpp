@@ -220,21 +220,20 @@ int FixedLength(const Digits18& d, int decimals) {
 
 namespace {
 
-// Digits from..from+count-1 of d, 0 being its first: zeros outside the 18 it has.
+// Digits from..from+count-1 of d, 0 being its first: zeros outside the 18 it has. Written in
+// plain loops: the runs are a few characters, shorter than a library call is worth.
 char* PutDigits(const Digits18& d, int from, int count, char* p) {
   char* const end = p + count;
   if (d.zero) {
-    std::memset(p, '0', count);
+    while (p < end) *p++ = '0';
     return end;
   }
   const int before = std::clamp(-from, 0, count);
-  std::memset(p, '0', before);
-  p += before;
+  for (int i = 0; i < before; ++i) *p++ = '0';
   const int first = from + before;
   const int have = std::clamp(18 - first, 0, static_cast<int>(end - p));
-  std::memcpy(p, d.digits + first, have);
-  p += have;
-  std::memset(p, '0', end - p);
+  for (int i = 0; i < have; ++i) *p++ = d.digits[first + i];
+  while (p < end) *p++ = '0';
   return end;
 }
 
@@ -275,7 +274,8 @@ int WriteFixed(const Digits18& d, int decimals, char* out) {
   }
   if (d.negative) *--start = '-';
   const int len = static_cast<int>(p - start);
-  std::memmove(out, start, len);
+  // Forwards, from a start at or after out.
+  for (int i = 0; i < len; ++i) out[i] = start[i];
   return len;
 }
 
