@@ -34,7 +34,7 @@ class Document {
 
   Settings settings;
   UiTexts texts;
-  TextGrid sheet{7, 200};
+  TextGrid sheet{7, 200, /*stamped=*/true};
   LineRecords records;
   TextGrid table{10, 50};
   TableValueList table_values;

@@ -8,18 +8,19 @@ namespace {
 const std::string kEmpty;
 }
 
-TextGrid::TextGrid(int col_count, int row_count)
+TextGrid::TextGrid(int col_count, int row_count, bool stamped)
     : col_count_(std::max(col_count, 1)),
       row_count_(std::max(row_count, 1)),
       cells_(static_cast<size_t>(col_count_) * row_count_),
-      stamps_(cells_.size(), 0),
+      stamped_(stamped),
+      stamps_(stamped ? cells_.size() : 0, 0),
       col_widths_(col_count_, default_col_width) {}
 
 void TextGrid::SetRowCount(int rows) {
   rows = std::max(rows, 1);
   ++generation_;
   cells_.resize(static_cast<size_t>(col_count_) * rows);
-  stamps_.resize(cells_.size(), generation_);
+  if (stamped_) stamps_.resize(cells_.size(), generation_);
   row_count_ = rows;
 }
 
@@ -38,7 +39,7 @@ void TextGrid::SetColCount(int cols) {
   col_widths_.resize(cols, default_col_width);
   col_count_ = cols;
   ++generation_;
-  stamps_.assign(cells_.size(), generation_);
+  if (stamped_) stamps_.assign(cells_.size(), generation_);
 }
 
 const std::string& TextGrid::Empty() {
@@ -49,20 +50,22 @@ void TextGrid::SetCell(int col, int row, std::string text) {
   if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
   const size_t i = static_cast<size_t>(row) * col_count_ + col;
   cells_[i] = std::move(text);
-  stamps_[i] = ++generation_;
+  ++generation_;
+  if (stamped_) stamps_[i] = generation_;
 }
 
 void TextGrid::AssignCell(int col, int row, std::string_view text) {
   if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
   const size_t i = static_cast<size_t>(row) * col_count_ + col;
   cells_[i].assign(text);
-  stamps_[i] = ++generation_;
+  ++generation_;
+  if (stamped_) stamps_[i] = generation_;
 }
 
 void TextGrid::ClearCells() {
   for (auto& cell : cells_) cell.clear();
   ++generation_;
-  stamps_.assign(cells_.size(), generation_);
+  if (stamped_) stamps_.assign(cells_.size(), generation_);
 }
 
 void TextGrid::SetCurrent(int col, int row) {

@@ -18,7 +18,8 @@ struct GridRect {
 // (current cell, selection, scroll position, column widths). The widgets are views over it.
 class TextGrid {
  public:
-  TextGrid(int col_count, int row_count);
+  // A `stamped` grid keeps a stamp per cell (CellStamp); others save the room and the time.
+  TextGrid(int col_count, int row_count, bool stamped = false);
 
   int ColCount() const { return col_count_; }
   int RowCount() const { return row_count_; }
@@ -62,9 +63,11 @@ class TextGrid {
   unsigned long long Generation() const { return generation_; }
   void Touch() { ++generation_; }
   // The generation at which a cell was last written: while it stays, so does the cell's text,
-  // and a caller can know that without reading the text. 0 outside the grid.
+  // and a caller can know that without reading the text. 0 outside the grid; a grid without
+  // stamps gives its generation, which no cell keeps for long.
   unsigned long long CellStamp(int col, int row) const {
     if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return 0;
+    if (!stamped_) return generation_;
     return stamps_[static_cast<size_t>(row) * col_count_ + col];
   }
 
@@ -73,8 +76,9 @@ class TextGrid {
 
   int col_count_;
   int row_count_;
-  std::vector<std::string> cells_;          // row-major
-  std::vector<unsigned long long> stamps_;  // per cell, as cells_
+  std::vector<std::string> cells_;  // row-major
+  bool stamped_;
+  std::vector<unsigned long long> stamps_;  // per cell, as cells_, when stamped
   std::vector<int> col_widths_;
   int current_col_ = 0;
   int current_row_ = 1;
