@@ -58,7 +58,7 @@ void BM_DrawXyGraph700x10(benchmark::State& state) {
   BenchUi ui;
   FillTable(doc);
   CollectTableBlock(doc, ui);
-  ScaleXY(doc.graph.data, 1, doc.graph.ranges);
+  ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
   for (auto _ : state) DrawGraph(doc, ui.canvas, 1);
 }
 BENCHMARK(BM_DrawXyGraph700x10)->Unit(benchmark::kMicrosecond);

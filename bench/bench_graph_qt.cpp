@@ -52,7 +52,7 @@ void BM_DrawXyGraphIntoBitmap(benchmark::State& state) {
   BitmapUi ui;
   FillTable(doc, ui, true);
   CollectTableBlock(doc, ui);
-  ScaleXY(doc.graph.data, 1, doc.graph.ranges);
+  ScaleXY(doc.graph.data, GraphKind::kTableXy, doc.graph.ranges);
   Canvas& canvas = *ui.bitmap.GetCanvas();
   for (auto _ : state) {
     BlankGraph(canvas, doc.graph.bitmap_width, doc.graph.bitmap_height);

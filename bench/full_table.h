@@ -18,7 +18,7 @@ inline void FillFullTable(Document& doc, bool join_points) {
   doc.table.SetRowCount(703);
   doc.table.SetColCount(10);
   doc.settings.graph_shown = true;
-  doc.settings.graph_kind = 1;
+  doc.settings.graph_kind = GraphKind::kTableXy;
   doc.graph.options.join_points = join_points;
 }
 
