@@ -18,7 +18,6 @@ struct SubstitutedWord {
   Kind kind = kName;
   int record = 0;    // the record whose value it is (kSum: the first end's)
   int record_b = 0;  // kSum: the second end's record
-  int start = 0;     // where the replacement stands in the substituted text
   int replaced = 0;  // characters it took
   int with = 0;      // characters it put
   int beyond = 0;    // characters the length check counted beyond the replacement

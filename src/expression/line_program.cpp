@@ -45,16 +45,6 @@ bool ReadingLeftAlone(const Document& doc, std::string& marked) {
   return true;
 }
 
-// Each value and sum of a substitution becomes a marked input in its brackets; pi keeps its
-// digits, and blanks go, as the reading drops them. False when a step before the reading could
-// change what the substituted text reads.
-bool MarkInputs(const Document& doc, const std::vector<SubstitutedWord>& words, std::string& text) {
-  for (auto it = words.rbegin(); it != words.rend(); ++it) {
-    if (it->kind != SubstitutedWord::kPi) text.replace(it->start, it->with, kMarkedInput);
-  }
-  return ReadingLeftAlone(doc, text);
-}
-
 // "(-1.234567890123E-4567)": sign, 13 digits, point, exponent and brackets.
 constexpr int kLongestNumberText = 23;
 
@@ -67,6 +57,28 @@ bool ReadBackMagnitude(Real v, Real& magnitude) {
   if (a != 0 && !(a >= 1E-4900L && a <= 1E4900L)) return false;
   RoundTripNumber(a, 21);
   magnitude = a;
+  return true;
+}
+
+// Line k's text substituted with each value and sum as a marked input (pi keeps its digits),
+// blanks gone, in the brackets the relation step puts around every text, and the words put in.
+// False when the text does not substitute, or a step before the reading could change what it
+// reads.
+bool MarkedText(Document& doc, const std::string& text, int k, std::string& marked,
+                std::vector<SubstitutedWord>& words) {
+  // A mark in the text itself would be read as one more input than the words give.
+  if (text.find(kInputMark) != std::string::npos) return false;
+  marked.assign(text);
+  words.clear();
+  const SubstitutionFlags flags = SubstituteNames(doc, marked, k, &words);
+  // A mark never makes "()", nor does a value's text; the full text is no longer than this.
+  const size_t longest = marked.size() + words.size() * kLongestNumberText;
+  if (flags.undefined || flags.too_long || marked.find("()") != std::string::npos ||
+      longest > kMaxEvaluatedLength || !ReadingLeftAlone(doc, marked)) {
+    return false;
+  }
+  marked.insert(marked.begin(), '(');
+  marked += ')';
   return true;
 }
 
@@ -135,12 +147,9 @@ bool SameValue(Real a, Real b) {
 
 void Make(Document& doc, LineProgram& program, const std::string& text, int k, Real value) {
   program.state = LineProgram::kRefused;
-  // A mark in the text itself would be read as one more input than the words give.
-  if (text.find(kInputMark) != std::string::npos) return;
-  std::string substituted = text;
+  std::string marked;
   std::vector<SubstitutedWord> words;
-  const SubstitutionFlags flags = SubstituteNames(doc, substituted, k, &words);
-  if (flags.undefined || flags.too_long) return;
+  if (!MarkedText(doc, text, k, marked, words)) return;
   // The program makes the texts of its inputs only when the longest texts could fail the
   // length check; a sum then refuses it.
   program.check_length = false;
@@ -154,8 +163,7 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
       if (word.kind == SubstitutedWord::kSum) return;
     }
   }
-  if (!MarkInputs(doc, words, substituted)) return;
-  if (!CompileExpression("(" + substituted + ")", program.steps)) return;
+  if (!CompileExpression(marked, program.steps)) return;
   program.words = std::move(words);
   program.text_length = static_cast<int>(text.size());
   program.last_valid = false;
@@ -237,19 +245,10 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
       program.names_generation == doc.records.NamesGeneration()) {
     return false;  // seen before: the full evaluation goes next, and a program is checked on it
   }
-  if (text.find(kInputMark) != std::string::npos) return false;
   // Kept from line to line, with their room.
   thread_local std::string marked;
   thread_local std::vector<SubstitutedWord> words;
-  marked.assign(text);
-  words.clear();
-  const SubstitutionFlags flags = SubstituteNames(doc, marked, k, &words, true);
-  // A mark never makes "()", nor does a value's text; the full text is no longer than this.
-  const size_t longest = marked.size() + words.size() * kLongestNumberText;
-  if (flags.undefined || flags.too_long || marked.find("()") != std::string::npos ||
-      longest > kMaxEvaluatedLength || !ReadingLeftAlone(doc, marked)) {
-    return false;
-  }
+  if (!MarkedText(doc, text, k, marked, words)) return false;
   ProgramInput inputs[kMaxSubstitutedLength];
   Real sums[kMaxSubstitutedLength];
   int n = 0;
@@ -264,9 +263,6 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
     }
   }
   const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
-  // In the brackets the relation step puts around every text.
-  marked.insert(marked.begin(), '(');
-  marked += ')';
   return EvaluateMarked(marked, inputs, n, context, value);
 }
 

@@ -77,9 +77,8 @@ const std::string& PiText() {
 // 0-based: the token is text[start..end], `last` the text's last position when it was read.
 class Substitution {
  public:
-  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words,
-               bool mark)
-      : doc_(doc), text_(text), k_(k), words_(words), mark_(mark) {}
+  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words)
+      : doc_(doc), text_(text), k_(k), words_(words) {}
 
   SubstitutionFlags Run();
 
@@ -97,16 +96,14 @@ class Substitution {
   // A function name: a bracket and at least one more character must follow it.
   bool Function() const { return end_ + 2 < text_.size() && text_[end_ + 1] == '('; }
 
-  // Replaces start..to, and lists the replacement when asked to; the length check counts from
-  // the token's end, as for every word. A value or sum being marked puts in the mark instead,
-  // and the check counts its text.
+  // Replaces start..to; the length check counts from the token's end, as for every word. When
+  // the words are listed, a value or sum goes in as its mark, and the check counts its text.
   void Replace(size_t to, const std::string& with, SubstitutedWord word);
 
   Document& doc_;
   std::string& text_;
   const int k_;
   std::vector<SubstitutedWord>* words_;
-  const bool mark_;
   // How much longer the text would be with the marked values and sums put in.
   std::ptrdiff_t shift_ = 0;
   SubstitutionFlags flags_;
@@ -154,13 +151,12 @@ void Substitution::Replace(size_t to, const std::string& with, SubstitutedWord w
     flags_.too_long = true;
   }
   if (words_ != nullptr) {
-    word.start = static_cast<int>(start_);
     word.replaced = static_cast<int>(to - start_ + 1);
     word.with = static_cast<int>(with.size());
     word.beyond = static_cast<int>(to - end_);
     words_->push_back(word);
   }
-  const bool marked = mark_ && word.kind != SubstitutedWord::kPi;
+  const bool marked = words_ != nullptr && word.kind != SubstitutedWord::kPi;
   const std::string_view put = marked ? std::string_view(kMarkedInput) : std::string_view(with);
   text_.replace(start_, to - start_ + 1, put);
   shift_ += static_cast<std::ptrdiff_t>(with.size()) - static_cast<std::ptrdiff_t>(put.size());
@@ -208,8 +204,8 @@ bool Substitution::Sum() {
 }  // namespace
 
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
-                                  std::vector<SubstitutedWord>* words, bool mark) {
-  return Substitution(doc, text, k, words, mark).Run();
+                                  std::vector<SubstitutedWord>* words) {
+  return Substitution(doc, text, k, words).Run();
 }
 
 bool ApplyRemainder(Document& doc, std::string& text) {

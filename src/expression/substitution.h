@@ -26,11 +26,10 @@ struct linie_type;
 // The text a record's value is substituted as.
 const std::string& ValueText(const linie_type& record);
 
-// With `words`, every replacement made is also listed there, in order. With `mark`, each value
-// and sum goes in as kMarkedInput rather than its text (the length check still counts the
-// text), and the words' places are those in the marked text.
+// With `words`, every replacement made is also listed there, in order, and each value and sum
+// goes in as kMarkedInput rather than its text (the length check still counts the text).
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
-                                  std::vector<SubstitutedWord>* words = nullptr, bool mark = false);
+                                  std::vector<SubstitutedWord>* words = nullptr);
 // A value or sum as a marked input: the input mark (kInputMark) in its brackets.
 inline constexpr std::string_view kMarkedInput = "(\x01)";
 // Resolves every rst(a;b). Returns failed.
