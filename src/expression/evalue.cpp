@@ -472,18 +472,24 @@ class Evalue {
 
 }  // namespace
 
-void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
-                        const EvalContext& context) {
-  if (text.empty()) {
-    failed = true;
-    return;
-  }
+namespace {
+
+// Signs normalised and letters lower-cased, as the reading takes a text. False for an empty
+// text, and for one too long for int positions, which no sheet text comes near.
+bool PrepareForReading(std::string& text) {
+  if (text.empty()) return false;
   NormaliseSigns(text);
   for (char& c : text) c = DanishLower(c);
-  // Positions are ints; no sheet text comes near this.
-  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) {
+  return text.size() < static_cast<size_t>(INT_MAX / 2);
+}
+
+}  // namespace
+
+void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
+                        const EvalContext& context) {
+  if (!PrepareForReading(text)) {
     failed = true;
-    error_position = 1;
+    if (!text.empty()) error_position = 1;
     return;
   }
   Evalue evalue(text, context);
@@ -534,10 +540,7 @@ void FuseOperands(std::vector<ProgramStep>& steps) {
 
 bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
   steps.clear();
-  if (text.empty()) return false;
-  NormaliseSigns(text);
-  for (char& c : text) c = DanishLower(c);
-  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) return false;
+  if (!PrepareForReading(text)) return false;
   Evalue evalue(text, EvalContext{}, &steps);
   Real v = 0;
   if (!evalue.Run(v) || !evalue.program_ok()) return false;
@@ -547,10 +550,7 @@ bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
 
 bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
                     const EvalContext& context, Real& value) {
-  if (text.empty()) return false;
-  NormaliseSigns(text);
-  for (char& c : text) c = DanishLower(c);
-  if (text.size() >= static_cast<size_t>(INT_MAX / 2)) return false;
+  if (!PrepareForReading(text)) return false;
   Evalue evalue(text, context, nullptr, inputs, count);
   Real v = 0;
   if (!evalue.Run(v) || evalue.failed()) return false;

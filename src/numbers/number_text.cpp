@@ -514,15 +514,24 @@ bool ReadDecimalSlow(std::string_view body, long long first_digit_exp10, long lo
 
 }  // namespace
 
+namespace {
+
+// Moves past an optional sign at i, noting it; whether a digit follows.
+bool SignThenDigit(std::string_view text, size_t& i, bool& negative) {
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  return i < text.size() && IsDigit(text[i]);
+}
+
+}  // namespace
+
 bool ReadDecimal(std::string_view text, Real& value, int& error_index) {
   const size_t n = text.size();
   size_t i = 0;
   bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  if (i >= n || !IsDigit(text[i])) {
+  if (!SignThenDigit(text, i, negative)) {
     error_index = static_cast<int>(i) + 1;
     return false;
   }
@@ -575,11 +584,7 @@ bool ReadDecimal(std::string_view text, Real& value, int& error_index) {
   if (i < n && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
     bool exp_negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-      exp_negative = text[i] == '-';
-      ++i;
-    }
-    if (i >= n || !IsDigit(text[i])) {
+    if (!SignThenDigit(text, i, exp_negative)) {
       error_index = static_cast<int>(i) + 1;
       return false;
     }
