@@ -46,20 +46,19 @@ const std::string& TextGrid::Empty() {
   return kEmpty;
 }
 
-void TextGrid::SetCell(int col, int row, std::string text) {
-  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
-  const size_t i = static_cast<size_t>(row) * col_count_ + col;
-  cells_[i] = std::move(text);
+std::string* TextGrid::CellToWrite(int col, int row) {
+  if (!Inside(col, row)) return nullptr;
   ++generation_;
-  if (stamped_) stamps_[i] = generation_;
+  if (stamped_) stamps_[IndexOf(col, row)] = generation_;
+  return &cells_[IndexOf(col, row)];
+}
+
+void TextGrid::SetCell(int col, int row, std::string text) {
+  if (std::string* cell = CellToWrite(col, row)) *cell = std::move(text);
 }
 
 void TextGrid::AssignCell(int col, int row, std::string_view text) {
-  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return;
-  const size_t i = static_cast<size_t>(row) * col_count_ + col;
-  cells_[i].assign(text);
-  ++generation_;
-  if (stamped_) stamps_[i] = generation_;
+  if (std::string* cell = CellToWrite(col, row)) cell->assign(text);
 }
 
 void TextGrid::ClearCells() {

@@ -29,8 +29,7 @@ class TextGrid {
 
   // Reads outside the grid give the empty text; writes outside it are ignored.
   const std::string& Cell(int col, int row) const {
-    if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return Empty();
-    return cells_[static_cast<size_t>(row) * col_count_ + col];
+    return Inside(col, row) ? cells_[IndexOf(col, row)] : Empty();
   }
   void SetCell(int col, int row, std::string text);
   // The same, written into the cell's own string, which keeps its room.
@@ -66,13 +65,18 @@ class TextGrid {
   // and a caller can know that without reading the text. 0 outside the grid; a grid without
   // stamps gives its generation, which no cell keeps for long.
   unsigned long long CellStamp(int col, int row) const {
-    if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) return 0;
-    if (!stamped_) return generation_;
-    return stamps_[static_cast<size_t>(row) * col_count_ + col];
+    if (!Inside(col, row)) return 0;
+    return stamped_ ? stamps_[IndexOf(col, row)] : generation_;
   }
 
  private:
   static const std::string& Empty();
+  bool Inside(int col, int row) const {
+    return col >= 0 && col < col_count_ && row >= 0 && row < row_count_;
+  }
+  size_t IndexOf(int col, int row) const { return static_cast<size_t>(row) * col_count_ + col; }
+  // The cell about to be written, its stamp and the generation moved on; null outside.
+  std::string* CellToWrite(int col, int row);
 
   int col_count_;
   int row_count_;
