@@ -31,9 +31,6 @@ constexpr Real kTrigLimit = 9223372036854775808.0L;
 Real Nearest(Real x) {
   return std::nearbyint(x);
 }  // ties to even in the default rounding mode
-bool IsInteger(Real x) {
-  return IsWhole(x);
-}
 // Non-zero and within 1E-400..1E400: two such logarithms add up to less than 2000 in
 // magnitude, so the guards of * and / pass without computing them.
 bool Moderate(Real x) {
@@ -109,7 +106,7 @@ Real Truncate(Real x, const EvalContext&, bool&) {
 }
 
 Real Floor(Real x, const EvalContext&, bool&) {
-  if (x >= 0 || IsInteger(x)) return std::trunc(x);
+  if (x >= 0 || IsWhole(x)) return std::trunc(x);
   return std::trunc(x) - 1;
 }
 
@@ -139,7 +136,7 @@ Real Random(Real x, const EvalContext& context, bool& failed) {
 }
 
 Real Factorial(Real x, const EvalContext&, bool& failed) {
-  if (x < 0 || std::trunc(x) > 50 || !IsInteger(x)) return Fail(x, failed);
+  if (x < 0 || std::trunc(x) > 50 || !IsWhole(x)) return Fail(x, failed);
   Real result = 1;
   for (Real counter = x; counter > 1; counter -= 1) result *= counter;
   return result;
@@ -183,7 +180,7 @@ constexpr BuiltIn kRandom = Random;
 
 // Power(b, e) for b > 0: integer exponents below 100 as exact products.
 Real Power(Real b, Real e) {
-  if (IsInteger(e) && std::fabs(e) < 100) {
+  if (IsWhole(e) && std::fabs(e) < 100) {
     Real result = 1;
     const int n = static_cast<int>(std::fabs(e));
     for (int i = 0; i < n; ++i) result *= b;
