@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +60,47 @@ class Started {
   std::unique_ptr<MainWindow> window_;
 };
 
+// Closes every modal dialog that `dialog` opens on top of itself while it is shown (a file dialog's
+// accept may ask "not found" or "replace it?" inside itself, where the test's own handler, still
+// running, cannot answer), and says which. When `dialog` is still shown after such a box, `act`
+// runs on it again (a file dialog refuses while it is still scanning its folder); after a few
+// tries the dialog is rejected, so that the test fails instead of waiting for ever.
+template <typename T>
+void GuardNested(QPointer<T> dialog, std::function<void(T*)> act) {
+  // A child of the dialog, so that it goes with it however the test ends.
+  auto* guard = new QTimer(dialog.data());
+  auto nested = std::make_shared<int>(0);
+  auto ticks = std::make_shared<int>(0);
+  guard->setInterval(20);
+  QObject::connect(guard, &QTimer::timeout, [guard, dialog, act, nested, ticks] {
+    if (!dialog || !dialog->isVisible() || ++*ticks > 1500) {
+      guard->stop();
+      guard->deleteLater();
+      return;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    bool inside = false;
+    for (QWidget* p = modal ? modal->parentWidget() : nullptr; p; p = p->parentWidget()) {
+      inside = inside || p == dialog.data();
+    }
+    if (inside) {
+      const auto* box = qobject_cast<QMessageBox*>(modal);
+      qWarning("closing a dialog nested in %s: %s %s", dialog->metaObject()->className(),
+               modal->metaObject()->className(), box ? qPrintable(box->text()) : "");
+      if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
+      else modal->close();
+      ++*nested;
+    } else if (modal == dialog.data() && *nested > 0) {
+      if (*nested > 5) {
+        dialog->reject();
+      } else {
+        act(dialog.data());
+      }
+    }
+  });
+  guard->start();
+}
+
 // Runs `act` on the next modal dialog of type T as soon as it is shown (the test itself is
 // then blocked in the dialog's exec). Gives up after about five seconds.
 template <typename T>
@@ -70,6 +112,7 @@ void OnModal(std::function<void(T*)> act) {
     if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
       timer->stop();
       timer->deleteLater();
+      GuardNested<T>(QPointer<T>(dialog), act);
       act(dialog);
     } else if (++*tries > 500) {
       timer->stop();
