@@ -8,6 +8,7 @@
 #include "app/unattended_ui.h"
 #include "document/document.h"
 #include "files/sheet_file.h"
+#include "numbers/format_value.h"
 #include "numbers/number_text.h"
 #include "output/text_export.h"
 #include "sheet/table.h"
@@ -62,7 +63,7 @@ std::string ValuesText(const Document& doc) {
     out += '\t';
     const std::string& cell = doc.sheet.Cell(Document::kValue, k);
     Real value = 0;
-    if (cell == " ???") {
+    if (cell == kFailedValueText) {
       out += cell;
     } else if (!cell.empty() && doc.records.Value(k, value)) {
       out += ScientificText21(value);

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "numbers/format_value.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -40,7 +41,7 @@ struct linie_type {
   bool name_alone = false;  // no other record has its name (kept by LineRecords)
   Real value = 0;
   int32_t line = 0;
-  int32_t decimals = -1;
+  int32_t decimals = kAutoDecimals;
   // Caches made from the value when first needed, forgotten whenever it changes: the value as
   // substituted into expressions, and for compiled lines (expression/line_program.cpp) how
   // that text reads back without its sign.
@@ -66,7 +67,7 @@ struct LookupResult {
 // The line records with an index by name, so that a look-up does not walk all 999 records.
 class LineRecords {
  public:
-  explicit LineRecords(int default_decimals = -1);
+  explicit LineRecords(int default_decimals = kAutoDecimals);
 
   // Discards every record and creates all 999 anew.
   void Rebuild(int default_decimals);

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "document/modes.h"
+#include "numbers/format_value.h"
 
 namespace ravnelok {
 
 // The global settings: they live for the program's run; a sheet file does not carry them.
 struct Settings {
-  int default_decimals = -1;
+  int default_decimals = kAutoDecimals;
   int value_width = 10;
   std::string decimals_text = "0";
   bool angle_in_degrees = true;

@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<std::string_view, 6> kRelations = {"<=", ">=", "<>", "<", ">", "="};
 
 // Relations compare at 10 significant digits, so 1/3*3 equals 1.
-constexpr int kRelationWidth = 18;
+constexpr int kRelationWidth = kWidth10Digits;
 constexpr Real kNearZero = 1E-10L;
 
 bool Holds(std::string_view op, Real left, Real right) {

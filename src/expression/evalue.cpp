@@ -494,7 +494,7 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
   const bool at_end = evalue.Run(v);
   failed = evalue.failed();
   if (at_end && !failed) {
-    RoundTripNumber(v, 21);
+    RoundTripNumber(v, kWidth13Digits);
     error_position = 0;
   } else {
     error_position = evalue.position();
@@ -551,7 +551,7 @@ bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
   Evalue evalue(text, context, nullptr, inputs, count);
   Real v = 0;
   if (!evalue.Run(v) || evalue.failed()) return false;
-  RoundTripNumber(v, 21);
+  RoundTripNumber(v, kWidth13Digits);
   if (!std::isfinite(v)) return false;
   value = v;
   return true;
@@ -634,7 +634,7 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
   }
   if (failed || depth != 1) return false;
   Real v = top;
-  RoundTripNumber(v, 21);
+  RoundTripNumber(v, kWidth13Digits);
   if (!std::isfinite(v)) return false;
   value = v;
   return true;

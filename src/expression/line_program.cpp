@@ -55,7 +55,7 @@ constexpr int kLongestNumberText = 23;
 bool ReadBackMagnitude(Real v, Real& magnitude) {
   Real a = std::fabs(v);
   if (a != 0 && !(a >= 1E-4900L && a <= 1E4900L)) return false;
-  RoundTripNumber(a, 21);
+  RoundTripNumber(a, kWidth13Digits);
   magnitude = a;
   return true;
 }

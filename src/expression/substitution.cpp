@@ -31,7 +31,7 @@ const std::string& ValueText(const linie_type& record) {
     // Built in the record's own string, whose room is kept from one value to the next.
     std::string& text = record.value_text;
     text.assign(1, '(');
-    AppendNumberToExprText(text, record.value, 21);
+    AppendNumberToExprText(text, record.value, kWidth13Digits);
     const size_t e = text.find('E');
     if (e != std::string::npos && text.find('.') != std::string::npos) {
       size_t z = e;
@@ -56,11 +56,11 @@ bool DrawsRandomNumbers(std::string_view text) {
 // The text of a sum; a line that sums the same total as in the previous pass reuses it.
 std::string SumText(Document& doc, int k, Real total) {
   if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) {
-    return Bracketed(NumberToExprText(total, 21));
+    return Bracketed(NumberToExprText(total, kWidth13Digits));
   }
   LineEvalCache& cache = doc.eval.lines[k];
   if (!cache.sum_valid || cache.sum_total != total) {
-    cache.sum_text = Bracketed(NumberToExprText(total, 21));
+    cache.sum_text = Bracketed(NumberToExprText(total, kWidth13Digits));
     cache.sum_total = total;
     cache.sum_valid = true;
   }
@@ -69,7 +69,7 @@ std::string SumText(Document& doc, int k, Real total) {
 
 const std::string& PiText() {
   static const std::string text =
-      Bracketed(NumberToExprText(3.14159265358979323846264338327950288L, 21));
+      Bracketed(NumberToExprText(3.14159265358979323846264338327950288L, kWidth13Digits));
   return text;
 }
 
@@ -246,7 +246,7 @@ bool ApplyRemainder(Document& doc, std::string& text) {
     if (!(a >= 0 && b > 0 && a == std::truncl(a) && b == std::truncl(b))) return true;
     // fmod is exact, and its cost grows with the exponent gap, not with a / b.
     const Real r = std::fmod(a, b);
-    text.replace(q, close - q + 1, Bracketed(NumberToExprText(r, 21)));
+    text.replace(q, close - q + 1, Bracketed(NumberToExprText(r, kWidth13Digits)));
   }
 }
 

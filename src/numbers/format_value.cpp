@@ -122,7 +122,7 @@ void FormatValueInto(Real v, int decimals, int value_width, CellText& out) {
   if (std::isnan(v) || std::fabs(v) > kLargest) return Put(out, kOverflow);
   const Digits18 d = ToDigits18(v);
   Text text;
-  if (decimals >= 0) {
+  if (decimals != kAutoDecimals) {
     text.Fixed(d, std::min(decimals, kMaxDecimals));
   } else if (IsWhole(v)) {
     text.Fixed(d, 0);

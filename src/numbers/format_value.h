@@ -7,7 +7,16 @@
 
 namespace ravnelok {
 
-// The text of a value cell or table cell for a line with `decimals` (-1 automatic, 0..7).
+// A line's decimals when it has none of its own: the automatic rule chooses per value.
+inline constexpr int kAutoDecimals = -1;
+// The most decimals a value cell of `value_width` characters can show.
+constexpr int MostDecimalsThatFit(int value_width) {
+  return value_width - 3;
+}
+// A value cell whose line failed.
+inline constexpr std::string_view kFailedValueText = " ???";
+
+// The text of a value cell or table cell for a line with `decimals` (kAutoDecimals, 0..7).
 std::string FormatValue(Real v, int decimals, int value_width = 10);
 
 // The same text built in place, for callers that compare it before they store it.

@@ -29,6 +29,11 @@ int WriteFixed(const Digits18& d, int decimals, char* out);
 // decimals, rounding half up.
 std::string FixedNotation(Real v, int decimals, int width);
 
+// Widths for NumberToExprText and RoundTripNumber: a width W keeps W - 8 significant digits.
+// Values are computed, kept and substituted at 13 digits; relations compare at 10.
+inline constexpr int kWidth13Digits = 21;
+inline constexpr int kWidth10Digits = 18;
+
 // The number in the form the evaluator reads back: an integer below 32000 in magnitude as
 // digits, everything else in scientific form with W - 8 significant digits (2..18) and a
 // four-digit exponent, such as 3.200000000000E+0004.

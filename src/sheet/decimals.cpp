@@ -66,9 +66,9 @@ void RedisplayTableEntries(Document& doc, int k) {
 void MoreDecimals(Document& doc) {
   const int width = doc.settings.value_width;
   ChangeDecimals(doc, [width](int d, bool whole, Real v) {
-    if (d >= 0) return std::min(d + 1, width - 3);
+    if (d != kAutoDecimals) return std::min(d + 1, MostDecimalsThatFit(width));
     if (whole) return 1;
-    return std::min(CountShownDecimals(v, width) + 1, width - 3);
+    return std::min(CountShownDecimals(v, width) + 1, MostDecimalsThatFit(width));
   });
 }
 
@@ -98,7 +98,7 @@ void DecimalsDialogCommand(Document& doc, Ui& ui) {
   const bool confirmed = ui.RunDecimalsDialog(dialog);
   doc.settings.decimals_auto_checked = dialog.auto_checked;
   if (!confirmed) return;
-  doc.settings.default_decimals = dialog.auto_checked ? -1 : dialog.spin;
+  doc.settings.default_decimals = dialog.auto_checked ? kAutoDecimals : dialog.spin;
   doc.settings.decimals_text = dialog.field;
   if (CurrentInValueColumn(doc)) {
     const GridRect& sel = doc.sheet.Selection();

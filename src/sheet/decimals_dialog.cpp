@@ -2,6 +2,7 @@
 #include <charconv>
 
 #include "document/ui.h"
+#include "numbers/format_value.h"
 
 namespace ravnelok {
 
@@ -19,7 +20,7 @@ int FieldNumber(const DecimalsDialog& dialog) {
 // The spin value and the field always agree and stay within 0..W-3, the decimals a line can
 // show, even when the field was handed a number outside that range.
 void SetSpin(DecimalsDialog& dialog, int value) {
-  dialog.spin = std::clamp(value, 0, std::max(dialog.value_width - 3, 0));
+  dialog.spin = std::clamp(value, 0, std::max(MostDecimalsThatFit(dialog.value_width), 0));
   dialog.field = std::to_string(dialog.spin);
 }
 
@@ -27,7 +28,7 @@ void SetSpin(DecimalsDialog& dialog, int value) {
 
 void DecimalsDialog::SpinUp() {
   if (!Editable()) return;  // the spin button is disabled while "automatic" is ticked
-  if (value_width - 3 > spin) SetSpin(*this, FieldNumber(*this) + 1);
+  if (MostDecimalsThatFit(value_width) > spin) SetSpin(*this, FieldNumber(*this) + 1);
 }
 
 void DecimalsDialog::SpinDown() {

@@ -95,7 +95,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     }
     if (line.too_long) ui.ShowMessage(doc.texts[TextId::kTooManyVariables]);
     if (!line.Ok()) {
-      sheet.SetCell(Document::kValue, k, line.emptied ? std::string() : std::string(" ???"));
+      sheet.SetCell(Document::kValue, k, line.emptied ? std::string() : std::string(kFailedValueText));
       doc.records.SetNameNoValue(k, name);
       continue;
     }
