@@ -111,15 +111,24 @@ ConditionResult EvaluateCondition(const std::string& condition, const EvalContex
   return result;
 }
 
-bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContext& context) {
+void PrepareForConditions(std::string& text) {
   RemoveBlanks(text);
+}
+
+bool HoldsCondition(std::string_view text, const UiTexts& texts) {
   // An empty condition word (a text file may leave one empty) is treated as absent.
+  const std::string& if_word = texts[TextId::kIf];
+  return !if_word.empty() && text.find(if_word) != std::string_view::npos;
+}
+
+bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContext& context) {
+  PrepareForConditions(text);
+  if (!HoldsCondition(text, texts)) return false;
   const std::string& if_word = texts[TextId::kIf];
   const std::string& then_word = texts[TextId::kThen];
   const std::string& else_word = texts[TextId::kElse];
   const int length = static_cast<int>(text.size());
   const int h = Find(text, if_word);
-  if (h == 0) return false;  // no condition
   const int s = Find(text, then_word);
   const int l = Find(text, else_word);
   const int lh = static_cast<int>(if_word.size());
@@ -156,13 +165,18 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
   return false;
 }
 
-bool ReplaceRelations(std::string& text, const EvalContext& context) {
+void PrepareForRelations(std::string& text) {
   text.insert(text.begin(), '(');
   text.push_back(')');
-  if (text.find('<') == std::string::npos && text.find('>') == std::string::npos &&
-      text.find('=') == std::string::npos) {
-    return false;
-  }
+}
+
+bool HoldsRelation(std::string_view text) {
+  return text.find_first_of("<>=") != std::string_view::npos;
+}
+
+bool ReplaceRelations(std::string& text, const EvalContext& context) {
+  PrepareForRelations(text);
+  if (!HoldsRelation(text)) return false;
   for (std::string_view view : kRelations) {
     const std::string op(view);
     // Each replacement removes the relation with its bracketed operands, at least three

@@ -235,6 +235,12 @@ Real Raise(Real x, Real y, bool& failed) {
   return result;
 }
 
+// A negative input stands in the text as "(0-m)", so it is read as 0 - m, with the
+// subtraction's guard. The marked reading and programs both read inputs with this.
+Real InputValue(const ProgramInput& in, bool& failed) {
+  return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
+}
+
 // Values on a program's stack at most; deeper programs are not made.
 constexpr int kMaxProgramStack = 64;
 
@@ -334,10 +340,9 @@ class Evalue {
         ch_ = kStop;
         return 0;
       }
-      // As a program reads it: a negative value stands in the text as "(0-m)".
       const ProgramInput& in = given_[inputs_++];
       Next();
-      return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed_) : *in.magnitude;
+      return InputValue(in, failed_);
     }
     // Brackets and function calls are the only nesting; a unary minus cannot repeat.
     if (depth_ >= kMaxEvalDepth) {
@@ -482,6 +487,16 @@ bool PrepareForReading(std::string& text) {
 
 }  // namespace
 
+bool RoundComputedValue(Real& v) {
+  if (!std::isfinite(v)) return false;
+  RoundTripNumber(v, kWidth13Digits);
+  return std::isfinite(v);
+}
+
+bool ReadsBackExactly(Real magnitude) {
+  return magnitude == 0 || (magnitude >= 1E-4900L && magnitude <= 1E4900L);
+}
+
 void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
                         const EvalContext& context) {
   if (!PrepareForReading(text)) {
@@ -493,14 +508,16 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
   Real v = 0;
   const bool at_end = evalue.Run(v);
   failed = evalue.failed();
+  bool finite = false;
   if (at_end && !failed) {
-    RoundTripNumber(v, kWidth13Digits);
+    finite = RoundComputedValue(v);
     error_position = 0;
   } else {
+    finite = std::isfinite(v);
     error_position = evalue.position();
   }
   // The guards keep every step finite; this is the last line of defence for the value cells.
-  if (!std::isfinite(v)) {
+  if (!finite) {
     v = 0;
     failed = true;
     if (error_position == 0) error_position = evalue.position();
@@ -550,9 +567,7 @@ bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
   if (!PrepareForReading(text)) return false;
   Evalue evalue(text, context, nullptr, inputs, count);
   Real v = 0;
-  if (!evalue.Run(v) || evalue.failed()) return false;
-  RoundTripNumber(v, kWidth13Digits);
-  if (!std::isfinite(v)) return false;
+  if (!evalue.Run(v) || evalue.failed() || !RoundComputedValue(v)) return false;
   value = v;
   return true;
 }
@@ -564,11 +579,7 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
   int depth = 0;
   Real top = 0;
   bool failed = false;
-  // A negative value stands in the text as "(0-m)".
-  auto input = [&](int i) {
-    const ProgramInput& in = inputs[i];
-    return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
-  };
+  auto input = [&](int i) { return InputValue(inputs[i], failed); };
   auto push = [&](Real x) {
     if (depth > 0) below[depth - 1] = top;
     top = x;
@@ -632,10 +643,8 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
       }
     }
   }
-  if (failed || depth != 1) return false;
   Real v = top;
-  RoundTripNumber(v, kWidth13Digits);
-  if (!std::isfinite(v)) return false;
+  if (failed || depth != 1 || !RoundComputedValue(v)) return false;
   value = v;
   return true;
 }

@@ -25,6 +25,13 @@ constexpr int kMaxEvalDepth = 200;
 void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
                         const EvalContext& context);
 
+// Every computed value is kept at 13 significant digits, as its text reads back; false when it is
+// not finite, which no value cell may hold. Every way of computing a line rounds with this.
+bool RoundComputedValue(Real& v);
+// Whether a value of this magnitude reads back from its 13-digit text as RoundComputedValue
+// rounds it; the fast ways of computing a line leave other values to the full reading.
+bool ReadsBackExactly(Real magnitude);
+
 // Stands in a text to compile for a value that is given when the program runs.
 constexpr char kInputMark = 1;
 

@@ -7,43 +7,13 @@
 
 #include "document/document.h"
 #include "expression/evalue.h"
+#include "expression/reading_steps.h"
 #include "expression/substitution.h"
 #include "numbers/number_text.h"
 #include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
-
-// A word of letters only, two or more of them, cannot be found across a substituted number,
-// whose only letter is the E of its exponent; so it is absent from every substitution of the
-// text exactly when it is absent with the numbers marked.
-bool CannotMeetNumbers(const std::string& word) {
-  if (word.size() < 2) return false;
-  for (const char c : word) {
-    if (!IsDanishLetter(c)) return false;
-  }
-  return true;
-}
-
-// Whether the steps before the reading leave every substitution of `marked` as it is, apart
-// from its blanks and the brackets around it; the blanks go, as those steps drop them.
-bool ReadingLeftAlone(const Document& doc, std::string& marked) {
-  const std::string& remainder = doc.texts[TextId::kRemainderName];
-  if (!remainder.empty() &&
-      (!CannotMeetNumbers(remainder) || FindDanishLower(marked, remainder) != std::string::npos)) {
-    return false;
-  }
-  RemoveBlanks(marked);
-  const std::string& if_word = doc.texts[TextId::kIf];
-  if (!if_word.empty() &&
-      (!CannotMeetNumbers(if_word) || marked.find(if_word) != std::string::npos)) {
-    return false;
-  }
-  for (const char c : marked) {
-    if (c == '<' || c == '>' || c == '=') return false;
-  }
-  return true;
-}
 
 // "(-1.234567890123E-4567)": sign, 13 digits, point, exponent and brackets.
 constexpr int kLongestNumberText = 23;
@@ -54,16 +24,14 @@ constexpr int kLongestNumberText = 23;
 // full evaluation.
 bool ReadBackMagnitude(Real v, Real& magnitude) {
   Real a = std::fabs(v);
-  if (a != 0 && !(a >= 1E-4900L && a <= 1E4900L)) return false;
-  RoundTripNumber(a, kWidth13Digits);
+  if (!ReadsBackExactly(a) || !RoundComputedValue(a)) return false;
   magnitude = a;
   return true;
 }
 
 // Line k's text substituted with each value and sum as a marked input (pi keeps its digits),
-// blanks gone, in the brackets the relation step puts around every text, and the words put in.
-// False when the text does not substitute, or a step before the reading could change what it
-// reads.
+// as the reading steps leave every text, and the words put in. False when the text does not
+// substitute, or a reading step could change what it reads (ReadingStepsLeaveAlone).
 bool MarkedText(Document& doc, const std::string& text, int k, std::string& marked,
                 std::vector<SubstitutedWord>& words) {
   // A mark in the text itself would be read as one more input than the words give.
@@ -74,15 +42,13 @@ bool MarkedText(Document& doc, const std::string& text, int k, std::string& mark
   // A mark never makes "()", nor does a value's text; the full text is no longer than this.
   const size_t longest = marked.size() + words.size() * kLongestNumberText;
   if (flags.undefined || flags.too_long || marked.find("()") != std::string::npos ||
-      longest > kMaxEvaluatedLength || !ReadingLeftAlone(doc, marked)) {
+      longest > kMaxEvaluatedLength || !ReadingStepsLeaveAlone(doc, marked)) {
     return false;
   }
-  marked.insert(marked.begin(), '(');
-  marked += ')';
   return true;
 }
 
-// The length check of the substitution, with the texts it makes (sums have none to check).
+// The length check of the substitution (FitsSubstitutedLength), with the texts it makes.
 bool FitsExactly(const Document& doc, const LineProgram& program) {
   int length = program.text_length;
   for (const SubstitutedWord& word : program.words) {
@@ -90,7 +56,7 @@ bool FitsExactly(const Document& doc, const LineProgram& program) {
                          ? static_cast<int>(ValueText(doc.records[word.record]).size())
                          : word.with;
     length += with - word.replaced;
-    if (length + word.beyond > kMaxSubstitutedLength) return false;
+    if (!FitsSubstitutedLength(length, word.beyond)) return false;
   }
   return true;
 }
@@ -124,21 +90,9 @@ bool NameInput(const linie_type& record, ProgramInput& input) {
   return true;
 }
 
-// The total of a sum word, added as the substitution adds it; false when its ends are no
-// longer lines of the sheet or the total is not finite.
+// The total of a sum word, added as the substitution adds it (RangeTotal).
 bool SumTotal(const Document& doc, const SubstitutedWord& word, Real& total) {
-  int first = doc.records[word.record].line;
-  int second = doc.records[word.record_b].line;
-  if (first > second) std::swap(first, second);
-  if (first < 1 || second > doc.LineCount()) return false;
-  // Added up in a local, which stays in a register; an 80-bit store per line is slow.
-  Real sum = 0;
-  Real v = 0;
-  for (int line = first; line <= second; ++line) {
-    if (doc.records.Value(line, v)) sum += v;
-  }
-  total = sum;
-  return std::isfinite(sum);
+  return RangeTotal(doc, doc.records[word.record].line, doc.records[word.record_b].line, total);
 }
 
 bool SameValue(Real a, Real b) {
@@ -156,7 +110,7 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
   int length = static_cast<int>(text.size());
   for (const SubstitutedWord& word : words) {
     length += (word.kind == SubstitutedWord::kPi ? word.with : kLongestNumberText) - word.replaced;
-    program.check_length |= length + word.beyond > kMaxSubstitutedLength;
+    program.check_length |= !FitsSubstitutedLength(length, word.beyond);
   }
   if (program.check_length) {
     for (const SubstitutedWord& word : words) {
@@ -198,12 +152,12 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
       if (program.check_length) {
         length +=
             (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
-        fits &= length + word.beyond <= kMaxSubstitutedLength;
+        fits &= FitsSubstitutedLength(length, word.beyond);
       }
       ++n;
     } else if (word.kind == SubstitutedWord::kPi) {
       length += word.with - word.replaced;
-      fits &= length + word.beyond <= kMaxSubstitutedLength;
+      fits &= FitsSubstitutedLength(length, word.beyond);
     } else {
       Real total = 0;
       Real& read = sums[n];
@@ -291,7 +245,7 @@ void NoteComputedValue(const Document& doc, int k, Real value) {
   const Real a = std::fabs(value);
   // Rounding to 13 digits again gives the same digits and so the same value, within the
   // range where reading back is exact.
-  if (record.value != value || (a != 0 && !(a >= 1E-4900L && a <= 1E4900L))) return;
+  if (record.value != value || !ReadsBackExactly(a)) return;
   record.read = a;
   record.read_negative = value < 0;
   record.read_valid = true;

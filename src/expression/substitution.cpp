@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "document/document.h"
-#include "expression/conditions.h"
 #include "expression/evalue.h"
+#include "expression/reading_steps.h"
 #include "numbers/number_text.h"
 #include "text/text_ops.h"
 
@@ -146,8 +146,8 @@ SubstitutionFlags Substitution::Run() {
 }
 
 void Substitution::Replace(size_t to, const std::string& with, SubstitutedWord word) {
-  if (static_cast<std::ptrdiff_t>(with.size() + start_ + (last_ - end_)) + shift_ >
-      kMaxSubstitutedLength) {
+  const std::ptrdiff_t length = static_cast<std::ptrdiff_t>(start_ + with.size() + (last_ - to));
+  if (!FitsSubstitutedLength(length + shift_, static_cast<std::ptrdiff_t>(to - end_))) {
     flags_.too_long = true;
   }
   if (words_ != nullptr) {
@@ -187,67 +187,32 @@ bool Substitution::Sum() {
   const std::string_view text(text_);
   const LookupResult a = doc_.records.Lookup(text.substr(open + 1, colon - open - 1));
   const LookupResult b = doc_.records.Lookup(text.substr(colon + 1, close - colon - 1));
-  int first = a.line;
-  int second = b.line;
-  if (first > second) std::swap(first, second);
-  if (!a.found || !b.found || first < 1 || second > doc_.LineCount()) return false;
   Real total = 0;
-  Real v = 0;
-  for (int line = first; line <= second; ++line) {
-    if (doc_.records.Value(line, v)) total += v;
-  }
-  if (!std::isfinite(total)) return false;
+  if (!a.found || !b.found || !RangeTotal(doc_, a.line, b.line, total)) return false;
   Replace(close, SumText(doc_, k_, total), {SubstitutedWord::kSum, a.record, b.record});
   return true;
 }
 
 }  // namespace
 
+bool RangeTotal(const Document& doc, int line_a, int line_b, Real& total) {
+  int first = line_a;
+  int second = line_b;
+  if (first > second) std::swap(first, second);
+  if (first < 1 || second > doc.LineCount()) return false;
+  // Added up in a local, which stays in a register; an 80-bit store per line is slow.
+  Real sum = 0;
+  Real v = 0;
+  for (int line = first; line <= second; ++line) {
+    if (doc.records.Value(line, v)) sum += v;
+  }
+  total = sum;
+  return std::isfinite(sum);
+}
+
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
                                   std::vector<SubstitutedWord>* words) {
   return Substitution(doc, text, k, words).Run();
-}
-
-bool ApplyRemainder(Document& doc, std::string& text) {
-  const std::string& name = doc.texts[TextId::kRemainderName];
-  if (name.empty()) return false;
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
-  while (true) {
-    const size_t q = FindDanishLower(text, name);
-    if (q == std::string::npos) return false;
-    const size_t open = q + name.size();
-    if (open >= text.size() || text[open] != '(') return true;
-    size_t close = std::string::npos;
-    int depth = 1;
-    for (size_t i = open + 1; i < text.size(); ++i) {
-      if (text[i] == '(') ++depth;
-      if (text[i] == ')' && --depth == 0) {
-        close = i;
-        break;
-      }
-    }
-    const size_t semi = text.find(';', q);
-    if (close == std::string::npos || semi == std::string::npos || semi < open + 2 ||
-        close < semi + 2) {
-      return true;
-    }
-    Real values[2];
-    const std::string parts[2] = {text.substr(open + 1, semi - open - 1),
-                                  text.substr(semi + 1, close - semi - 1)};
-    for (int i = 0; i < 2; ++i) {
-      std::string part = parts[i];
-      int error = 0;
-      bool failed = false;
-      EvaluateExpression(part, values[i], error, failed, context);
-      if (failed || error != 0) return true;
-    }
-    const Real a = values[0];
-    const Real b = values[1];
-    if (!(a >= 0 && b > 0 && a == std::truncl(a) && b == std::truncl(b))) return true;
-    // fmod is exact, and its cost grows with the exponent gap, not with a / b.
-    const Real r = std::fmod(a, b);
-    text.replace(q, close - q + 1, Bracketed(NumberToExprText(r, kWidth13Digits)));
-  }
 }
 
 LineResult EvaluateLine(Document& doc, std::string& text, int k) {
@@ -276,9 +241,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
   }
 
   const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
-  if (!result.failed) result.failed = ApplyRemainder(doc, text);
-  if (!result.failed && !text.empty()) result.failed = ResolveIfThenElse(text, doc.texts, context);
-  if (!result.failed && !text.empty()) result.failed = ReplaceRelations(text, context);
+  result.failed = !RunReadingSteps(doc, text, context);
   if (!result.failed && !text.empty()) {
     EvaluateExpression(text, result.value, result.error_position, result.failed, context);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,12 @@ struct SubstitutionFlags {
 
 // Longest text a substitution may make before the interpreter gives up.
 constexpr int kMaxSubstitutedLength = 250;
+// The length check, made at each replacement: `length` is the text's length with the
+// replacement made, `beyond` what the word took past its name (a sum's range). Every way of
+// computing a line checks with this.
+constexpr bool FitsSubstitutedLength(std::ptrdiff_t length, std::ptrdiff_t beyond) {
+  return length + beyond <= kMaxSubstitutedLength;
+}
 // Texts longer than this after substitution are not evaluated: the condition and relation steps
 // rescan the text per occurrence, and no typed expression comes near it.
 constexpr size_t kMaxEvaluatedLength = 10000;
@@ -32,8 +39,10 @@ SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
                                   std::vector<SubstitutedWord>* words = nullptr);
 // A value or sum as a marked input: the input mark (kInputMark) in its brackets.
 inline constexpr std::string_view kMarkedInput = "(\x01)";
-// Resolves every rst(a;b). Returns failed.
-bool ApplyRemainder(Document& doc, std::string& text);
+// The total of the values of sheet lines line_a..line_b (in either order), as sum(a:b) adds
+// them; false when an end is not a line of the sheet or the total is not finite. Every way of
+// computing a line sums with this.
+bool RangeTotal(const Document& doc, int line_a, int line_b, Real& total);
 
 struct LineResult {
   Real value = 0;
