@@ -116,7 +116,6 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
   for (int k = n + 1; k <= kMaxLines; ++k) {
     doc.records.Reset(k);
     doc.records.SetDecimals(k, doc.settings.default_decimals);
-    doc.ForgetLineCache(k);
   }
 }
 

@@ -19,7 +19,7 @@ const std::string& FunctionNames() {
 }
 
 Document::Document() : records(settings.default_decimals) {
-  eval.rng.seed(
+  rng.seed(
       static_cast<unsigned long long>(std::chrono::system_clock::now().time_since_epoch().count()));
   table.row_height = 18;
   table.font_size = 10;
@@ -37,13 +37,23 @@ void Document::BuildReservedWords() {
   const std::string built_in = functions + "&" + sum_and_remainder;
   const std::string reserved =
       functions + "pi" + texts[TextId::kConditionWords] + "&" + sum_and_remainder;
-  eval.lines.assign(kMaxLines + 1, LineEvalCache{});
   records.SetNamesChecked(false);  // a name may now be a reserved word
   words.Clear();
   words.Add(reserved, WordTable::kReserved);
   words.Add(functions, WordTable::kFunction);
   words.Add(texts[TextId::kConditionWords], WordTable::kCondition);
   words.Add(built_in, WordTable::kBuiltIn);
+}
+
+bool Document::LoadTexts(const std::string& path) {
+  const bool read = texts.Load(path);
+  BuildReservedWords();
+  return read;
+}
+
+void Document::LoadTextsFromBytes(std::string_view bytes) {
+  texts.LoadFromFileBytes(bytes);
+  BuildReservedWords();
 }
 
 bool Document::IsReservedWord(const std::string& word) const {

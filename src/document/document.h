@@ -1,10 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "document/eval_cache.h"
 #include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
@@ -17,6 +17,30 @@
 #include "document/word_table.h"
 
 namespace ravnelok {
+
+// What evaluation keeps from one pass to the next (expression/eval_cache.h). No part of the
+// document's state: a copy of a document starts without it.
+struct EvalCaches;
+struct EvalCachesDeleter {
+  void operator()(EvalCaches* caches) const;
+};
+class EvalCacheSlot {
+ public:
+  EvalCacheSlot() = default;
+  EvalCacheSlot(const EvalCacheSlot&) {}
+  EvalCacheSlot& operator=(const EvalCacheSlot&) {
+    caches_.reset();
+    return *this;
+  }
+  EvalCacheSlot(EvalCacheSlot&&) noexcept = default;
+  EvalCacheSlot& operator=(EvalCacheSlot&&) noexcept = default;
+  ~EvalCacheSlot() = default;
+  EvalCaches* get() const { return caches_.get(); }
+  void reset(EvalCaches* caches) { caches_.reset(caches); }
+
+ private:
+  std::unique_ptr<EvalCaches, EvalCachesDeleter> caches_;
+};
 
 // The whole state that belongs to the main window. One instance lives for the program's run.
 class Document {
@@ -45,12 +69,12 @@ class Document {
   WordTable words;
 
   GraphState graph;
-  EvalState eval;
 
-  // Line k moved or was reset: what was kept from its last evaluation no longer belongs to it.
-  void ForgetLineCache(int k) {
-    if (k >= 1 && k < static_cast<int>(eval.lines.size())) eval.lines[k] = LineEvalCache{};
-  }
+  // Seeded from the clock once; the random functions draw from it.
+  std::mt19937_64 rng;
+  // Whether the running pass has opened its table row yet.
+  bool table_row_opened = false;
+  EvalCacheSlot eval_caches;
   // Line k's marks.
   bool TableMarked(int k) const { return IsMark(sheet.Cell(kTableMark, k), kTableMarkText); }
   bool FixedMarked(int k) const { return IsMark(sheet.Cell(kFixedMark, k), kFixedMarkText); }
@@ -58,8 +82,12 @@ class Document {
   // Number of sheet lines (RowCount - 1).
   int LineCount() const { return sheet.RowCount() - 1; }
 
-  // Built once the UI texts are loaded (and again whenever they change): takes three of its
-  // words from the table.
+  // Loads the UI texts from a text file (see UiTexts::Load) or its bytes, and builds the
+  // reserved words from them; the evaluation caches follow the texts by themselves.
+  bool LoadTexts(const std::string& path = "ravnmenu.txt");
+  void LoadTextsFromBytes(std::string_view bytes);
+  // Built with the document and whenever the UI texts change: takes three of its words from
+  // the table.
   void BuildReservedWords();
   // Whether the lower-case word is a reserved word.
   bool IsReservedWord(const std::string& word) const;

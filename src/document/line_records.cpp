@@ -27,8 +27,6 @@ void LineRecords::ResetRecord(int index) {
   r.has_value = false;
   r.start_pending = false;
   r.value = 0;
-  // The caches belonged to the old value, and 0 may be stored next as "the same".
-  r.ForgetValueCaches();
   r.line = index + 1;
 }
 
@@ -38,7 +36,6 @@ void LineRecords::ResetDecimals(int default_decimals) {
 
 void LineRecords::StoreValue(int k, Real value) {
   linie_type& r = records_[Index(k)];
-  if (r.value != value) r.ForgetValueCaches();
   r.value = value;
   r.has_value = true;
 }
@@ -83,8 +80,6 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
                                       int line) {
   auto store = [&](int index) {
     linie_type& r = records_[index];
-    // The same value again keeps its caches.
-    if (r.value != value) r.ForgetValueCaches();
     r.value = value;
     r.line = line;
     r.has_value = true;
@@ -168,7 +163,6 @@ void LineRecords::MoveRecord(int k, int d) {
   records_[to].start_pending = records_[from].start_pending;
   any_start_pending_ |= records_[to].start_pending;
   records_[to].value = records_[from].value;
-  records_[to].ForgetValueCaches();
   records_[to].line = to + 1;
   ResetRecord(from);
 }

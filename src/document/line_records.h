@@ -42,18 +42,6 @@ struct linie_type {
   Real value = 0;
   int32_t line = 0;
   int32_t decimals = kAutoDecimals;
-  // Caches made from the value when first needed, forgotten whenever it changes: the value as
-  // substituted into expressions, and for compiled lines (expression/line_program.cpp) how
-  // that text reads back without its sign.
-  mutable std::string value_text;
-  mutable bool value_text_valid = false;
-  mutable bool read_valid = false;
-  mutable bool read_negative = false;  // whether the value is below 0
-  mutable Real read = 0;
-  void ForgetValueCaches() const {
-    value_text_valid = false;
-    read_valid = false;
-  }
 };
 
 struct LookupResult {

@@ -158,11 +158,13 @@ const std::string& UiTexts::operator[](TextId id) const {
 }
 
 void UiTexts::Set(TextId id, std::string text) {
+  ++generation_;
   const int i = static_cast<int>(id);
   if (i >= 0 && i < kUiTextCount) texts_[i] = std::move(text);
 }
 
 void UiTexts::SetBuiltIn() {
+  ++generation_;
   for (auto& t : texts_) t.clear();
   for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
     texts_[kCaptionCount + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
@@ -170,6 +172,7 @@ void UiTexts::SetBuiltIn() {
 }
 
 void UiTexts::LoadFromFileBytes(std::string_view bytes) {
+  ++generation_;
   for (auto& t : texts_) t.clear();
   size_t pos = 0;
   for (int j = 0; j < kUiTextCount && pos < bytes.size(); ++j) {

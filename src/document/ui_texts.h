@@ -26,6 +26,9 @@ class UiTexts {
   // Reads "ravnmenu.txt" (or `path`): false, with the built-in texts set, when it cannot be read.
   bool Load(const std::string& path = "ravnmenu.txt");
 
+  // Changes whenever an entry does, so that what was made from the texts can be kept.
+  unsigned long long Generation() const { return generation_; }
+
   // Whether the table came from a text file; only then are captions and hints applied.
   bool from_file() const { return from_file_; }
   // Entry 107 is exactly "english".
@@ -39,6 +42,7 @@ class UiTexts {
  private:
   std::array<std::string, kUiTextCount> texts_;
   bool from_file_ = false;
+  unsigned long long generation_ = 0;
 };
 
 }  // namespace ravnelok

@@ -29,8 +29,6 @@ void MoveLine(Document& doc, int from, int to, std::string expression) {
   doc.sheet.SetCell(Document::kExpression, to, std::move(expression));
   doc.records.SetDecimals(to, doc.records.Decimals(from));
   doc.records.MoveRecord(from, to);
-  doc.ForgetLineCache(from);
-  doc.ForgetLineCache(to);
 }
 
 // The expressions of lines first..last rewritten for a move by `offset`, all read before
@@ -100,7 +98,6 @@ void DeleteLines(Document& doc, int top, int bottom) {
     BlankLine(doc, r);
     doc.records.SetDecimals(r, doc.settings.default_decimals);
     doc.records.Reset(r);
-    doc.ForgetLineCache(r);
   }
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/eval_cache.h"
+#include "expression/eval_cache.h"
 #include "numbers/real.h"
 
 namespace ravnelok {

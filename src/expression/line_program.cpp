@@ -49,11 +49,11 @@ bool MarkedText(Document& doc, const std::string& text, int k, std::string& mark
 }
 
 // The length check of the substitution (FitsSubstitutedLength), with the texts it makes.
-bool FitsExactly(const Document& doc, const LineProgram& program) {
+bool FitsExactly(Document& doc, const LineProgram& program) {
   int length = program.text_length;
   for (const SubstitutedWord& word : program.words) {
     const int with = word.kind == SubstitutedWord::kName
-                         ? static_cast<int>(ValueText(doc.records[word.record]).size())
+                         ? static_cast<int>(ValueText(doc, word.record).size())
                          : word.with;
     length += with - word.replaced;
     if (!FitsSubstitutedLength(length, word.beyond)) return false;
@@ -61,32 +61,16 @@ bool FitsExactly(const Document& doc, const LineProgram& program) {
   return true;
 }
 
-// The bytes that hold a value; the rest of its storage is padding of no fixed content.
-constexpr std::size_t kRealBytes = std::numeric_limits<Real>::digits == 64 ? 10 : sizeof(Real);
-
-bool SameBits(const Real& a, const Real& b) {
-  if constexpr (kRealBytes == 10) {
-    uint64_t a_low = 0;
-    uint64_t b_low = 0;
-    uint16_t a_high = 0;
-    uint16_t b_high = 0;
-    std::memcpy(&a_low, &a, 8);
-    std::memcpy(&b_low, &b, 8);
-    std::memcpy(&a_high, reinterpret_cast<const char*>(&a) + 8, 2);
-    std::memcpy(&b_high, reinterpret_cast<const char*>(&b) + 8, 2);
-    return a_low == b_low && a_high == b_high;
+// Record r's value as an input: its magnitude as its text reads back, kept for the value.
+bool NameInput(EvalCaches& caches, const linie_type& record, int r, ProgramInput& input) {
+  RecordReading& reading = caches.records[r];
+  if (!reading.read_made || !SameBits(reading.read_for, record.value)) {
+    if (!ReadBackMagnitude(record.value, reading.read)) return false;
+    reading.read_negative = record.value < 0;
+    reading.read_for = record.value;
+    reading.read_made = true;
   }
-  return std::memcmp(&a, &b, kRealBytes) == 0;
-}
-
-// A name's value as an input: its magnitude as its text reads back, kept with its record.
-bool NameInput(const linie_type& record, ProgramInput& input) {
-  if (!record.read_valid) {
-    if (!ReadBackMagnitude(record.value, record.read)) return false;
-    record.read_negative = record.value < 0;
-    record.read_valid = true;
-  }
-  input = ProgramInput{&record.read, record.read_negative};
+  input = ProgramInput{&reading.read, reading.read_negative};
   return true;
 }
 
@@ -132,8 +116,9 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
 }  // namespace
 
 bool RunLineProgram(Document& doc, int k, Real& value) {
-  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return false;
-  LineProgram& program = doc.eval.lines[k].program;
+  if (k < 1 || k > kMaxLines) return false;
+  EvalCaches& caches = Caches(doc);
+  LineProgram& program = caches.lines[k].program;
   if (program.state != LineProgram::kReady ||
       program.names_generation != doc.records.NamesGeneration() ||
       program.text_stamp != doc.sheet.CellStamp(Document::kExpression, k)) {
@@ -148,7 +133,10 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
   for (const SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
-      if (!record.has_value || record.line > k || !NameInput(record, inputs[n])) return false;
+      if (!record.has_value || record.line > k ||
+          !NameInput(caches, record, word.record, inputs[n])) {
+        return false;
+      }
       if (program.check_length) {
         length +=
             (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
@@ -178,7 +166,7 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
     value = program.last_value;
     return true;
   }
-  const EvalContext context{degrees, &doc.eval.rng};
+  const EvalContext context{degrees, &doc.rng};
   if (!RunProgram(program.steps, inputs, context, value)) return false;
   program.last_inputs.resize(n);
   for (int i = 0; i < n; ++i) {
@@ -192,8 +180,9 @@ bool RunLineProgram(Document& doc, int k, Real& value) {
 }
 
 bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& value) {
-  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return false;
-  const LineProgram& program = doc.eval.lines[k].program;
+  if (k < 1 || k > kMaxLines) return false;
+  EvalCaches& caches = Caches(doc);
+  const LineProgram& program = caches.lines[k].program;
   if (program.state != LineProgram::kNone &&
       program.text_stamp == doc.sheet.CellStamp(Document::kExpression, k) &&
       program.names_generation == doc.records.NamesGeneration()) {
@@ -208,7 +197,7 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
   int n = 0;
   for (const SubstitutedWord& word : words) {
     if (word.kind == SubstitutedWord::kName) {
-      if (!NameInput(doc.records[word.record], inputs[n++])) return false;
+      if (!NameInput(caches, doc.records[word.record], word.record, inputs[n++])) return false;
     } else if (word.kind == SubstitutedWord::kSum) {
       Real total = 0;
       if (!SumTotal(doc, word, total) || !ReadBackMagnitude(total, sums[n])) return false;
@@ -216,13 +205,13 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
       ++n;
     }
   }
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
   return EvaluateMarked(marked, inputs, n, context, value);
 }
 
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {
-  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) return;
-  LineProgram& program = doc.eval.lines[k].program;
+  if (k < 1 || k > kMaxLines) return;
+  LineProgram& program = Caches(doc).lines[k].program;
   const unsigned long long generation = doc.records.NamesGeneration();
   const unsigned long long stamp = doc.sheet.CellStamp(Document::kExpression, k);
   if (program.state == LineProgram::kNone || program.text_stamp != stamp ||
@@ -240,15 +229,17 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
   }
 }
 
-void NoteComputedValue(const Document& doc, int k, Real value) {
+void NoteComputedValue(Document& doc, int k, Real value) {
   const linie_type& record = doc.records[k];
   const Real a = std::fabs(value);
   // Rounding to 13 digits again gives the same digits and so the same value, within the
   // range where reading back is exact.
   if (record.value != value || !ReadsBackExactly(a)) return;
-  record.read = a;
-  record.read_negative = value < 0;
-  record.read_valid = true;
+  RecordReading& reading = Caches(doc).records[k];
+  reading.read = a;
+  reading.read_negative = value < 0;
+  reading.read_for = record.value;
+  reading.read_made = true;
 }
 
 }  // namespace ravnelok

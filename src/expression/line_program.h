@@ -28,6 +28,6 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
 
 // Line k's value has just been stored and came out of RoundTripNumber, so its substituted text
 // reads back as its magnitude: noted, so that programs do not round it again.
-void NoteComputedValue(const Document& doc, int k, Real value);
+void NoteComputedValue(Document& doc, int k, Real value);
 
 }  // namespace ravnelok

@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "document/ui.h"
+#include "expression/eval_cache.h"
 #include "text/text_ops.h"
 
 namespace ravnelok {
@@ -45,10 +46,11 @@ namespace {
 // and left them so, and with the names unchanged since, checking again would change nothing
 // and report nothing.
 bool CellsMatchRecords(Document& doc) {
-  std::vector<unsigned long long>& stamps = doc.eval.name_cell_stamps;
+  EvalCaches& caches = Caches(doc);
+  std::vector<unsigned long long>& stamps = caches.name_cell_stamps;
   const int rows = doc.sheet.RowCount();
   // The records' names and the cells as they were when they last matched: they still do.
-  bool unchanged = doc.eval.name_cells_generation == doc.records.NamesGeneration() &&
+  bool unchanged = caches.name_cells_generation == doc.records.NamesGeneration() &&
                    static_cast<int>(stamps.size()) == rows;
   for (int k = 1; unchanged && k < rows; ++k) {
     unchanged = stamps[k] == doc.sheet.CellStamp(Document::kName, k) && doc.records[k].line == k;
@@ -60,7 +62,7 @@ bool CellsMatchRecords(Document& doc) {
   }
   stamps.resize(rows);
   for (int k = 1; k < rows; ++k) stamps[k] = doc.sheet.CellStamp(Document::kName, k);
-  doc.eval.name_cells_generation = doc.records.NamesGeneration();
+  caches.name_cells_generation = doc.records.NamesGeneration();
   return true;
 }
 

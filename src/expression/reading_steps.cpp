@@ -94,7 +94,7 @@ bool ReadingStepsLeaveAlone(const Document& doc, std::string& marked) {
 bool ApplyRemainder(Document& doc, std::string& text) {
   const std::string& name = doc.texts[TextId::kRemainderName];
   if (name.empty()) return false;
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
   while (true) {
     const size_t q = FindDanishLower(text, name);
     if (q == std::string::npos) return false;

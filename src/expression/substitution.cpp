@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "expression/evalue.h"
 #include "expression/reading_steps.h"
+#include "expression/self_check.h"
 #include "numbers/number_text.h"
 #include "text/text_ops.h"
 
@@ -26,12 +27,14 @@ std::string Bracketed(const std::string& number) {
 }  // namespace
 
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
-const std::string& ValueText(const linie_type& record) {
-  if (!record.value_text_valid) {
+const std::string& ValueText(Document& doc, int r) {
+  const Real value = doc.records[r].value;
+  RecordReading& reading = Caches(doc).records[r];
+  if (!reading.text_made || !SameBits(reading.text_for, value)) {
     // Built in the record's own string, whose room is kept from one value to the next.
-    std::string& text = record.value_text;
+    std::string& text = reading.text;
     text.assign(1, '(');
-    AppendNumberToExprText(text, record.value, kWidth13Digits);
+    AppendNumberToExprText(text, value, kWidth13Digits);
     const size_t e = text.find('E');
     if (e != std::string::npos && text.find('.') != std::string::npos) {
       size_t z = e;
@@ -39,9 +42,10 @@ const std::string& ValueText(const linie_type& record) {
       text.erase(z, e - z);
     }
     text += ')';
-    record.value_text_valid = true;
+    reading.text_for = value;
+    reading.text_made = true;
   }
-  return record.value_text;
+  return reading.text;
 }
 
 namespace {
@@ -55,10 +59,8 @@ bool DrawsRandomNumbers(std::string_view text) {
 
 // The text of a sum; a line that sums the same total as in the previous pass reuses it.
 std::string SumText(Document& doc, int k, Real total) {
-  if (k < 1 || k >= static_cast<int>(doc.eval.lines.size())) {
-    return Bracketed(NumberToExprText(total, kWidth13Digits));
-  }
-  LineEvalCache& cache = doc.eval.lines[k];
+  if (k < 1 || k > kMaxLines) return Bracketed(NumberToExprText(total, kWidth13Digits));
+  LineEvalCache& cache = Caches(doc).lines[k];
   if (!cache.sum_valid || cache.sum_total != total) {
     cache.sum_text = Bracketed(NumberToExprText(total, kWidth13Digits));
     cache.sum_total = total;
@@ -167,7 +169,7 @@ bool Substitution::Name() {
   const LookupResult found =
       doc_.records.Lookup(std::string_view(text_).substr(start_, end_ - start_ + 1));
   if (!found.found || !found.has_value || found.line > k_) return false;
-  Replace(end_, ValueText(doc_.records[found.record]), {SubstitutedWord::kName, found.record});
+  Replace(end_, ValueText(doc_, found.record), {SubstitutedWord::kName, found.record});
   return true;
 }
 
@@ -215,23 +217,50 @@ SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
   return Substitution(doc, text, k, words).Run();
 }
 
-LineResult EvaluateLine(Document& doc, std::string& text, int k) {
-  LineResult result;
+namespace {
+
+// The reading steps and the evaluator on a substituted text.
+void ReadSubstituted(Document& doc, std::string& text, LineResult& result) {
+  const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
+  result.failed = !RunReadingSteps(doc, text, context);
+  if (!result.failed && !text.empty()) {
+    EvaluateExpression(text, result.value, result.error_position, result.failed, context);
+  }
+  result.emptied = text.empty();
+}
+
+// Substitutes line k's text; false when the result is known without reading it.
+bool Substitute(Document& doc, std::string& text, int k, LineResult& result) {
   const SubstitutionFlags flags = SubstituteNames(doc, text, k);
   result.undefined = flags.undefined;
   result.too_long = flags.too_long;
-  if (flags.undefined || flags.too_long) return result;
+  if (flags.undefined || flags.too_long) return false;
   result.failed = text.find("()") != std::string::npos || text.size() > kMaxEvaluatedLength;
-  if (result.failed) return result;
+  return !result.failed;
+}
 
-  LineEvalCache* cache =
-      k >= 1 && k < static_cast<int>(doc.eval.lines.size()) ? &doc.eval.lines[k] : nullptr;
+}  // namespace
+
+LineResult EvaluateLineUncached(Document& doc, std::string& text, int k) {
+  LineResult result;
+  if (Substitute(doc, text, k, result)) ReadSubstituted(doc, text, result);
+  return result;
+}
+
+LineResult EvaluateLine(Document& doc, std::string& text, int k) {
+  LineResult result;
+  const std::string given = kSelfCheck ? text : std::string();
+  if (!Substitute(doc, text, k, result)) return result;
+  LineEvalCache* cache = k >= 1 && k <= kMaxLines ? &Caches(doc).lines[k] : nullptr;
   if (cache != nullptr && cache->valid &&
       cache->angle_in_degrees == doc.settings.angle_in_degrees && cache->substituted == text) {
     result.emptied = cache->emptied;
     result.value = cache->value;
     result.error_position = cache->error_position;
     result.failed = cache->failed;
+    if constexpr (kSelfCheck) {
+      CheckAgainstFullReading(doc, k, given, LinePath::kCache, result);
+    }
     return result;
   }
   const bool keep = cache != nullptr && !DrawsRandomNumbers(text);
@@ -239,13 +268,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
     cache->valid = false;
     cache->substituted = text;
   }
-
-  const EvalContext context{doc.settings.angle_in_degrees, &doc.eval.rng};
-  result.failed = !RunReadingSteps(doc, text, context);
-  if (!result.failed && !text.empty()) {
-    EvaluateExpression(text, result.value, result.error_position, result.failed, context);
-  }
-  result.emptied = text.empty();
+  ReadSubstituted(doc, text, result);
   if (keep) {
     cache->valid = true;
     cache->angle_in_degrees = doc.settings.angle_in_degrees;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/eval_cache.h"
+#include "expression/eval_cache.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -29,9 +29,8 @@ constexpr bool FitsSubstitutedLength(std::ptrdiff_t length, std::ptrdiff_t beyon
 // rescan the text per occurrence, and no typed expression comes near it.
 constexpr size_t kMaxEvaluatedLength = 10000;
 
-struct linie_type;
-// The text a record's value is substituted as.
-const std::string& ValueText(const linie_type& record);
+// The text record r's value is substituted as.
+const std::string& ValueText(Document& doc, int r);
 
 // With `words`, every replacement made is also listed there, in order, and each value and sum
 // goes in as kMarkedInput rather than its text (the length check still counts the text).
@@ -57,5 +56,7 @@ struct LineResult {
 // Evaluates line k's expression text as the sheet sees it; `text` is changed in place, and is
 // left as it stands when an earlier pass gave the result.
 LineResult EvaluateLine(Document& doc, std::string& text, int k);
+// The same, always read in full: the reference the self-check compares every fast way with.
+LineResult EvaluateLineUncached(Document& doc, std::string& text, int k);
 
 }  // namespace ravnelok

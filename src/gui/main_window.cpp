@@ -284,9 +284,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_once_) return;
   shown_once_ = true;
-  doc_.texts.Load();
+  doc_.LoadTexts();
   ApplyTexts();
-  doc_.BuildReservedWords();
   QMetaObject::invokeMethod(this, &MainWindow::InitialiseGridMessage, Qt::QueuedConnection);
   if (!args_.empty()) {
     QMetaObject::invokeMethod(this, &MainWindow::CommandLineOpenMessage, Qt::QueuedConnection);

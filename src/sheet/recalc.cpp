@@ -1,11 +1,15 @@
 #include "sheet/recalc.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "document/document.h"
 #include "document/ui.h"
+#include "expression/eval_cache.h"
 #include "expression/line_program.h"
 #include "expression/name_table.h"
+#include "expression/self_check.h"
 #include "expression/substitution.h"
 #include "numbers/format_value.h"
 #include "numbers/number_text.h"
@@ -19,11 +23,18 @@ namespace {
 
 // Writes the formatted value, unless the cell still shows the same value as it was written.
 void SetValueCell(Document& doc, int k, Real value) {
-  LineEvalCache& cache = doc.eval.lines[k];
+  LineEvalCache& cache = Caches(doc).lines[k];
   const int decimals = doc.records.Decimals(k);
   const int width = doc.settings.value_width;
   if (cache.cell_valid && cache.cell_decimals == decimals && cache.cell_width == width &&
       cache.cell_stamp == doc.sheet.CellStamp(Document::kValue, k) && cache.cell_value == value) {
+    if constexpr (kSelfCheck) {
+      if (doc.sheet.Cell(Document::kValue, k) != FormatValue(value, decimals, width)) {
+        std::fprintf(stderr, "self-check: line %d keeps the value cell \"%s\" for another value\n",
+                     k, doc.sheet.Cell(Document::kValue, k).c_str());
+        std::abort();
+      }
+    }
     return;
   }
   CellText text;
@@ -48,7 +59,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     doc.records.ClearAllStartPending();
     ClearTable(doc);
   }
-  doc.eval.table_row_opened = false;
+  doc.table_row_opened = false;
   BuildTableHeaders(doc);
   if (!BuildNameTable(doc, ui)) return result;
 
@@ -63,6 +74,10 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     // then known to be neither empty nor text.
     if (!from_start_value && RunLineProgram(doc, k, line.value)) {
       line.error_position = 0;
+      if constexpr (kSelfCheck) {
+        CheckAgainstFullReading(doc, k, sheet.Cell(Document::kExpression, k), LinePath::kProgram,
+                                line);
+      }
     } else {
       const std::string& expression = sheet.Cell(Document::kExpression, k);
       const bool empty = expression.find_first_not_of(' ') == std::string::npos;
@@ -86,6 +101,9 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
         line = EvaluateLine(doc, text, k);
       } else if (EvaluateFirstSight(doc, expression, k, line.value)) {
         line.error_position = 0;
+        if constexpr (kSelfCheck) {
+          CheckAgainstFullReading(doc, k, expression, LinePath::kFirstSight, line);
+        }
         LearnLineProgram(doc, expression, k, line.value);
       } else {
         text = expression;
@@ -95,7 +113,8 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     }
     if (line.too_long) ui.ShowMessage(doc.texts[TextId::kTooManyVariables]);
     if (!line.Ok()) {
-      sheet.SetCell(Document::kValue, k, line.emptied ? std::string() : std::string(kFailedValueText));
+      sheet.SetCell(Document::kValue, k,
+                    line.emptied ? std::string() : std::string(kFailedValueText));
       doc.records.SetNameNoValue(k, name);
       continue;
     }

@@ -55,7 +55,7 @@ void ClearTable(Document& doc) {
   doc.graph.data.data_columns = 0;
   doc.table_values.Clear();
   doc.table_widths.ForgetAll();
-  doc.eval.table_row_opened = false;
+  doc.table_row_opened = false;
 }
 
 void BuildTableHeaders(Document& doc) {
@@ -79,9 +79,9 @@ void AppendTableValue(Document& doc, int line, long double value) {
   if (k < 1) return;
   // One row per pass, opened by the pass's first value, whichever "T" line gives it; a pass
   // whose first "T" line fails still gets a row of its own and never writes into the header.
-  if (!doc.eval.table_row_opened) {
+  if (!doc.table_row_opened) {
     ++doc.settings.table_rows;
-    doc.eval.table_row_opened = true;
+    doc.table_row_opened = true;
   }
   const int row = doc.settings.table_rows;
   if (table.RowCount() - 3 < row) table.SetRowCount(table.RowCount() + 1);

@@ -7,6 +7,7 @@
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
+#include "expression/eval_cache.h"
 #include "sheet/decimals.h"
 #include "sheet/start_values.h"
 #include "sheet/table.h"
@@ -245,7 +246,7 @@ TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
   for (int pass = 0; pass < 16; ++pass) {
     // The reference reads every line as text: each counts as seen before, and has no program.
     for (int k = 1; k <= 9; ++k) {
-      LineProgram& program = full.eval.lines[k].program;
+      LineProgram& program = Caches(full).lines[k].program;
       program = LineProgram{};
       program.state = LineProgram::kSeen;
       program.text_stamp = full.sheet.CellStamp(Document::kExpression, k);
@@ -260,7 +261,7 @@ TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
     for (int k = 1; k <= 9; ++k) EXPECT_EQ(fast.records[k].value, full.records[k].value) << k;
   }
   int ready = 0;
-  for (const auto& cache : fast.eval.lines) ready += cache.program.state == LineProgram::kReady;
+  for (const auto& cache : Caches(fast).lines) ready += cache.program.state == LineProgram::kReady;
   EXPECT_GE(ready, 7);
 }
 
@@ -312,7 +313,7 @@ TEST(LinePrograms, ALineDrawsOncePerPassEvenWhenItFails) {
   testing::FakeUi ui;
   FillSheet(doc, {{"a", "2"}, {"", "SLUMP(1000)*a/0"}, {"", "SLUMP(1000)+a*0"}});
   for (int pass = 0; pass < 3; ++pass) {
-    doc.eval.rng.seed(5 + pass);
+    doc.rng.seed(5 + pass);
     std::mt19937_64 same(5 + pass);
     std::uniform_int_distribution<long long> draw(1, 1000);
     draw(same);  // line 2's

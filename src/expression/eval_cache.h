@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <random>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -9,9 +10,8 @@
 
 namespace ravnelok {
 
-// What the evaluation of one line's substituted text gave last time. Everything after the
-// substitution depends only on that text, the angle unit and the UI texts, so an unchanged text
-// gives the same result again (texts with random functions are never kept).
+class Document;
+
 // One replacement made by the substitution: a name's value, a sum or pi.
 struct SubstitutedWord {
   enum Kind : uint8_t { kName, kSum, kPi };
@@ -70,6 +70,9 @@ struct LineProgram {
   Real last_value = 0;
 };
 
+// Line k's caches. The expression evaluation is kept by its substituted text (with the angle
+// unit), the sum by its total, the value cell by the cell's stamp and the value it was written
+// for, the program by its expression cell's stamp and the names generation.
 struct LineEvalCache {
   bool valid = false;
   bool angle_in_degrees = true;
@@ -91,18 +94,39 @@ struct LineEvalCache {
   LineProgram program;
 };
 
-// What evaluation keeps from one pass to the next.
-struct EvalState {
-  // Seeded from the clock once; the random functions draw from it.
-  std::mt19937_64 rng;
-  // A cache: per line, the last evaluation of its substituted text; cleared with the word lists.
-  std::vector<LineEvalCache> lines;
-  // Whether the running pass has opened its table row yet.
-  bool table_row_opened = false;
+// Record r's value as substituted into expressions, and for compiled lines how that text reads
+// back without its sign; each kept by the bits of the value it was made for.
+struct RecordReading {
+  bool text_made = false;
+  Real text_for = 0;
+  std::string text;
+  bool read_made = false;
+  Real read_for = 0;
+  Real read = 0;
+  bool read_negative = false;
+};
+
+// What evaluation keeps from one pass to the next. Each entry carries its own key (above), so
+// no edit of the sheet has to forget anything; only other UI texts (other condition and
+// remainder words) empty them all.
+struct EvalCaches {
+  unsigned long long texts_generation = 0;
+  std::vector<LineEvalCache> lines;    // lines 1..999; entry 0 unused
+  std::vector<RecordReading> records;  // records 1..999; entry 0 unused
   // The stamps of the name cells and the names generation when the name cells last matched
   // the records, so that later passes need not compare the names themselves.
   std::vector<unsigned long long> name_cell_stamps;
   unsigned long long name_cells_generation = 0;
 };
+
+// The document's caches: made on first use, emptied when its UI texts changed.
+EvalCaches& Caches(Document& doc);
+
+// The bytes that hold a value; the rest of its storage is padding of no fixed content.
+inline constexpr std::size_t kRealBytes =
+    std::numeric_limits<Real>::digits == 64 ? 10 : sizeof(Real);
+// Whether two values are stored in the same bits (padding left out): a kept text or reading
+// belongs to exactly one value, -0 and 0 apart.
+bool SameBits(const Real& a, const Real& b);
 
 }  // namespace ravnelok
