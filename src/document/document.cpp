@@ -6,18 +6,6 @@
 
 namespace ravnelok {
 
-const std::string& FunctionNames() {
-  static const std::string names = [] {
-    std::string list = "&";
-    for (const std::string_view name : kFunctionNames) {
-      list += name;
-      list += '&';
-    }
-    return list;
-  }();
-  return names;
-}
-
 Document::Document() : records(settings.default_decimals) {
   rng.seed(
       static_cast<unsigned long long>(std::chrono::system_clock::now().time_since_epoch().count()));

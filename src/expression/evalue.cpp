@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "document/function_names.h"
+#include "expression/functions.h"
 #include "numbers/number_text.h"
 #include "text/text_ops.h"
 
@@ -19,164 +19,15 @@ constexpr char kEnd = 13;
 // Set as the current character when reading cannot go on; no rule reads past it.
 constexpr char kStop = '?';
 
-// The ten-decimal pi of the degree conversions, kept as it is so that results match the
-// established digits (sin 30 = 0.5000000000015).
-constexpr Real kPi10 = 3.1415926536L;
 constexpr Real kHuge = 1E2000L;
-constexpr Real kTiny = 1E-1000L;
 constexpr Real kLnLimit = 2000;
-// The hardware sine gives up at 2^63; beyond it sine and cosine are 0.
-constexpr Real kTrigLimit = 9223372036854775808.0L;
 
-Real Nearest(Real x) {
-  return std::nearbyint(x);
-}  // ties to even in the default rounding mode
 // Non-zero and within 1E-400..1E400: two such logarithms add up to less than 2000 in
 // magnitude, so the guards of * and / pass without computing them.
 bool Moderate(Real x) {
   const Real a = std::fabs(x);
   return a >= 1E-400L && a <= 1E400L;
 }
-
-Real Sine(Real a) {
-  return std::fabs(a) >= kTrigLimit ? 0 : std::sin(a);
-}
-Real Cosine(Real a) {
-  return std::fabs(a) >= kTrigLimit ? 0 : std::cos(a);
-}
-Real DegreesToRadians(Real x) {
-  return x / 180 * kPi10;
-}
-
-// The built-in functions. Each returns its result, or sets `failed` and returns x unchanged.
-using BuiltIn = Real (*)(Real x, const EvalContext& context, bool& failed);
-
-Real Fail(Real x, bool& failed) {
-  failed = true;
-  return x;
-}
-
-Real Abs(Real x, const EvalContext&, bool&) {
-  return std::fabs(x);
-}
-
-Real SquareRoot(Real x, const EvalContext&, bool& failed) {
-  return x < 0 ? Fail(x, failed) : std::sqrt(x);
-}
-
-Real Sin(Real x, const EvalContext& context, bool&) {
-  if (!context.angle_in_degrees) return Sine(x);
-  if (std::fabs(x) == 180 || x == 0) return 0;
-  return Sine(DegreesToRadians(x));
-}
-
-Real Cos(Real x, const EvalContext& context, bool&) {
-  if (!context.angle_in_degrees) return Cosine(x);
-  if (std::fabs(x) == 90) return 0;
-  return Cosine(DegreesToRadians(x));
-}
-
-Real Tan(Real x, const EvalContext& context, bool& failed) {
-  // The guards look at the raw argument in radians, whatever the angle unit.
-  const Real s = Sine(x);
-  const Real c = Cosine(x);
-  if (s == 0 && c != 0) return 0;
-  if (std::fabs(c) <= kTiny) return Fail(x, failed);
-  if (std::fabs(std::log(std::fabs(c)) + std::log(std::fabs(s))) >= 1000) return Fail(x, failed);
-  if (!context.angle_in_degrees) return s / c;
-  if (std::fabs(x) == 90) return Fail(x, failed);
-  const Real a = DegreesToRadians(x);
-  return Sine(a) / Cosine(a);
-}
-
-Real Atan(Real x, const EvalContext& context, bool&) {
-  return context.angle_in_degrees ? std::atan(x) / kPi10 * 180 : std::atan(x);
-}
-
-Real Log10(Real x, const EvalContext&, bool& failed) {
-  return x <= 0 ? Fail(x, failed) : std::log(x) / std::log(10.0L);
-}
-
-Real Ln(Real x, const EvalContext&, bool& failed) {
-  return x <= 0 ? Fail(x, failed) : std::log(x);
-}
-
-Real Truncate(Real x, const EvalContext&, bool&) {
-  return std::trunc(x);
-}
-
-Real Floor(Real x, const EvalContext&, bool&) {
-  if (x >= 0 || IsWhole(x)) return std::trunc(x);
-  return std::trunc(x) - 1;
-}
-
-Real Round(Real x, const EvalContext&, bool&) {
-  return x >= 0 ? std::trunc(x + 0.5L) : std::trunc(x - 0.5L);
-}
-
-Real Exp(Real x, const EvalContext&, bool& failed) {
-  return std::fabs(x) > 1000 ? Fail(x, failed) : std::exp(x);
-}
-
-Real Random(Real x, const EvalContext& context, bool& failed) {
-  if (context.rng == nullptr) return Fail(x, failed);
-  if (x > 0 && std::fabs(x) < 32000) {
-    const auto n = static_cast<long long>(Nearest(std::fabs(x)));
-    if (n == 0) return 1;
-    return static_cast<Real>(std::uniform_int_distribution<long long>(1, n)(*context.rng));
-  }
-  if (x == 0) {
-    // On a grid of 1E-13: a result is rounded to 13 significant digits, and a finer draw
-    // could round up to 1, outside [0, 1).
-    constexpr long long kSteps = 10000000000000LL;
-    const auto k = std::uniform_int_distribution<long long>(0, kSteps - 1)(*context.rng);
-    return static_cast<Real>(k) / kSteps;
-  }
-  return Fail(x, failed);
-}
-
-Real Factorial(Real x, const EvalContext&, bool& failed) {
-  if (x < 0 || std::trunc(x) > 50 || !IsWhole(x)) return Fail(x, failed);
-  Real result = 1;
-  for (Real counter = x; counter > 1; counter -= 1) result *= counter;
-  return result;
-}
-
-Real Sign(Real x, const EvalContext&, bool&) {
-  return x < 0 ? -1 : (x == 0 ? 0 : 1);
-}
-
-// Digit K (0 = units) of the integer part of |x|, in these exact real-type steps.
-template <int K>
-Real Digit(Real x, const EvalContext&, bool&) {
-  const Real a = std::fabs(x);
-  if constexpr (K == 0) {
-    if (a < 1) return 0;
-    return std::trunc(a) - std::trunc(a / 10) * 10;
-  } else if constexpr (K <= 4) {
-    Real p = 1;
-    for (int i = 0; i < K; ++i) p *= 10;
-    if (a < p) return 0;
-    const Real p1 = p * 10;
-    return std::trunc((std::trunc(a) - std::trunc(a / p1) * p1) / p);
-  } else {
-    Real v = a;
-    for (int i = 0; i < K; ++i) v /= 10;
-    v = std::trunc(v);
-    return std::trunc(v) - std::trunc(v / 10) * 10;
-  }
-}
-
-// The body of each built-in function, in the order of kFunctionNames.
-constexpr std::array<BuiltIn, kFunctionNames.size()> kFunctionBodies = {
-    Abs,      SquareRoot, SquareRoot, Sin,      Cos,       Tan,       Atan,     Log10,    Ln,
-    Truncate, Floor,      Round,      Exp,      Random,    Factorial, Truncate, Floor,    Round,
-    Sign,     Random,     Random,     Random,   Factorial, Digit<0>,  Digit<1>, Digit<2>, Digit<3>,
-    Digit<4>, Digit<5>,   Digit<6>,   Digit<7>, Digit<8>,  Digit<9>,  Digit<0>, Digit<1>, Digit<2>,
-    Digit<3>, Digit<4>,   Digit<5>,   Digit<6>, Digit<7>,  Digit<8>,  Digit<9>, Sign,
-};
-
-constexpr BuiltIn kRandom = Random;
 
 // Power(b, e) for b > 0: integer exponents below 100 as exact products.
 Real Power(Real b, Real e) {
@@ -218,7 +69,7 @@ Real Divide(Real r, Real t, bool& failed) {
 Real Raise(Real x, Real y, bool& failed) {
   // ln(x)*y may overflow to infinity for absurd exponents; that only fails the test below.
   if (x > 0 && std::fabs(std::log(x) * y) <= kLnLimit) return Power(x, y);
-  if (std::fabs(y) > kLnLimit || y != Nearest(y)) {
+  if (std::fabs(y) > kLnLimit || y != RoundHalfEven(y)) {
     failed = true;  // a base that is not positive needs an integer exponent
     return x;
   }
@@ -231,7 +82,7 @@ Real Raise(Real x, Real y, bool& failed) {
     failed = true;
     return x;
   }
-  if (x < 0 && std::fmod(Nearest(std::fabs(y)), 2) == 1) result = -result;
+  if (x < 0 && std::fmod(RoundHalfEven(std::fabs(y)), 2) == 1) result = -result;
   return result;
 }
 
@@ -409,27 +260,27 @@ class Evalue {
   // function := name primary, the name from the built-in table
   Real FunctionCall() {
     const size_t f = MatchName();
-    if (f == kFunctionNames.size()) {
+    if (f == kBuiltInFunctions.size()) {
       ch_ = kStop;
       return 0;
     }
-    pos_ += static_cast<int>(kFunctionNames[f].size()) - 1;
+    pos_ += static_cast<int>(kBuiltInFunctions[f].name.size()) - 1;
     Next();
     const Real x = Primary();
     if (ch_ == kStop) return x;  // reading has stopped; draw no random number for it
     if (steps_ != nullptr) {
       // A random draw must happen at every pass, in the order the text gives.
-      if (kFunctionBodies[f] == kRandom) program_ok_ = false;
+      if (kBuiltInFunctions[f].draws_random) program_ok_ = false;
       Emit(ProgramStep::kCall, static_cast<uint8_t>(f));
       return x;
     }
-    if (given_ != nullptr && kFunctionBodies[f] == kRandom) {
+    if (given_ != nullptr && kBuiltInFunctions[f].draws_random) {
       // Left to the full evaluation, which then draws once.
       failed_ = true;
       ch_ = kStop;
       return x;
     }
-    return kFunctionBodies[f](x, context_, failed_);
+    return kBuiltInFunctions[f].body(x, context_, failed_);
   }
 
   void Emit(ProgramStep::Op op, uint8_t arg = 0, Real number = 0) {
@@ -444,17 +295,17 @@ class Evalue {
 
   // The index of the first function name at the read position, or the table's size.
   size_t MatchName() const {
-    if (pos_ > length_) return kFunctionNames.size();
+    if (pos_ > length_) return kBuiltInFunctions.size();
     const char* at = text_ + pos_ - 1;
     const size_t room = static_cast<size_t>(length_ - pos_ + 1);
-    for (size_t f = 0; f < kFunctionNames.size(); ++f) {
-      const std::string_view name = kFunctionNames[f];
+    for (size_t f = 0; f < kBuiltInFunctions.size(); ++f) {
+      const std::string_view name = kBuiltInFunctions[f].name;
       // Names are a few letters: compared in place rather than by a library call.
       if (name[0] == *at && name.size() <= room && std::equal(name.begin(), name.end(), at)) {
         return f;
       }
     }
-    return kFunctionNames.size();
+    return kBuiltInFunctions.size();
   }
 
   const char* text_;
@@ -614,7 +465,7 @@ bool RunProgram(const std::vector<ProgramStep>& steps, const ProgramInput* input
         top = -top;
         break;
       case ProgramStep::kCall:
-        top = kFunctionBodies[step.arg](top, context, failed);
+        top = kBuiltInFunctions[step.arg].body(top, context, failed);
         break;
       case ProgramStep::kAdd: {
         const Real t = operands(step, left);

@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "expression/evalue.h"
+#include "expression/functions.h"
 #include "expression/reading_steps.h"
 #include "expression/self_check.h"
 #include "numbers/number_text.h"
@@ -49,13 +50,6 @@ const std::string& ValueText(Document& doc, int r) {
 }
 
 namespace {
-
-// Whether a text may call a random function (slump, sl, rand, rd in any case).
-bool DrawsRandomNumbers(std::string_view text) {
-  return FindDanishLower(text, "sl") != std::string_view::npos ||
-         FindDanishLower(text, "rd") != std::string_view::npos ||
-         FindDanishLower(text, "rand") != std::string_view::npos;
-}
 
 // The text of a sum; a line that sums the same total as in the previous pass reuses it.
 std::string SumText(Document& doc, int k, Real total) {
@@ -263,7 +257,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
     }
     return result;
   }
-  const bool keep = cache != nullptr && !DrawsRandomNumbers(text);
+  const bool keep = cache != nullptr && !MayDrawRandomNumbers(text);
   if (keep) {
     cache->valid = false;
     cache->substituted = text;
