@@ -18,6 +18,10 @@ void RecalculateSheet(Document& doc, Ui& ui, RecalcMode mode) {
   doc.records.ClearAllStartPending();
 }
 
+void RecalculateCommand(Document& doc, Ui& ui) {
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+}
+
 bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
   if (!ReadSheet(doc, ui, path)) return false;
   ClearTable(doc);

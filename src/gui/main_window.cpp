@@ -20,8 +20,13 @@
 #include <QTranslator>
 #include <QWindow>
 
-#include "app/commands.h"
+#include "app/caption.h"
+#include "app/command_line.h"
+#include "app/confirm_close.h"
 #include "app/edit_commands.h"
+#include "app/help_file.h"
+#include "app/print_command.h"
+#include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "graphics/graph.h"
 #include "graphics/graph_commands.h"
