@@ -5,6 +5,7 @@
 #include "editing/cell_edit.h"
 #include "files/sheet_file.h"
 #include "graphics/graph.h"
+#include "graphics/layout.h"
 #include "numbers/number_text.h"
 #include "sheet/start_values.h"
 #include "sheet/table.h"

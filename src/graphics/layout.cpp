@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/ui.h"
 
 namespace ravnelok {
 
@@ -59,6 +60,11 @@ WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_heig
   }
   l.sheet_col_widths[4] = ExpressionColumnWidth(l.sheet_grid.width, l.sheet_col_widths);
   return l;
+}
+
+void SetViewMode(Document& doc, Ui& ui, ViewMode mode) {
+  doc.settings.view_mode = mode;
+  ui.LayOutWindow();
 }
 
 void ApplyLayout(Document& doc, const WindowLayout& layout) {

@@ -9,6 +9,7 @@
 namespace ravnelok {
 
 class Document;
+class Ui;
 
 // A rectangle in the client area of the main window (pixels).
 struct AreaRect {
@@ -49,6 +50,9 @@ WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_heig
 
 // The width left for the expression column in a sheet grid `grid_width` wide.
 int ExpressionColumnWidth(int grid_width, const std::array<int, 7>& widths);
+
+// view_mode := mode, the matching view button pressed, the window laid out.
+void SetViewMode(Document& doc, Ui& ui, ViewMode mode);
 
 // Writes the sheet grid's row height, font size and column widths into the Document.
 void ApplyLayout(Document& doc, const WindowLayout& layout);

@@ -29,7 +29,6 @@
 #include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "graphics/graph.h"
-#include "graphics/graph_commands.h"
 #include "graphics/layout.h"
 #include "gui/dialogs.h"
 #include "gui/graph_area.h"
@@ -194,7 +193,7 @@ void MainWindow::BuildToolBar() {
       [&d] { MoreDecimals(d); },
       [&d] { FewerDecimals(d); },
       [this, &d] { ClearTableCommand(d, *this); },
-      [this, &d] { ClearGraphCommand(d, *this); },
+      [this, &d] { ClearGraph(d, *this); },
   };
   for (int k = 0; k < kToolButtonCount; ++k) {
     auto* button = new QToolButton(tool_bar_);

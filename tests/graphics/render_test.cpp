@@ -4,7 +4,6 @@
 
 #include "graphics/axis.h"
 #include "graphics/graph.h"
-#include "graphics/graph_commands.h"
 #include "graphics/graph_test_support.h"
 
 namespace ravnelok {
@@ -100,7 +99,7 @@ TEST(GraphCommand, SheetGraphKeepsItsLinesAndTableGraphKeepsTheSheetRows) {
   EXPECT_EQ(ui.canvas.Calls(Op::kRectangle).size(), 4u);  // blank + 3 bars
 
   // Cleared: a later recalculation draws nothing.
-  ClearGraphCommand(doc, ui);
+  ClearGraph(doc, ui);
   EXPECT_FALSE(doc.settings.graph_shown);
   ui.canvas.calls.clear();
   RefreshGraph(doc, ui);
