@@ -52,7 +52,7 @@ void NumberOfLinesCommand(Document& doc, Ui& ui) {
   // A shrunk sheet must not leave the current cell or the editor below its last line.
   const int last = doc.LineCount();
   if (doc.sheet.CurrentRow() > last) doc.sheet.SetCurrent(doc.sheet.CurrentCol(), last);
-  if (doc.settings.editor_row > last) doc.settings.editor_row = last;
+  if (doc.editor.row > last) doc.editor.row = last;
   for (int k = n + 1; k <= kMaxLines; ++k) {
     doc.records.Reset(k);
     doc.records.SetDecimals(k, doc.settings.default_decimals);

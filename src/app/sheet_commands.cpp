@@ -52,7 +52,7 @@ void StartValuesCommand(Document& doc, Ui& ui) {
 
 void PressSheetGrid(Document& doc, Ui& ui, MouseButton button, int col, int row) {
   TextGrid& sheet = doc.sheet;
-  doc.settings.clicked_column = col;
+  doc.editor.clicked_column = col;
   if (button == MouseButton::kMiddle) return;
   if (button == MouseButton::kRight) {
     if (col != Document::kValue || row < 1 || row >= sheet.RowCount()) return;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/copy_buffer.h"
+#include "document/editor_position.h"
 #include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
@@ -57,6 +59,8 @@ class Document {
   static constexpr int kUnit = 6;
 
   Settings settings;
+  CopyBuffer copy;
+  EditorPosition editor;
   UiTexts texts;
   TextGrid sheet{7, 200, /*stamped=*/true};
   LineRecords records;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "document/modes.h"
@@ -19,15 +18,6 @@ struct Settings {
   GraphKind graph_kind = GraphKind::kNone;
   int table_columns = 0;
   int table_rows = 0;
-  int editor_column = 2;
-  int editor_row = 1;
-  int clicked_column = 3;
-  // The copy waiting to be pasted: up to two cells of the name, expression or unit column.
-  bool copy_held = false;
-  std::array<std::string, 2> copy_texts;
-  int copy_column = 0;
-  int copy_first_row = 0;
-  int copy_count = 0;
   std::string file_name = "*.rlk";
   // Dialog states remembered between uses.
   bool decimals_auto_checked = false;

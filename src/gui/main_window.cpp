@@ -436,7 +436,7 @@ void MainWindow::LayOutWindow() {
   doc_.table.visible_rows =
       std::max(1, table_view_->viewport()->height() / std::max(1, doc_.table.row_height));
   // The cells moved: the editor follows its cell (an open editor keeps what was typed).
-  PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, !editing_);
+  PlaceEditorAt(doc_.editor.column, doc_.editor.row, !editing_);
 }
 
 void MainWindow::GraphChanged() {

@@ -26,7 +26,7 @@ TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
       doc.records.SetDecimals(k, 4);
     }
     doc.sheet.SetCurrent(4, 150);
-    doc.settings.editor_row = 150;
+    doc.editor.row = 150;
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       return d.field = typed, *typed != 0;
@@ -34,7 +34,7 @@ TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), lines) << typed;
     // A shorter sheet keeps the cursor and the editor on it.
-    EXPECT_EQ(std::pair(doc.sheet.CurrentRow(), doc.settings.editor_row),
+    EXPECT_EQ(std::pair(doc.sheet.CurrentRow(), doc.editor.row),
               std::pair(std::min(150, lines), std::min(150, lines)));
     // Kept lines keep their values and decimals; a dropped line's record starts afresh.
     for (const int k : {3, 100}) {
