@@ -19,9 +19,10 @@ void AngleCommand(Document& doc, Ui& ui) {
   dialog.radians = doc.texts[TextId::kAngleRadians];
   dialog.ok = doc.texts[TextId::kOk];
   dialog.choice = doc.settings.angle_choice;
-  if (ui.RunAngleDialog(dialog)) doc.settings.angle_in_degrees = dialog.choice == 0;
+  if (ui.RunAngleDialog(dialog))
+    doc.settings.angle_in_degrees = dialog.choice == AngleUnit::kDegrees;
   // The dialog keeps the choice the user left it with, even when closed without its button.
-  doc.settings.angle_choice = dialog.choice == 1 ? 1 : 0;
+  doc.settings.angle_choice = dialog.choice;
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
 }
 

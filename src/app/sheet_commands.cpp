@@ -33,7 +33,8 @@ bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
 }
 
 void OpenCommand(Document& doc, Ui& ui) {
-  const auto path = ui.AskOpenFileName(doc.texts[TextId::kOpenTitle], "*.rlk");
+  const auto path =
+      ui.AskOpenFileName(doc.texts[TextId::kOpenTitle], std::string(kSheetFilePattern));
   if (path) LoadSheet(doc, ui, *path);
 }
 

@@ -57,6 +57,9 @@ class Document {
   static constexpr int kExpression = 4;
   static constexpr int kValue = 5;
   static constexpr int kUnit = 6;
+  // The two mark columns are the grid's fixed columns: drawn like headers, never current, and
+  // left at their widths by the window layout.
+  static constexpr int kFixedColumns = 2;
 
   Settings settings;
   CopyBuffer copy;

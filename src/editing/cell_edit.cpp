@@ -18,7 +18,7 @@ bool IsWordChar(char c) {
 
 char ReservedWordCapital(char c) {
   if (c >= 'a' && c <= 'z') return static_cast<char>(c - 32);
-  if (static_cast<unsigned char>(c) == 229) return static_cast<char>(197);  // å -> Å
+  if (static_cast<unsigned char>(c) == kSmallARing) return static_cast<char>(kCapitalARing);
   return c;
 }
 

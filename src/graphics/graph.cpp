@@ -1,5 +1,9 @@
 #include "graphics/graph.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "document/document.h"
 #include "document/ui.h"
 #include "graphics/axis.h"
@@ -48,14 +52,21 @@ void RunAxisDialog(Document& doc, Ui& ui, bool from_sheet) {
   GraphSettingsDialog d =
       DialogFrame(doc, from_sheet ? GraphForm::kSheetAxis : GraphForm::kTableAxis);
   d.group = doc.texts[TextId::kXAxis];
-  if (from_sheet) d.choices.push_back(doc.texts[TextId::kAxisNames]);
-  d.choices.push_back(doc.texts[TextId::kAxisFromOne]);
-  d.choices.push_back(doc.texts[TextId::kAxisFromZero]);
-  d.choice = from_sheet ? s.sheet_x_axis : s.table_x_axis;
+  // The radio buttons, top to bottom; the table's graphs have no names to show.
+  std::vector<XAxisLabels> offered;
+  for (const auto& [labels, text] : {std::pair(XAxisLabels::kNames, TextId::kAxisNames),
+                                     {XAxisLabels::kFromOne, TextId::kAxisFromOne},
+                                     {XAxisLabels::kFromZero, TextId::kAxisFromZero}}) {
+    if (labels == XAxisLabels::kNames && !from_sheet) continue;
+    offered.push_back(labels);
+    d.choices.push_back(doc.texts[text]);
+  }
+  XAxisLabels& chosen = from_sheet ? s.sheet_x_axis : s.table_x_axis;
+  d.choice = static_cast<int>(std::find(offered.begin(), offered.end(), chosen) - offered.begin());
   ui.RunGraphSettingsDialog(d);
   // A choice outside the group keeps the previous one.
-  if (d.choice < 0 || d.choice >= static_cast<int>(d.choices.size())) return;
-  (from_sheet ? s.sheet_x_axis : s.table_x_axis) = d.choice;
+  if (d.choice < 0 || d.choice >= static_cast<int>(offered.size())) return;
+  chosen = offered[static_cast<size_t>(d.choice)];
 }
 
 }  // namespace

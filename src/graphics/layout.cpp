@@ -70,7 +70,8 @@ void SetViewMode(Document& doc, Ui& ui, ViewMode mode) {
 void ApplyLayout(Document& doc, const WindowLayout& layout) {
   doc.sheet.row_height = layout.sheet_row_height;
   doc.sheet.font_size = layout.sheet_font_size;
-  for (int c = 2; c < 7; ++c) doc.sheet.SetColWidth(c, layout.sheet_col_widths[c]);
+  for (int c = Document::kFixedColumns; c < 7; ++c)
+    doc.sheet.SetColWidth(c, layout.sheet_col_widths[c]);
   doc.table.row_height = layout.table_row_height;
 }
 

@@ -44,7 +44,8 @@ struct WindowLayout {
 };
 
 // The arrangement of the window for `view_mode` in a
-// client area of the given size, tool bar included. Columns 0 and 1 keep the widths they have.
+// client area of the given size, tool bar included. The fixed columns (Document::kFixedColumns)
+// keep the widths they have.
 WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_height, int col0_width,
                            int col1_width);
 

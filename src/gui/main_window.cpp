@@ -224,7 +224,7 @@ void MainWindow::BuildAreas() {
   sheet_panel_->setObjectName("SheetArea");
   sheet_view_ = new SheetView(sheet_panel_);
   sheet_view_->setObjectName("StringGrid1");
-  sheet_model_ = new GridModel(doc_.sheet, 2, this);
+  sheet_model_ = new GridModel(doc_.sheet, Document::kFixedColumns, this);
   sheet_view_->setModel(sheet_model_);
   graph_area_ = new GraphArea(bitmap_, sheet_panel_);
   graph_area_->setObjectName("GraphArea");
@@ -408,7 +408,8 @@ void MainWindow::ClearLinesCommand() {
 
 void MainWindow::LayOutWindow() {
   const WindowLayout l = ComputeLayout(doc_.settings.view_mode, client_->width(), client_->height(),
-                                       doc_.sheet.ColWidth(0), doc_.sheet.ColWidth(1));
+                                       doc_.sheet.ColWidth(Document::kTableMark),
+                                       doc_.sheet.ColWidth(Document::kFixedMark));
   ApplyLayout(doc_, l);
   auto rect = [](const AreaRect& a) { return QRect(a.left, a.top, a.width, a.height); };
   tool_bar_->setGeometry(rect(l.tool_bar));
@@ -497,13 +498,17 @@ bool MainWindow::RunAngleDialog(AngleDialog& dialog) {
 
 namespace {
 
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // File names travel through the core as the system's bytes, not as Windows-1252 text.
 QFileDialog* SheetFileDialog(QWidget* parent, const std::string& title,
                              const std::string& initial) {
   auto* dialog = new QFileDialog(parent, Q(title));
   dialog->setObjectName("SheetFileDialog");
   dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setNameFilter(QStringLiteral("Ravnelok-ark (*.rlk)"));
+  dialog->setNameFilter(QStringLiteral("Ravnelok-ark (%1)").arg(Latin1(kSheetFilePattern)));
   dialog->selectFile(QFile::decodeName(QByteArray::fromStdString(initial)));
   return dialog;
 }
@@ -534,7 +539,7 @@ std::optional<std::string> MainWindow::AskSaveFileName(const std::string& title,
   dialog->setFileMode(QFileDialog::AnyFile);
   // A name typed without an extension gets ".rlk" (lower case, so the name check accepts it);
   // the dialog then asks before overwriting that completed name.
-  dialog->setDefaultSuffix(QStringLiteral("rlk"));
+  dialog->setDefaultSuffix(Latin1(kSheetExtension));
   return RunFileDialog(dialog);
 }
 

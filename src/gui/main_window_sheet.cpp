@@ -156,7 +156,7 @@ void MainWindow::OnSheetPressed(Qt::MouseButton button, int col, int row, bool* 
   PressSheetGrid(doc_, *this, which, col, row);
   RefreshViews();
   // Only a left press on an ordinary cell moves the current cell and the selection.
-  *handled = row == 0 || button != Qt::LeftButton || col < 2;
+  *handled = row == 0 || button != Qt::LeftButton || col < Document::kFixedColumns;
 }
 
 void MainWindow::OnSheetDoubleClicked() {

@@ -51,8 +51,8 @@ TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
   RecalculateCommand(doc, ui);
   EXPECT_EQ(doc.settings.table_rows, 1);
   ui.angle_script.push_back([](AngleDialog& d) {  // radians confirmed with the button
-    EXPECT_EQ(d.choice, 0);
-    d.choice = 1;
+    EXPECT_EQ(d.choice, AngleUnit::kDegrees);
+    d.choice = AngleUnit::kRadians;
     return true;
   });
   AngleCommand(doc, ui);

@@ -93,8 +93,9 @@ TEST(Scale, RangesOfTheDataEqualHugeValuesKeepTheirPointsInsideThePlot) {
 
 TEST(AdjustRanges, AxesShownSameUnitAndBarsOnZero) {
   const PlotGeometry square = {400, 200};
-  const GraphSettings both{}, no_x0{0, false, true}, none{0, false, false};
-  const GraphSettings same{0, true, true, false, true};
+  constexpr XAxisLabels kNames = XAxisLabels::kNames;
+  const GraphSettings both{}, no_x0{kNames, false, true}, none{kNames, false, false};
+  const GraphSettings same{kNames, true, true, false, true};
   // What, kind, settings, plot, ranges in and out, and the zero point (-1: not checked).
   // clang-format off
   const std::tuple<const char*, GraphKind, GraphSettings, PlotGeometry, AxisRanges, AxisRanges, int, int> cases[] = {

@@ -127,13 +127,13 @@ TEST(EditGraphSettings, AnswersRedrawFromFreshRangesARefusedBlockLeavesTheLastGr
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 1; });
   ui.canvas.calls.clear();
   EditGraphSettings(bars, ui);
-  EXPECT_EQ(bars.graph.options.table_x_axis, 1);
+  EXPECT_EQ(bars.graph.options.table_x_axis, XAxisLabels::kFromZero);
   // x range -0.3..3.3: bar 1 at 70 + 1.3 / 3.6 x 500 = 250.6 -> 251, less half of "0".
   EXPECT_TRUE(ui.canvas.FindText("0") && ui.canvas.FindText("0")->x1 == 248);
   // A choice outside the group keeps the previous one.
   ui.dialog_script.push_back([](GraphSettingsDialog& d) { d.choice = 5; });
   EditGraphSettings(bars, ui);
-  EXPECT_EQ(bars.graph.options.table_x_axis, 1);
+  EXPECT_EQ(bars.graph.options.table_x_axis, XAxisLabels::kFromZero);
   const std::tuple<GraphKind, GridRect, GridRect, std::string> cases[] = {
       {K::kSheetBars, {5, 1, 5, 3}, {5, 4, 5, 4}, "Markér mindst to rækker"},
       {K::kSheetCurve, {5, 1, 5, 3}, {5, 1, 5, 701}, "Blokken må kun have 700 linier"},
