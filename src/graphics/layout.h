@@ -1,10 +1,8 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 
 #include "document/modes.h"
-#include "document/text_id.h"
 
 namespace ravnelok {
 
@@ -57,40 +55,5 @@ void SetViewMode(Document& doc, Ui& ui, ViewMode mode);
 
 // Writes the sheet grid's row height, font size and column widths into the Document.
 void ApplyLayout(Document& doc, const WindowLayout& layout);
-
-// The tool buttons, left to right.
-enum class ToolButton {
-  kCopy,
-  kPaste,
-  kViewSheet,
-  kViewSheetTable,
-  kViewAll,
-  kRecalculate,
-  kMoreDecimals,
-  kFewerDecimals,
-  kClearTable,
-  kClearGraph,
-};
-constexpr int kToolButtonCount = 10;
-
-// One tool button: its left edge in the tool bar and the UI text entry of its hint.
-struct ToolButtonPlace {
-  int left;
-  TextId hint;
-};
-constexpr int kToolButtonSize = 41;
-constexpr int kToolButtonTop = 8;
-constexpr std::array<ToolButtonPlace, kToolButtonCount> kToolButtons = {{
-    {8, TextId::kHintCopy},
-    {56, TextId::kHintPaste},
-    {120, TextId::kHintViewSheet},
-    {160, TextId::kHintViewSheetTable},
-    {200, TextId::kHintViewAll},
-    {264, TextId::kHintRecalculate},
-    {320, TextId::kHintMoreDecimals},
-    {368, TextId::kHintFewerDecimals},
-    {432, TextId::kHintClearTable},
-    {488, TextId::kHintClearGraph},
-}};
 
 }  // namespace ravnelok

@@ -38,6 +38,7 @@
 #include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
+#include "gui/tool_buttons.h"
 #include "output/text_export.h"
 #include "sheet/decimals.h"
 
@@ -182,34 +183,29 @@ void MainWindow::BuildToolBar() {
   tool_bar_->setObjectName("ToolBar");
   view_group_ = new QButtonGroup(this);
   view_group_->setExclusive(true);
-  Document& d = doc_;
-  const std::function<void()> commands[kToolButtonCount] = {
-      [this, &d] { CopyCommand(d, *this); },
-      [this, &d] { PasteCommand(d, *this); },
-      [this, &d] { SetViewMode(d, *this, ViewMode::kSheet); },
-      [this, &d] { SetViewMode(d, *this, ViewMode::kSheetAndTable); },
-      [this, &d] { SetViewMode(d, *this, ViewMode::kSheetTableAndGraph); },
-      [this, &d] { RecalculateCommand(d, *this); },
-      [&d] { MoreDecimals(d); },
-      [&d] { FewerDecimals(d); },
-      [this, &d] { ClearTableCommand(d, *this); },
-      [this, &d] { ClearGraph(d, *this); },
-  };
-  for (int k = 0; k < kToolButtonCount; ++k) {
-    auto* button = new QToolButton(tool_bar_);
-    button->setGeometry(kToolButtons[k].left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
-    button->setIcon(ToolButtonIcon(k));
-    button->setIconSize(QSize(32, 32));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(Q(doc_.texts.Caption(kToolButtons[k].hint)));
-    const int first_view = static_cast<int>(ToolButton::kViewSheet);
-    if (k >= first_view && k < first_view + 3) {
-      button->setCheckable(true);
-      view_group_->addButton(button, k - first_view + 1);  // the id is the view mode
+  for (const ToolButtonSpec& spec : kToolButtons) {
+    // A button runs its command through an action: its menu item's, where it has one.
+    QAction* action = spec.menu_entry ? entry(*spec.menu_entry) : nullptr;
+    if (action == nullptr) {
+      action = new QAction(this);
+      std::function<void()> command = [this, run = spec.command] { run(doc_, *this); };
+      if (spec.view_mode) {
+        command = [this, mode = *spec.view_mode] { SetViewMode(doc_, *this, mode); };
+      }
+      connect(action, &QAction::triggered, this, [this, command] { Run(command); });
     }
-    const auto command = commands[k];
-    if (command) connect(button, &QToolButton::clicked, this, [this, command] { Run(command); });
-    buttons_[static_cast<size_t>(k)] = button;
+    auto* button = new QToolButton(tool_bar_);
+    button->setGeometry(spec.left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
+    button->setIcon(ToolButtonIcon(spec.draw_icon));
+    button->setIconSize(QSize(kToolIconSize, kToolIconSize));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(Q(doc_.texts.Caption(spec.hint)));
+    if (spec.view_mode) {
+      button->setCheckable(true);
+      view_group_->addButton(button, static_cast<int>(*spec.view_mode));
+    }
+    connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    buttons_[static_cast<size_t>(spec.button)] = button;
   }
   toolButton(ToolButton::kViewSheet)->setChecked(true);
 }
@@ -274,8 +270,8 @@ void MainWindow::ApplyTexts() {
     for (int i = 0; i < kMenuEntryCount; ++i) {
       entries_[static_cast<size_t>(i)]->setText(Q(doc_.texts[static_cast<TextId>(i)]));
     }
-    for (int k = 0; k < kToolButtonCount; ++k) {
-      buttons_[static_cast<size_t>(k)]->setToolTip(Q(doc_.texts[kToolButtons[k].hint]));
+    for (const ToolButtonSpec& spec : kToolButtons) {
+      toolButton(spec.button)->setToolTip(Q(doc_.texts[spec.hint]));
     }
   }
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
