@@ -14,17 +14,12 @@ namespace {
 
 using testing::Column;
 using testing::FillSheet;
+using testing::TableColumn;
 using Texts = std::vector<std::string>;
 
 class RecalcTest : public ::testing::Test {
  protected:
   Texts Values(int first, int last) { return Column(doc, Document::kValue, first, last); }
-  // Table column `col`, rows first..last.
-  Texts Table(int col, int first, int last) {
-    Texts cells;
-    for (int r = first; r <= last; ++r) cells.push_back(doc.table.Cell(col, r));
-    return cells;
-  }
   void MarkT(int k) { PressSheetGrid(doc, ui, MouseButton::kLeft, 0, k); }
   Document doc;
   testing::FakeUi ui;
@@ -56,10 +51,10 @@ TEST_F(RecalcTest, PassesInModeOneFillTableRows) {
   MarkT(1);
   MarkT(2);
   for (int i = 0; i < 3; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Table(0, 0, 4), (Texts{"n", " 1", " 2", " 3", ""}));
-  EXPECT_EQ(Table(1, 0, 3), (Texts{"A2", " 10", " 20", " 30"}));
+  EXPECT_EQ(TableColumn(doc, 0, 0, 4), (Texts{"n", " 1", " 2", " 3", ""}));
+  EXPECT_EQ(TableColumn(doc, 1, 0, 3), (Texts{"A2", " 10", " 20", " 30"}));
   RecalculateSheet(doc, ui, RecalcMode::kFresh);  // keeps only the header row, even with marks
-  EXPECT_EQ(Table(0, 0, 1), (Texts{"n", ""}));
+  EXPECT_EQ(TableColumn(doc, 0, 0, 1), (Texts{"n", ""}));
   // A blank expression loses its marks and clears the table.
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   doc.sheet.SetCell(Document::kExpression, 1, "   ");
@@ -74,12 +69,13 @@ TEST_F(RecalcTest, FailingFirstTableLineStillOpensOneRowPerPass) {
   MarkT(1);
   MarkT(2);
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-  EXPECT_EQ(Table(0, 0, 1), (Texts{"a", ""}));  // the header row is never written with values
+  EXPECT_EQ(TableColumn(doc, 0, 0, 1),
+            (Texts{"a", ""}));  // the header row is never written with values
   doc.sheet.SetCell(Document::kExpression, 1, "5");
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   EXPECT_EQ(doc.settings.table_rows, 2);
-  EXPECT_EQ(Table(0, 0, 2), (Texts{"a", "  ", " 5"}));  // aligned to its widest cell
-  EXPECT_EQ(Table(1, 0, 2), (Texts{"b", " 2", " 2"}));
+  EXPECT_EQ(TableColumn(doc, 0, 0, 2), (Texts{"a", "  ", " 5"}));  // aligned to its widest cell
+  EXPECT_EQ(TableColumn(doc, 1, 0, 2), (Texts{"b", " 2", " 2"}));
 }
 
 TEST_F(RecalcTest, RefusedNameStopsThePassBeforeAnyValue) {

@@ -16,16 +16,11 @@ namespace ravnelok {
 namespace {
 
 using testing::FillSheet;
+using testing::TableColumn;
 using Texts = std::vector<std::string>;
 
 class TableTest : public ::testing::Test {
  protected:
-  // Table column `col`, rows first..last.
-  Texts Table(int col, int first, int last) {
-    Texts cells;
-    for (int r = first; r <= last; ++r) cells.push_back(doc.table.Cell(col, r));
-    return cells;
-  }
   void MarkT(int k) { PressSheetGrid(doc, ui, MouseButton::kLeft, 0, k); }
   Document doc;
   testing::FakeUi ui;
@@ -45,7 +40,7 @@ TEST_F(TableTest, TableHeadersWidthsAndGrowth) {
   EXPECT_EQ(std::pair(doc.table.RowCount(), doc.table.top_row + doc.table.visible_rows - 1),
             std::pair(51, 48));
   ClearTableCommand(doc, ui);  // keeps the columns, resets the widths
-  EXPECT_EQ(Table(1, 0, 1), (Texts{"A2", ""}));
+  EXPECT_EQ(TableColumn(doc, 1, 0, 1), (Texts{"A2", ""}));
   EXPECT_EQ(std::pair(doc.table.ColWidth(1), doc.settings.table_rows), std::pair(50, 0));
 }
 
@@ -55,7 +50,7 @@ TEST_F(TableTest, RemovingTableRowsMovesTheRestUp) {
   MarkT(1);
   for (int i = 0; i < 5; ++i) RecalculateSheet(doc, ui, RecalcMode::kAppendRow);  // rows hold 1..5
   RemoveTableRowsCommand(doc, ui, 2, 3);
-  EXPECT_EQ(Table(0, 1, 3), (Texts{" 1", " 4", " 5"}));
+  EXPECT_EQ(TableColumn(doc, 0, 1, 3), (Texts{" 1", " 4", " 5"}));
   EXPECT_TRUE(doc.table_values.Find(0, 2)->value == 4 && !doc.table_values.Find(0, 4));
   // Wholly below the last row, or including the header: nothing goes.
   RemoveTableRowsCommand(doc, ui, 7, 9);
