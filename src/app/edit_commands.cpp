@@ -6,6 +6,7 @@
 #include "editing/copy_paste.h"
 #include "editing/line_ops.h"
 #include "graphics/graph.h"
+#include "graphics/layout.h"
 #include "sheet/table.h"
 
 namespace ravnelok {

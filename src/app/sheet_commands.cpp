@@ -5,6 +5,7 @@
 #include "editing/cell_edit.h"
 #include "files/sheet_file.h"
 #include "graphics/graph.h"
+#include "graphics/layout.h"
 #include "numbers/number_text.h"
 #include "sheet/start_values.h"
 #include "sheet/table.h"
@@ -18,6 +19,10 @@ void RecalculateSheet(Document& doc, Ui& ui, RecalcMode mode) {
   doc.records.ClearAllStartPending();
 }
 
+void RecalculateCommand(Document& doc, Ui& ui) {
+  RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+}
+
 bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
   if (!ReadSheet(doc, ui, path)) return false;
   ClearTable(doc);
@@ -28,7 +33,8 @@ bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
 }
 
 void OpenCommand(Document& doc, Ui& ui) {
-  const auto path = ui.AskOpenFileName(doc.texts[TextId::kOpenTitle], "*.rlk");
+  const auto path =
+      ui.AskOpenFileName(doc.texts[TextId::kOpenTitle], std::string(kSheetFilePattern));
   if (path) LoadSheet(doc, ui, *path);
 }
 
@@ -47,7 +53,7 @@ void StartValuesCommand(Document& doc, Ui& ui) {
 
 void PressSheetGrid(Document& doc, Ui& ui, MouseButton button, int col, int row) {
   TextGrid& sheet = doc.sheet;
-  doc.settings.clicked_column = col;
+  doc.editor.clicked_column = col;
   if (button == MouseButton::kMiddle) return;
   if (button == MouseButton::kRight) {
     if (col != Document::kValue || row < 1 || row >= sheet.RowCount()) return;

@@ -14,6 +14,8 @@ class Ui;
 
 // The pass over the whole sheet, then the graph refresh: what every edit ends with.
 void RecalculateSheet(Document& doc, Ui& ui, RecalcMode mode);
+// "&Gennemregn arket" (F9) and the "Gennemregn" button.
+void RecalculateCommand(Document& doc, Ui& ui);
 
 // Opens a sheet file: read, table and graph cleared, view mode 1, recalculated in mode 0.
 // Returns false when the file was refused ("Forkert filtype" shown, sheet unchanged).

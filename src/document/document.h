@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/copy_buffer.h"
+#include "document/editor_position.h"
 #include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
@@ -55,8 +57,13 @@ class Document {
   static constexpr int kExpression = 4;
   static constexpr int kValue = 5;
   static constexpr int kUnit = 6;
+  // The two mark columns are the grid's fixed columns: drawn like headers, never current, and
+  // left at their widths by the window layout.
+  static constexpr int kFixedColumns = 2;
 
   Settings settings;
+  CopyBuffer copy;
+  EditorPosition editor;
   UiTexts texts;
   TextGrid sheet{7, 200, /*stamped=*/true};
   LineRecords records;

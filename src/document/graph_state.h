@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "document/modes.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -31,12 +32,12 @@ struct GraphData {
 
 // The states of the graph settings dialogs, kept for the program's run.
 struct GraphSettings {
-  int sheet_x_axis = 0;  // 0 names, 1 "1, 2, 3", 2 "0, 1, 2"
+  XAxisLabels sheet_x_axis = XAxisLabels::kNames;
   bool show_x0 = true;
   bool show_y0 = true;
   bool join_points = false;
   bool same_unit = false;
-  int table_x_axis = 0;  // 0 "1, 2, 3", 1 "0, 1, 2"
+  XAxisLabels table_x_axis = XAxisLabels::kFromOne;  // never kNames
 };
 
 struct AxisRanges {

@@ -42,6 +42,13 @@ constexpr bool IsFrequencyGraph(GraphKind k) {
   return k == GraphKind::kSheetFrequency || k == GraphKind::kTableFrequency;
 }
 
+// The angle unit the angle dialog offers.
+enum class AngleUnit { kDegrees, kRadians };
+
+// What numbers the bars and curves along the x axis: the lines' names (sheet graphs only), or
+// the rows counted from 1 or from 0.
+enum class XAxisLabels { kNames, kFromOne, kFromZero };
+
 // The graph settings dialogs, by their form number.
 enum class GraphForm {
   kSheetAxis = 2,  // TForm2: bars and curves from the sheet

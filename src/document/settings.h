@@ -1,12 +1,17 @@
 #pragma once
 
-#include <array>
 #include <string>
+#include <string_view>
 
 #include "document/modes.h"
 #include "numbers/format_value.h"
 
 namespace ravnelok {
+
+// Sheet files end in ".rlk". A sheet not saved yet is called "*.rlk", which is also the filter of
+// the file dialogs and the name the open dialog starts with.
+inline constexpr std::string_view kSheetExtension = "rlk";
+inline constexpr std::string_view kSheetFilePattern = "*.rlk";
 
 // The global settings: they live for the program's run; a sheet file does not carry them.
 struct Settings {
@@ -19,19 +24,10 @@ struct Settings {
   GraphKind graph_kind = GraphKind::kNone;
   int table_columns = 0;
   int table_rows = 0;
-  int editor_column = 2;
-  int editor_row = 1;
-  int clicked_column = 3;
-  // The copy waiting to be pasted: up to two cells of the name, expression or unit column.
-  bool copy_held = false;
-  std::array<std::string, 2> copy_texts;
-  int copy_column = 0;
-  int copy_first_row = 0;
-  int copy_count = 0;
-  std::string file_name = "*.rlk";
+  std::string file_name{kSheetFilePattern};
   // Dialog states remembered between uses.
   bool decimals_auto_checked = false;
-  int angle_choice = 0;  // 0 degrees, 1 radians
+  AngleUnit angle_choice = AngleUnit::kDegrees;
 };
 
 }  // namespace ravnelok

@@ -39,10 +39,10 @@ struct TextInputDialog {
   std::string caption, label, field, yes, no;
 };
 
-// The angle dialog (TForm5). `choice` is 0 for degrees, 1 for radians.
+// The angle dialog (TForm5).
 struct AngleDialog {
   std::string caption, label, group, degrees, radians, ok;
-  int choice = 0;
+  AngleUnit choice = AngleUnit::kDegrees;
 };
 
 // The graph settings dialogs: `form` 2 (TForm2, bars and curves from the sheet) and 4 (TForm4,

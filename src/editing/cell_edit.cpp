@@ -18,7 +18,7 @@ bool IsWordChar(char c) {
 
 char ReservedWordCapital(char c) {
   if (c >= 'a' && c <= 'z') return static_cast<char>(c - 32);
-  if (static_cast<unsigned char>(c) == 229) return static_cast<char>(197);  // å -> Å
+  if (static_cast<unsigned char>(c) == kSmallARing) return static_cast<char>(kCapitalARing);
   return c;
 }
 
@@ -78,17 +78,17 @@ EditorGeometry EditorOverCell(const CellRect& cell) {
 }
 
 std::string PlaceEditor(Document& doc, int col, int row) {
-  doc.settings.editor_column = col;
-  doc.settings.editor_row = row;
+  doc.editor.column = col;
+  doc.editor.row = row;
   return doc.sheet.Cell(col, row);
 }
 
 bool DoubleClickOpensEditor(const Document& doc) {
-  return IsEditableColumn(doc.settings.clicked_column);
+  return IsEditableColumn(doc.editor.clicked_column);
 }
 
 int EditorKeyTarget(const Document& doc, EditorKey key) {
-  const int row = doc.settings.editor_row;
+  const int row = doc.editor.row;
   switch (key) {
     case EditorKey::kEnter:
       return row;
@@ -101,8 +101,8 @@ int EditorKeyTarget(const Document& doc, EditorKey key) {
 }
 
 bool StoreEditorText(Document& doc, std::string text) {
-  const int col = doc.settings.editor_column;
-  const int row = doc.settings.editor_row;
+  const int col = doc.editor.column;
+  const int row = doc.editor.row;
   if (col == Document::kExpression && !text.empty() && !StartsAsTextLine(text)) {
     text = UpperCaseReservedWords(doc, text);
   }

@@ -32,7 +32,7 @@ struct EditorText {
 // the caret returns to where it was before.
 EditorText DeleteInEditor(const EditorText& editor);
 
-// The cell of (editor_column, editor_row) in the grid's client coordinates.
+// The cell of the editor position (Document::editor) in the grid's client coordinates.
 struct CellRect {
   int left = 0;
   int top = 0;

@@ -44,8 +44,8 @@ std::string NumberedName(const std::string& name, int step) {
 }
 
 void CopyCells(Document& doc, Ui& ui) {
-  Settings& s = doc.settings;
-  s.copy_held = false;
+  CopyBuffer& s = doc.copy;
+  s.held = false;
   const GridRect& selection = doc.sheet.Selection();
   const int col = selection.left;
   if (selection.right != col ||
@@ -53,45 +53,44 @@ void CopyCells(Document& doc, Ui& ui) {
     ui.ShowMessage(doc.texts[TextId::kCopyColumnsOnly]);
     return;
   }
-  s.copy_column = col;
-  s.copy_first_row = selection.top;
-  s.copy_count = selection.bottom - selection.top + 1;
-  if (s.copy_count > 2) {
+  s.column = col;
+  s.first_row = selection.top;
+  s.count = selection.bottom - selection.top + 1;
+  if (s.count > 2) {
     ui.ShowMessage(doc.texts[TextId::kCopyAtMostTwo]);
     return;
   }
-  for (int k = 0; k < s.copy_count; ++k) {
-    s.copy_texts[static_cast<size_t>(k)] = doc.sheet.Cell(col, selection.top + k);
+  for (int k = 0; k < s.count; ++k) {
+    s.texts[static_cast<size_t>(k)] = doc.sheet.Cell(col, selection.top + k);
   }
-  s.copy_held = true;
+  s.held = true;
 }
 
 void PasteCells(Document& doc, Ui& ui) {
-  const Settings& s = doc.settings;
+  const CopyBuffer& s = doc.copy;
   const GridRect& selection = doc.sheet.Selection();
   const int top = selection.top;
   const int bottom = std::min(selection.bottom, doc.LineCount());
-  if (!s.copy_held || selection.right != selection.left || selection.left != s.copy_column ||
-      top < 1) {
+  if (!s.held || selection.right != selection.left || selection.left != s.column || top < 1) {
     ui.ShowMessage(doc.texts[TextId::kPasteOtherColumn]);
     return;
   }
   int k = 0;
-  for (int row = top; row <= bottom; ++row, k = (k + 1) % s.copy_count) {
-    std::string text = s.copy_texts[static_cast<size_t>(k)];
-    const int offset = row - (s.copy_first_row + k);
-    if (s.copy_column == Document::kExpression) {
+  for (int row = top; row <= bottom; ++row, k = (k + 1) % s.count) {
+    std::string text = s.texts[static_cast<size_t>(k)];
+    const int offset = row - (s.first_row + k);
+    if (s.column == Document::kExpression) {
       if (!StartsAsTextLine(text)) text = RenumberReferences(doc, text, offset, top, true);
-    } else if (s.copy_column == Document::kName) {
+    } else if (s.column == Document::kName) {
       RemoveBlanks(text);
       if (text == "c" || text == "d") {
         ui.ShowMessage(text + "0 - " + text + "9 " + doc.texts[TextId::kNameIsFunction]);
         return;
       }
       // C++ division truncates toward zero, as the step must.
-      text = NumberedName(text, offset / s.copy_count);
+      text = NumberedName(text, offset / s.count);
     }
-    doc.sheet.SetCell(s.copy_column, row, std::move(text));
+    doc.sheet.SetCell(s.column, row, std::move(text));
   }
 }
 

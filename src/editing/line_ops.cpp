@@ -114,7 +114,7 @@ void BlankSheet(Document& doc) {
   for (int k = 1; k <= doc.LineCount(); ++k) BlankLine(doc, k);
   doc.sheet.SetCurrent(Document::kName, 1);
   PlaceEditor(doc, Document::kName, 1);
-  doc.settings.file_name = "*.rlk";
+  doc.settings.file_name = kSheetFilePattern;
   doc.records.ResetDecimals(doc.settings.default_decimals);
 }
 

@@ -133,7 +133,8 @@ void AppendInteger(std::string& out, int value) {
 }  // namespace
 
 bool HasSheetExtension(const std::string& path) {
-  return path.size() >= 4 && path.compare(path.size() - 4, 4, ".rlk") == 0;
+  const std::string_view dot_extension = kSheetFilePattern.substr(1);  // ".rlk"
+  return std::string_view(path).ends_with(dot_extension);
 }
 
 bool ReadSheet(Document& doc, Ui& ui, const std::string& path) {

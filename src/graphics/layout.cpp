@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/ui.h"
 
 namespace ravnelok {
 
@@ -61,10 +62,16 @@ WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_heig
   return l;
 }
 
+void SetViewMode(Document& doc, Ui& ui, ViewMode mode) {
+  doc.settings.view_mode = mode;
+  ui.LayOutWindow();
+}
+
 void ApplyLayout(Document& doc, const WindowLayout& layout) {
   doc.sheet.row_height = layout.sheet_row_height;
   doc.sheet.font_size = layout.sheet_font_size;
-  for (int c = 2; c < 7; ++c) doc.sheet.SetColWidth(c, layout.sheet_col_widths[c]);
+  for (int c = Document::kFixedColumns; c < 7; ++c)
+    doc.sheet.SetColWidth(c, layout.sheet_col_widths[c]);
   doc.table.row_height = layout.table_row_height;
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 
 #include "document/modes.h"
-#include "document/text_id.h"
 
 namespace ravnelok {
 
 class Document;
+class Ui;
 
 // A rectangle in the client area of the main window (pixels).
 struct AreaRect {
@@ -43,49 +42,18 @@ struct WindowLayout {
 };
 
 // The arrangement of the window for `view_mode` in a
-// client area of the given size, tool bar included. Columns 0 and 1 keep the widths they have.
+// client area of the given size, tool bar included. The fixed columns (Document::kFixedColumns)
+// keep the widths they have.
 WindowLayout ComputeLayout(ViewMode view_mode, int client_width, int client_height, int col0_width,
                            int col1_width);
 
 // The width left for the expression column in a sheet grid `grid_width` wide.
 int ExpressionColumnWidth(int grid_width, const std::array<int, 7>& widths);
 
+// view_mode := mode, the matching view button pressed, the window laid out.
+void SetViewMode(Document& doc, Ui& ui, ViewMode mode);
+
 // Writes the sheet grid's row height, font size and column widths into the Document.
 void ApplyLayout(Document& doc, const WindowLayout& layout);
-
-// The tool buttons, left to right.
-enum class ToolButton {
-  kCopy,
-  kPaste,
-  kViewSheet,
-  kViewSheetTable,
-  kViewAll,
-  kRecalculate,
-  kMoreDecimals,
-  kFewerDecimals,
-  kClearTable,
-  kClearGraph,
-};
-constexpr int kToolButtonCount = 10;
-
-// One tool button: its left edge in the tool bar and the UI text entry of its hint.
-struct ToolButtonPlace {
-  int left;
-  TextId hint;
-};
-constexpr int kToolButtonSize = 41;
-constexpr int kToolButtonTop = 8;
-constexpr std::array<ToolButtonPlace, kToolButtonCount> kToolButtons = {{
-    {8, TextId::kHintCopy},
-    {56, TextId::kHintPaste},
-    {120, TextId::kHintViewSheet},
-    {160, TextId::kHintViewSheetTable},
-    {200, TextId::kHintViewAll},
-    {264, TextId::kHintRecalculate},
-    {320, TextId::kHintMoreDecimals},
-    {368, TextId::kHintFewerDecimals},
-    {432, TextId::kHintClearTable},
-    {488, TextId::kHintClearGraph},
-}};
 
 }  // namespace ravnelok

@@ -171,17 +171,16 @@ void DrawBars(const Frame& f) {
 void DrawBarLabels(const Frame& f) {
   Canvas& cv = f.cv;
   const int n = f.rows;
-  // 0 names, 1 "1, 2, 3", 2 "0, 1, 2"; the table dialog has only the two numeric choices.
-  const int choice = IsSheetGraph(f.kind) ? f.doc.graph.options.sheet_x_axis
-                                          : f.doc.graph.options.table_x_axis + 1;
-  const bool names = choice == 0;
+  const XAxisLabels labels =
+      IsSheetGraph(f.kind) ? f.doc.graph.options.sheet_x_axis : f.doc.graph.options.table_x_axis;
+  const bool names = labels == XAxisLabels::kNames;
   if (names ? n > 30 : n > 50) return;
   for (int b = 1; b <= n; ++b) {
     std::string text;
     if (names) {
       text = f.doc.graph.data.names[b - 1];
     } else {
-      text = std::to_string(choice == 1 ? b : b - 1);
+      text = std::to_string(labels == XAxisLabels::kFromOne ? b : b - 1);
     }
     const int th = cv.TextHeight(text);
     int u = 3;

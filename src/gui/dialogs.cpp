@@ -264,9 +264,9 @@ bool AngleDialogWidget::Run(AngleDialog& dialog) {
   degrees_->setText(Q(dialog.degrees));
   radians_->setText(Q(dialog.radians));
   ok_->setText(Q(dialog.ok));
-  (dialog.choice == 1 ? radians_ : degrees_)->setChecked(true);
+  (dialog.choice == AngleUnit::kRadians ? radians_ : degrees_)->setChecked(true);
   const bool result = exec() == QDialog::Accepted;
-  dialog.choice = radians_->isChecked() ? 1 : 0;
+  dialog.choice = radians_->isChecked() ? AngleUnit::kRadians : AngleUnit::kDegrees;
   return result;
 }
 

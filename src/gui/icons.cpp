@@ -8,7 +8,6 @@ namespace ravnelok::gui {
 
 namespace {
 
-constexpr int kSize = 32;
 const QColor kInk(40, 40, 40);
 const QColor kPaper(255, 255, 255);
 const QColor kSheet(220, 232, 250);
@@ -82,76 +81,77 @@ void Decimals(QPainter& p, const char* text, bool up) {
   Arrow(p, 27, 6, 26, up, up ? kGreen : kRed);
 }
 
-void Draw(QPainter& p, int index) {
-  switch (index) {
-    case 0:  // copy: two pages
-      Page(p, QRectF(3.5, 3.5, 16, 20));
-      Page(p, QRectF(12.5, 9.5, 16, 20));
-      break;
-    case 1: {  // paste: a page on a clip board
-      p.setPen(QPen(kInk, 1));
-      p.setBrush(QColor(190, 150, 100));
-      p.drawRoundedRect(QRectF(4.5, 5.5, 20, 24), 2, 2);
-      p.setBrush(QColor(160, 160, 160));
-      p.drawRect(QRectF(10.5, 3.5, 8, 4));
-      Page(p, QRectF(13.5, 12.5, 15, 17));
-      break;
-    }
-    case 2:  // the sheet alone
-      Grid(p, QRectF(3.5, 5.5, 25, 21), 3, 5, kSheet);
-      break;
-    case 3:  // sheet and table
-      Grid(p, QRectF(2.5, 5.5, 17, 21), 2, 5, kSheet);
-      Grid(p, QRectF(21.5, 5.5, 8, 21), 1, 5, kTable);
-      break;
-    case 4:  // sheet, table and graph
-      Grid(p, QRectF(2.5, 3.5, 17, 10), 2, 3, kSheet);
-      Bars(p, QRectF(2.5, 15.5, 17, 13));
-      Grid(p, QRectF(21.5, 3.5, 8, 25), 1, 6, kTable);
-      break;
-    case 5: {  // recalculate: a turning arrow around "="
-      p.setPen(QPen(kGreen, 3, Qt::SolidLine, Qt::RoundCap));
-      p.drawArc(QRectF(4, 4, 24, 24), 60 * 16, 280 * 16);
-      p.setBrush(kGreen);
-      p.setPen(Qt::NoPen);
-      QPainterPath head;
-      head.moveTo(19, 1);
-      head.lineTo(26, 6);
-      head.lineTo(18, 10);
-      head.closeSubpath();
-      p.drawPath(head);
-      p.setPen(QPen(kInk, 2.5));
-      p.drawLine(QPointF(11, 13.5), QPointF(21, 13.5));
-      p.drawLine(QPointF(11, 18.5), QPointF(21, 18.5));
-      break;
-    }
-    case 6:
-      Decimals(p, ".00", true);
-      break;
-    case 7:
-      Decimals(p, ".0", false);
-      break;
-    case 8:  // clear the table
-      Grid(p, QRectF(6.5, 3.5, 19, 25), 2, 6, kTable);
-      Cross(p, QRectF(8, 8, 16, 16));
-      break;
-    case 9:  // clear the graph
-      Bars(p, QRectF(3.5, 5.5, 25, 21));
-      Cross(p, QRectF(8, 8, 16, 16));
-      break;
-    default:
-      break;
-  }
-}
-
 }  // namespace
 
-QIcon ToolButtonIcon(int index) {
-  QPixmap pixmap(kSize, kSize);
+void DrawCopyIcon(QPainter& p) {  // two pages
+  Page(p, QRectF(3.5, 3.5, 16, 20));
+  Page(p, QRectF(12.5, 9.5, 16, 20));
+}
+
+void DrawPasteIcon(QPainter& p) {  // a page on a clip board
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(190, 150, 100));
+  p.drawRoundedRect(QRectF(4.5, 5.5, 20, 24), 2, 2);
+  p.setBrush(QColor(160, 160, 160));
+  p.drawRect(QRectF(10.5, 3.5, 8, 4));
+  Page(p, QRectF(13.5, 12.5, 15, 17));
+}
+
+void DrawSheetIcon(QPainter& p) {  // the sheet alone
+  Grid(p, QRectF(3.5, 5.5, 25, 21), 3, 5, kSheet);
+}
+
+void DrawSheetTableIcon(QPainter& p) {  // sheet and table
+  Grid(p, QRectF(2.5, 5.5, 17, 21), 2, 5, kSheet);
+  Grid(p, QRectF(21.5, 5.5, 8, 21), 1, 5, kTable);
+}
+
+void DrawSheetTableGraphIcon(QPainter& p) {  // sheet, table and graph
+  Grid(p, QRectF(2.5, 3.5, 17, 10), 2, 3, kSheet);
+  Bars(p, QRectF(2.5, 15.5, 17, 13));
+  Grid(p, QRectF(21.5, 3.5, 8, 25), 1, 6, kTable);
+}
+
+void DrawRecalculateIcon(QPainter& p) {  // a turning arrow around "="
+  p.setPen(QPen(kGreen, 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawArc(QRectF(4, 4, 24, 24), 60 * 16, 280 * 16);
+  p.setBrush(kGreen);
+  p.setPen(Qt::NoPen);
+  QPainterPath head;
+  head.moveTo(19, 1);
+  head.lineTo(26, 6);
+  head.lineTo(18, 10);
+  head.closeSubpath();
+  p.drawPath(head);
+  p.setPen(QPen(kInk, 2.5));
+  p.drawLine(QPointF(11, 13.5), QPointF(21, 13.5));
+  p.drawLine(QPointF(11, 18.5), QPointF(21, 18.5));
+}
+
+void DrawMoreDecimalsIcon(QPainter& p) {
+  Decimals(p, ".00", true);
+}
+
+void DrawFewerDecimalsIcon(QPainter& p) {
+  Decimals(p, ".0", false);
+}
+
+void DrawClearTableIcon(QPainter& p) {
+  Grid(p, QRectF(6.5, 3.5, 19, 25), 2, 6, kTable);
+  Cross(p, QRectF(8, 8, 16, 16));
+}
+
+void DrawClearGraphIcon(QPainter& p) {
+  Bars(p, QRectF(3.5, 5.5, 25, 21));
+  Cross(p, QRectF(8, 8, 16, 16));
+}
+
+QIcon ToolButtonIcon(void (*draw)(QPainter&)) {
+  QPixmap pixmap(kToolIconSize, kToolIconSize);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  Draw(p, index);
+  draw(p);
   p.end();
   return QIcon(pixmap);
 }

@@ -20,11 +20,15 @@
 #include <QTranslator>
 #include <QWindow>
 
-#include "app/commands.h"
+#include "app/caption.h"
+#include "app/command_line.h"
+#include "app/confirm_close.h"
 #include "app/edit_commands.h"
+#include "app/help_file.h"
+#include "app/print_command.h"
+#include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "graphics/graph.h"
-#include "graphics/graph_commands.h"
 #include "graphics/layout.h"
 #include "gui/dialogs.h"
 #include "gui/graph_area.h"
@@ -34,6 +38,7 @@
 #include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
+#include "gui/tool_buttons.h"
 #include "output/text_export.h"
 #include "sheet/decimals.h"
 
@@ -178,34 +183,29 @@ void MainWindow::BuildToolBar() {
   tool_bar_->setObjectName("ToolBar");
   view_group_ = new QButtonGroup(this);
   view_group_->setExclusive(true);
-  Document& d = doc_;
-  const std::function<void()> commands[kToolButtonCount] = {
-      [this, &d] { CopyCommand(d, *this); },
-      [this, &d] { PasteCommand(d, *this); },
-      [this, &d] { SetViewMode(d, *this, ViewMode::kSheet); },
-      [this, &d] { SetViewMode(d, *this, ViewMode::kSheetAndTable); },
-      [this, &d] { SetViewMode(d, *this, ViewMode::kSheetTableAndGraph); },
-      [this, &d] { RecalculateCommand(d, *this); },
-      [&d] { MoreDecimals(d); },
-      [&d] { FewerDecimals(d); },
-      [this, &d] { ClearTableCommand(d, *this); },
-      [this, &d] { ClearGraphCommand(d, *this); },
-  };
-  for (int k = 0; k < kToolButtonCount; ++k) {
-    auto* button = new QToolButton(tool_bar_);
-    button->setGeometry(kToolButtons[k].left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
-    button->setIcon(ToolButtonIcon(k));
-    button->setIconSize(QSize(32, 32));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(Q(doc_.texts.Caption(kToolButtons[k].hint)));
-    const int first_view = static_cast<int>(ToolButton::kViewSheet);
-    if (k >= first_view && k < first_view + 3) {
-      button->setCheckable(true);
-      view_group_->addButton(button, k - first_view + 1);  // the id is the view mode
+  for (const ToolButtonSpec& spec : kToolButtons) {
+    // A button runs its command through an action: its menu item's, where it has one.
+    QAction* action = spec.menu_entry ? entry(*spec.menu_entry) : nullptr;
+    if (action == nullptr) {
+      action = new QAction(this);
+      std::function<void()> command = [this, run = spec.command] { run(doc_, *this); };
+      if (spec.view_mode) {
+        command = [this, mode = *spec.view_mode] { SetViewMode(doc_, *this, mode); };
+      }
+      connect(action, &QAction::triggered, this, [this, command] { Run(command); });
     }
-    const auto command = commands[k];
-    if (command) connect(button, &QToolButton::clicked, this, [this, command] { Run(command); });
-    buttons_[static_cast<size_t>(k)] = button;
+    auto* button = new QToolButton(tool_bar_);
+    button->setGeometry(spec.left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
+    button->setIcon(ToolButtonIcon(spec.draw_icon));
+    button->setIconSize(QSize(kToolIconSize, kToolIconSize));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(Q(doc_.texts.Caption(spec.hint)));
+    if (spec.view_mode) {
+      button->setCheckable(true);
+      view_group_->addButton(button, static_cast<int>(*spec.view_mode));
+    }
+    connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    buttons_[static_cast<size_t>(spec.button)] = button;
   }
   toolButton(ToolButton::kViewSheet)->setChecked(true);
 }
@@ -220,7 +220,7 @@ void MainWindow::BuildAreas() {
   sheet_panel_->setObjectName("SheetArea");
   sheet_view_ = new SheetView(sheet_panel_);
   sheet_view_->setObjectName("StringGrid1");
-  sheet_model_ = new GridModel(doc_.sheet, 2, this);
+  sheet_model_ = new GridModel(doc_.sheet, Document::kFixedColumns, this);
   sheet_view_->setModel(sheet_model_);
   graph_area_ = new GraphArea(bitmap_, sheet_panel_);
   graph_area_->setObjectName("GraphArea");
@@ -270,8 +270,8 @@ void MainWindow::ApplyTexts() {
     for (int i = 0; i < kMenuEntryCount; ++i) {
       entries_[static_cast<size_t>(i)]->setText(Q(doc_.texts[static_cast<TextId>(i)]));
     }
-    for (int k = 0; k < kToolButtonCount; ++k) {
-      buttons_[static_cast<size_t>(k)]->setToolTip(Q(doc_.texts[kToolButtons[k].hint]));
+    for (const ToolButtonSpec& spec : kToolButtons) {
+      toolButton(spec.button)->setToolTip(Q(doc_.texts[spec.hint]));
     }
   }
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
@@ -404,7 +404,8 @@ void MainWindow::ClearLinesCommand() {
 
 void MainWindow::LayOutWindow() {
   const WindowLayout l = ComputeLayout(doc_.settings.view_mode, client_->width(), client_->height(),
-                                       doc_.sheet.ColWidth(0), doc_.sheet.ColWidth(1));
+                                       doc_.sheet.ColWidth(Document::kTableMark),
+                                       doc_.sheet.ColWidth(Document::kFixedMark));
   ApplyLayout(doc_, l);
   auto rect = [](const AreaRect& a) { return QRect(a.left, a.top, a.width, a.height); };
   tool_bar_->setGeometry(rect(l.tool_bar));
@@ -432,7 +433,7 @@ void MainWindow::LayOutWindow() {
   doc_.table.visible_rows =
       std::max(1, table_view_->viewport()->height() / std::max(1, doc_.table.row_height));
   // The cells moved: the editor follows its cell (an open editor keeps what was typed).
-  PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, !editing_);
+  PlaceEditorAt(doc_.editor.column, doc_.editor.row, !editing_);
 }
 
 void MainWindow::GraphChanged() {
@@ -493,13 +494,17 @@ bool MainWindow::RunAngleDialog(AngleDialog& dialog) {
 
 namespace {
 
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // File names travel through the core as the system's bytes, not as Windows-1252 text.
 QFileDialog* SheetFileDialog(QWidget* parent, const std::string& title,
                              const std::string& initial) {
   auto* dialog = new QFileDialog(parent, Q(title));
   dialog->setObjectName("SheetFileDialog");
   dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setNameFilter(QStringLiteral("Ravnelok-ark (*.rlk)"));
+  dialog->setNameFilter(QStringLiteral("Ravnelok-ark (%1)").arg(Latin1(kSheetFilePattern)));
   dialog->selectFile(QFile::decodeName(QByteArray::fromStdString(initial)));
   return dialog;
 }
@@ -530,7 +535,7 @@ std::optional<std::string> MainWindow::AskSaveFileName(const std::string& title,
   dialog->setFileMode(QFileDialog::AnyFile);
   // A name typed without an extension gets ".rlk" (lower case, so the name check accepts it);
   // the dialog then asks before overwriting that completed name.
-  dialog->setDefaultSuffix(QStringLiteral("rlk"));
+  dialog->setDefaultSuffix(Latin1(kSheetExtension));
   return RunFileDialog(dialog);
 }
 

@@ -13,6 +13,7 @@
 #include "editing/cell_edit.h"
 #include "graphics/layout.h"
 #include "gui/graph_bitmap.h"
+#include "gui/tool_buttons.h"
 
 class QAction;
 class QPrinter;
@@ -159,7 +160,7 @@ class MainWindow : public QMainWindow, public Ui {
   QWidget* client_ = nullptr;
   QWidget* tool_bar_ = nullptr;
   std::array<QToolButton*, kToolButtonCount> buttons_{};
-  QButtonGroup* view_group_ = nullptr;
+  QButtonGroup* view_group_ = nullptr;  // the view buttons; a button's id is its view mode
   QWidget* sheet_panel_ = nullptr;
   SheetView* sheet_view_ = nullptr;
   GridModel* sheet_model_ = nullptr;

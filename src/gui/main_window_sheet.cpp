@@ -61,7 +61,7 @@ void MainWindow::RefreshViews() {
     sheet_view_->scrollTo(sheet_model_->index(row - 1, col));
     PlaceEditorAt(col, row, true);
   } else {
-    PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, !editing_);
+    PlaceEditorAt(doc_.editor.column, doc_.editor.row, !editing_);
   }
 }
 
@@ -104,7 +104,7 @@ void MainWindow::OnSheetScrolled() {
   if (syncing_) return;
   doc_.sheet.top_row = sheet_view_->verticalScrollBar()->value() + 1;
   sheet_top_pushed_ = doc_.sheet.top_row;
-  PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, !editing_);
+  PlaceEditorAt(doc_.editor.column, doc_.editor.row, !editing_);
 }
 
 // ---- the in-place editor
@@ -125,7 +125,7 @@ void MainWindow::PlaceEditorAt(int col, int row, bool reload) {
 
 void MainWindow::OpenEditor(const std::string* text) {
   editing_ = true;
-  PlaceEditorAt(doc_.settings.editor_column, doc_.settings.editor_row, true);
+  PlaceEditorAt(doc_.editor.column, doc_.editor.row, true);
   entry(TextId::kMenuClearLines)->setEnabled(false);
   if (text) editor_->setText(Q(*text));
   editor_->end(false);
@@ -156,7 +156,7 @@ void MainWindow::OnSheetPressed(Qt::MouseButton button, int col, int row, bool* 
   PressSheetGrid(doc_, *this, which, col, row);
   RefreshViews();
   // Only a left press on an ordinary cell moves the current cell and the selection.
-  *handled = row == 0 || button != Qt::LeftButton || col < 2;
+  *handled = row == 0 || button != Qt::LeftButton || col < Document::kFixedColumns;
 }
 
 void MainWindow::OnSheetDoubleClicked() {
@@ -216,7 +216,7 @@ void MainWindow::OnEditorKeyReleased(int key) {
 void MainWindow::FinishEditing(EditorKey key) {
   const int target = EditorKeyTarget(doc_, key);
   if (target == 0) return;
-  const int col = doc_.settings.editor_column;
+  const int col = doc_.editor.column;
   CommitEditor();
   sheet_view_->setFocus();
   if (key != EditorKey::kEnter) {

@@ -62,7 +62,8 @@ size_t FindDanishLower(std::string_view text, std::string_view lower_needle) {
   // The needle's first character stands in the text in one of two cases.
   const char small = lower_needle[0];
   const auto u = static_cast<unsigned char>(small);
-  const bool has_capital = (u >= 'a' && u <= 'z') || u == 229 || u == 248 || u == 230;
+  const bool has_capital =
+      (u >= 'a' && u <= 'z') || u == kSmallARing || u == kSmallOSlash || u == kSmallAE;
   const char capital = has_capital ? static_cast<char>(u - 32) : small;
   const size_t last = text.size() - lower_needle.size();
   size_t next_small = text.find(small);

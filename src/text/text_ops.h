@@ -9,11 +9,22 @@ namespace ravnelok {
 void RemoveBlanks(std::string& text);
 std::string WithoutBlanks(std::string_view text);
 
+// The Danish letters' Windows-1252 codes. Each capital is its small letter's code minus 32, as
+// for A..Z.
+inline constexpr unsigned char kCapitalAE = 0xC6;      // Æ
+inline constexpr unsigned char kCapitalOSlash = 0xD8;  // Ø
+inline constexpr unsigned char kCapitalARing = 0xC5;   // Å
+inline constexpr unsigned char kSmallAE = 0xE6;        // æ
+inline constexpr unsigned char kSmallOSlash = 0xF8;    // ø
+inline constexpr unsigned char kSmallARing = 0xE5;     // å
+
 // A..Z to a..z, and Å Ø Æ to å ø æ; nothing else changes.
 std::string DanishLowerCase(std::string_view text);
 inline char DanishLower(char c) {
   const auto u = static_cast<unsigned char>(c);
-  if ((u >= 'A' && u <= 'Z') || u == 197 || u == 216 || u == 198) return static_cast<char>(u + 32);
+  if ((u >= 'A' && u <= 'Z') || u == kCapitalARing || u == kCapitalOSlash || u == kCapitalAE) {
+    return static_cast<char>(u + 32);
+  }
   return c;
 }
 
@@ -29,7 +40,10 @@ struct DanishLetterTable {
   bool is_letter[256] = {};
   constexpr DanishLetterTable() {
     for (int c = 'A'; c <= 'Z'; ++c) is_letter[c] = is_letter[c + 32] = true;
-    for (int c : {197, 198, 216, 229, 230, 248}) is_letter[c] = true;
+    for (const unsigned char c :
+         {kCapitalARing, kCapitalAE, kCapitalOSlash, kSmallARing, kSmallAE, kSmallOSlash}) {
+      is_letter[c] = true;
+    }
   }
 };
 inline constexpr DanishLetterTable kDanishLetters{};

@@ -12,8 +12,8 @@
 #include <sstream>
 #include <tuple>
 
-#include "app/commands.h"
 #include "app/edit_commands.h"
+#include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "document/document.h"
 #include "expression/eval_cache.h"
@@ -158,20 +158,20 @@ TEST(WarmCaches, EveryEditingCommandGivesWhatAFreshDocumentGives) {
       {6, "commit an expression",
        [&] {
          const int k = line();
-         w.doc.settings.editor_column = Document::kExpression;
-         w.doc.settings.editor_row = k;
+         w.doc.editor.column = Document::kExpression;
+         w.doc.editor.row = k;
          CommitEditorText(w.doc, w.ui, cp1252::FromUtf8(RandomExpression(w.doc, rng, k)));
        }},
       {1, "commit a name",
        [&] {
-         w.doc.settings.editor_column = Document::kName;
-         w.doc.settings.editor_row = line();
+         w.doc.editor.column = Document::kName;
+         w.doc.editor.row = line();
          CommitEditorText(w.doc, w.ui, "v" + std::to_string(rng() % 1000));
        }},
       {1, "commit a unit",
        [&] {
-         w.doc.settings.editor_column = Document::kUnit;
-         w.doc.settings.editor_row = line();
+         w.doc.editor.column = Document::kUnit;
+         w.doc.editor.row = line();
          CommitEditorText(w.doc, w.ui, "cm");
        }},
       {2, "copy and paste two cells at a distance",
@@ -236,7 +236,7 @@ TEST(WarmCaches, EveryEditingCommandGivesWhatAFreshDocumentGives) {
       {1, "the angle unit",
        [&] {
          w.ui.angle_script.push_back([](AngleDialog& d) {
-           d.choice = 1 - d.choice;
+           d.choice = d.choice == AngleUnit::kDegrees ? AngleUnit::kRadians : AngleUnit::kDegrees;
            return true;
          });
          AngleCommand(w.doc, w.ui);

@@ -45,10 +45,10 @@ TEST(CellEdit, TypingOnTheSheetEditorPlacementAndKeys) {
   doc.SetLineCount(10);
   doc.sheet.SetCell(4, 7, "2*3");
   EXPECT_EQ(PlaceEditor(doc, 4, 7), "2*3");
-  EXPECT_EQ(std::pair(doc.settings.editor_column, doc.settings.editor_row), std::pair(4, 7));
+  EXPECT_EQ(std::pair(doc.editor.column, doc.editor.row), std::pair(4, 7));
   // Target 0: nothing happens.
   for (int col = 0; col < 7; ++col) {
-    doc.settings.clicked_column = col;
+    doc.editor.clicked_column = col;
     EXPECT_EQ(DoubleClickOpensEditor(doc), col == 3 || col == 4 || col == 6) << col;
   }
   const std::tuple<int, EditorKey, int> keys[] = {
@@ -56,7 +56,7 @@ TEST(CellEdit, TypingOnTheSheetEditorPlacementAndKeys) {
       {1, EditorKey::kUp, 0},    {2, EditorKey::kUp, 1},     {10, EditorKey::kDown, 0},
       {9, EditorKey::kDown, 10}, {10, EditorKey::kEnter, 10}};
   for (const auto& [row, key, target] : keys) {
-    doc.settings.editor_row = row;
+    doc.editor.row = row;
     EXPECT_EQ(EditorKeyTarget(doc, key), target) << row << " " << int(key);
   }
 }

@@ -96,7 +96,7 @@ class GraphWindowTest : public QObject {
       QTest::mouseClick(f->ok(), Qt::LeftButton);
     });
     QTest::mouseClick(w.graphArea(), Qt::RightButton);
-    QTRY_COMPARE(s.doc().graph.options.sheet_x_axis, 1);
+    QTRY_VERIFY(s.doc().graph.options.sheet_x_axis == XAxisLabels::kFromOne);
     QVERIFY(first_checked);
     QVERIFY(AreaImage(w) != names);  // numbers under the bars now
   }

@@ -105,7 +105,7 @@ class MainWindowTest : public QObject {
     QTest::keyClick(s.w().sheetView(), Qt::Key_Backspace);
     QTest::keyClick(s.w().editor(), Qt::Key_Return);
     QCOMPARE(s.Cell(4, 2) + "|" + s.Cell(5, 2), std::string("|"));
-    QCOMPARE(s.doc().settings.editor_row, 2);
+    QCOMPARE(s.doc().editor.row, 2);
     // Del goes to the editor, not to the sheet: it removes the selection and keeps the caret.
     s.doc().sheet.SetCell(6, 2, "abcd");
     s.w().RefreshViews();

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/commands.h"
+#include "app/print_command.h"
 #include "graphics/axis.h"
 #include "graphics/graph_test_support.h"
 #include "support/sheet_builder.h"

@@ -58,4 +58,11 @@ inline std::vector<std::string> Column(const Document& doc, int col, int first, 
   return cells;
 }
 
+// The cells of table column `col` on rows first..last.
+inline std::vector<std::string> TableColumn(const Document& doc, int col, int first, int last) {
+  std::vector<std::string> cells;
+  for (int r = first; r <= last; ++r) cells.push_back(doc.table.Cell(col, r));
+  return cells;
+}
+
 }  // namespace ravnelok::testing

@@ -1,50 +1,19 @@
-#include "app/commands.h"
+#include "app/settings_commands.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
+#include <utility>
 
+#include "app/sheet_commands.h"
 #include "document/document.h"
 #include "support/fake_ui.h"
-#include "support/temp_dir.h"
-#include "text/cp1252.h"
 
 namespace ravnelok {
 namespace {
 
-TEST(Commands, HelpFileFromTheWorkingFolderTheProgramOrItsDataFolder) {
-  // The files present ("*" marks a folder of that name), the edition, the file shown (nullptr:
-  // not found).
-  const std::tuple<std::vector<const char*>, bool, const char*> cases[] = {
-      {{"work/ravnelok.hlp", "bin/ravnelok.hlp"}, false, "work/ravnelok.hlp"},
-      {{"work/ravnelok.hlp*", "bin/ravnelok.hlp"}, false, "bin/ravnelok.hlp"},
-      {{"share/ravnelok/ravnelok.hlp"}, false, "share/ravnelok/ravnelok.hlp"},
-      {{"bin/ravnelok.hlp", "bin/english/ravnelok.hlp"}, true, "bin/english/ravnelok.hlp"},
-      {{"bin/ravnelok.hlp", "share/ravnelok/english/ravnelok.hlp"},
-       true,
-       "share/ravnelok/english/ravnelok.hlp"},
-      {{"bin/english/ravnelok.hlp"}, false, nullptr},
-  };
-  for (const auto& [present, english, found] : cases) {
-    testing::TempDir dir;
-    for (std::string name : present) {
-      const bool folder = name.back() == '*';
-      if (folder) name.pop_back();
-      std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
-      if (folder) std::filesystem::create_directory(dir.File(name));
-      if (!folder) testing::WriteBytes(dir.File(name), name);
-    }
-    std::filesystem::create_directories(dir.File("bin"));
-    const HelpFile help = ReadHelpFile(dir.File("work"), dir.File("bin"), english);
-    const std::string shown = found ? found : "work/ravnelok.hlp";
-    EXPECT_EQ(std::pair(help.found, help.bytes), std::pair(found != nullptr, found ? shown : ""));
-    EXPECT_EQ(std::filesystem::weakly_canonical(help.path),
-              std::filesystem::weakly_canonical(dir.File(shown)));
-  }
-}
-
 // Refused or cancelled counts keep the 199 lines; a new count keeps the lines that stay.
-TEST(Commands, NumberOfLinesAndAngleDialog) {
+TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
   const std::pair<const char*, int> counts[] = {
       {"2 5", 25}, {"1000", 0}, {"", 0}, {"-5", 0}, {"99999999999999999999", 0}};
   for (const auto& [text, n] : counts) EXPECT_EQ(ParseLineCount(text), n) << text;
@@ -57,7 +26,7 @@ TEST(Commands, NumberOfLinesAndAngleDialog) {
       doc.records.SetDecimals(k, 4);
     }
     doc.sheet.SetCurrent(4, 150);
-    doc.settings.editor_row = 150;
+    doc.editor.row = 150;
     ui.text_input_script.push_back([&](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       return d.field = typed, *typed != 0;
@@ -65,7 +34,7 @@ TEST(Commands, NumberOfLinesAndAngleDialog) {
     NumberOfLinesCommand(doc, ui);
     EXPECT_EQ(doc.LineCount(), lines) << typed;
     // A shorter sheet keeps the cursor and the editor on it.
-    EXPECT_EQ(std::pair(doc.sheet.CurrentRow(), doc.settings.editor_row),
+    EXPECT_EQ(std::pair(doc.sheet.CurrentRow(), doc.editor.row),
               std::pair(std::min(150, lines), std::min(150, lines)));
     // Kept lines keep their values and decimals; a dropped line's record starts afresh.
     for (const int k : {3, 100}) {
@@ -82,8 +51,8 @@ TEST(Commands, NumberOfLinesAndAngleDialog) {
   RecalculateCommand(doc, ui);
   EXPECT_EQ(doc.settings.table_rows, 1);
   ui.angle_script.push_back([](AngleDialog& d) {  // radians confirmed with the button
-    EXPECT_EQ(d.choice, 0);
-    d.choice = 1;
+    EXPECT_EQ(d.choice, AngleUnit::kDegrees);
+    d.choice = AngleUnit::kRadians;
     return true;
   });
   AngleCommand(doc, ui);
