@@ -123,7 +123,7 @@ bool HoldsCondition(std::string_view text, const UiTexts& texts) {
 
 bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContext& context) {
   PrepareForConditions(text);
-  if (!HoldsCondition(text, texts)) return false;
+  if (!HoldsCondition(text, texts)) return true;
   const std::string& if_word = texts[TextId::kIf];
   const std::string& then_word = texts[TextId::kThen];
   const std::string& else_word = texts[TextId::kElse];
@@ -135,7 +135,7 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
   const int ls = static_cast<int>(then_word.size());
   const int ll = static_cast<int>(else_word.size());
   // Not a complete condition: left for the evaluator to refuse.
-  if (h == 0 || s == 0 || s + ls > length || s < h + lh + 1) return false;
+  if (h == 0 || s == 0 || s + ls > length || s < h + lh + 1) return true;
 
   const std::string condition = text.substr(h + lh - 1, s - h - lh);
   std::string then_branch;
@@ -143,7 +143,7 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
   if (l == 0) {
     then_branch = text.substr(s + ls - 1);
   } else {
-    if (s + ls >= l || l + ll > length) return true;
+    if (s + ls >= l || l + ll > length) return false;
     then_branch = text.substr(s + ls - 1, l - s - ls);
     else_branch = text.substr(l + ll - 1);
   }
@@ -154,15 +154,15 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
     open_count += c == '(';
     close_count += c == ')';
   }
-  if (open_count != close_count) return true;
+  if (open_count != close_count) return false;
 
   // The relation must span the whole condition: x>3)+(y<2 is no condition.
   const ConditionResult result = EvaluateCondition(condition, context);
   const int n = static_cast<int>(condition.size());
-  if (result.failed || result.open > 2 || result.close < n + 1) return true;
+  if (result.failed || result.open > 2 || result.close < n + 1) return false;
 
   text = result.value ? std::move(then_branch) : std::move(else_branch);
-  return false;
+  return true;
 }
 
 void PrepareForRelations(std::string& text) {
@@ -176,19 +176,19 @@ bool HoldsRelation(std::string_view text) {
 
 bool ReplaceRelations(std::string& text, const EvalContext& context) {
   PrepareForRelations(text);
-  if (!HoldsRelation(text)) return false;
+  if (!HoldsRelation(text)) return true;
   for (std::string_view view : kRelations) {
     const std::string op(view);
     // Each replacement removes the relation with its bracketed operands, at least three
     // characters, so the loop ends.
     for (int p = Find(text, op); p != 0; p = Find(text, op)) {
       const RelationSides sides = EvaluateRelationSides(text, p, op, context);
-      if (sides.failed) return true;
+      if (sides.failed) return false;
       const char truth = Holds(op, sides.left, sides.right) ? '1' : '0';
       text.replace(sides.open - 1, sides.close - sides.open + 1, 1, truth);
     }
   }
-  return false;
+  return true;
 }
 
 }  // namespace ravnelok

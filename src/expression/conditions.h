@@ -34,14 +34,15 @@ ConditionResult EvaluateCondition(const std::string& condition, const EvalContex
 void PrepareForConditions(std::string& text);
 // Whether a text holds the condition's first word, so that the condition step has work.
 bool HoldsCondition(std::string_view text, const UiTexts& texts);
-// HVIS c SÅ a ELLERS b, with the condition words of UI texts 109, 110 and 111. Returns failed.
+// HVIS c SÅ a ELLERS b, with the condition words of UI texts 109, 110 and 111; false when the
+// condition is there but cannot be resolved.
 bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContext& context);
 
 // What the relation step does to every text before it looks: brackets go round it.
 void PrepareForRelations(std::string& text);
 // Whether a text holds a relation sign, so that the relation step has work.
 bool HoldsRelation(std::string_view text);
-// Every relation becomes "1" or "0". Returns failed.
+// Every relation becomes "1" or "0"; false when one cannot be evaluated.
 bool ReplaceRelations(std::string& text, const EvalContext& context);
 
 }  // namespace ravnelok

@@ -95,20 +95,25 @@ Real InputValue(const ProgramInput& in, bool& failed) {
 // Values on a program's stack at most; deeper programs are not made.
 constexpr int kMaxProgramStack = 64;
 
-// One evaluation: the text, the scanner and the failure flag shared by all rules. With `steps`,
-// it writes the program of the text instead of computing it, kInputMark standing for an input;
-// with `given`, it computes, each kInputMark reading the next given input.
+// One evaluation: the text, the scanner and the failure flag shared by all rules. It is made for
+// one of three uses, each by its own function: computing a text, compiling it into a program
+// (kInputMark standing for an input), or computing it with each kInputMark reading the next
+// given input.
 class Evalue {
  public:
-  Evalue(const std::string& text, const EvalContext& context,
-         std::vector<ProgramStep>* steps = nullptr, const ProgramInput* given = nullptr,
-         int given_count = 0)
-      : text_(text.data()),
-        length_(static_cast<int>(text.size())),
-        context_(context),
-        steps_(steps),
-        given_(given),
-        given_count_(given_count) {}
+  enum class Use { kCompute, kCompile, kMarked };
+
+  static Evalue Computing(const std::string& text, const EvalContext& context) {
+    return Evalue(Use::kCompute, text, context, nullptr, nullptr, 0);
+  }
+  static Evalue Compiling(const std::string& text, const EvalContext& context,
+                          std::vector<ProgramStep>& steps) {
+    return Evalue(Use::kCompile, text, context, &steps, nullptr, 0);
+  }
+  static Evalue ReadingMarked(const std::string& text, const EvalContext& context,
+                              const ProgramInput* given, int given_count) {
+    return Evalue(Use::kMarked, text, context, nullptr, given, given_count);
+  }
 
   // Reads the whole text; true when it ended cleanly at the end marker.
   bool Run(Real& value) {
@@ -180,13 +185,13 @@ class Evalue {
   // primary := number | "(" expression ")" | function primary
   Real Primary() {
     if (IsDigit(ch_)) return Number();
-    if (steps_ != nullptr && ch_ == kInputMark) {
+    if (use_ == Use::kCompile && ch_ == kInputMark) {
       if (inputs_ > 255) program_ok_ = false;
       Emit(ProgramStep::kInput, static_cast<uint8_t>(inputs_++));
       Next();
       return 0;
     }
-    if (given_ != nullptr && ch_ == kInputMark) {
+    if (use_ == Use::kMarked && ch_ == kInputMark) {
       if (inputs_ >= given_count_) {
         ch_ = kStop;
         return 0;
@@ -268,13 +273,13 @@ class Evalue {
     Next();
     const Real x = Primary();
     if (ch_ == kStop) return x;  // reading has stopped; draw no random number for it
-    if (steps_ != nullptr) {
+    if (use_ == Use::kCompile) {
       // A random draw must happen at every pass, in the order the text gives.
       if (kBuiltInFunctions[f].draws_random) program_ok_ = false;
       Emit(ProgramStep::kCall, static_cast<uint8_t>(f));
       return x;
     }
-    if (given_ != nullptr && kBuiltInFunctions[f].draws_random) {
+    if (use_ == Use::kMarked && kBuiltInFunctions[f].draws_random) {
       // Left to the full evaluation, which then draws once.
       failed_ = true;
       ch_ = kStop;
@@ -284,7 +289,7 @@ class Evalue {
   }
 
   void Emit(ProgramStep::Op op, uint8_t arg = 0, Real number = 0) {
-    if (steps_ == nullptr) return;
+    if (use_ != Use::kCompile) return;
     steps_->push_back(ProgramStep{op, ProgramStep::kFromStack, arg, number});
     if (op == ProgramStep::kNumber || op == ProgramStep::kInput) {
       if (++stack_ > kMaxProgramStack) program_ok_ = false;
@@ -308,6 +313,16 @@ class Evalue {
     return kBuiltInFunctions.size();
   }
 
+  Evalue(Use use, const std::string& text, const EvalContext& context,
+         std::vector<ProgramStep>* steps, const ProgramInput* given, int given_count)
+      : text_(text.data()),
+        length_(static_cast<int>(text.size())),
+        context_(context),
+        use_(use),
+        steps_(steps),
+        given_(given),
+        given_count_(given_count) {}
+
   const char* text_;
   int length_;
   const EvalContext& context_;
@@ -315,8 +330,9 @@ class Evalue {
   char ch_ = kEnd;
   bool failed_ = false;
   int depth_ = 0;
-  std::vector<ProgramStep>* steps_;
-  const ProgramInput* given_;
+  const Use use_;
+  std::vector<ProgramStep>* steps_;  // kCompile
+  const ProgramInput* given_;        // kMarked
   int given_count_;
   int inputs_ = 0;
   int stack_ = 0;
@@ -355,7 +371,7 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
     if (!text.empty()) error_position = 1;
     return;
   }
-  Evalue evalue(text, context);
+  Evalue evalue = Evalue::Computing(text, context);
   Real v = 0;
   const bool at_end = evalue.Run(v);
   failed = evalue.failed();
@@ -406,7 +422,7 @@ void FuseOperands(std::vector<ProgramStep>& steps) {
 bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
   steps.clear();
   if (!PrepareForReading(text)) return false;
-  Evalue evalue(text, EvalContext{}, &steps);
+  Evalue evalue = Evalue::Compiling(text, EvalContext{}, steps);
   Real v = 0;
   if (!evalue.Run(v) || !evalue.program_ok()) return false;
   FuseOperands(steps);
@@ -416,7 +432,7 @@ bool CompileExpression(std::string text, std::vector<ProgramStep>& steps) {
 bool EvaluateMarked(std::string& text, const ProgramInput* inputs, int count,
                     const EvalContext& context, Real& value) {
   if (!PrepareForReading(text)) return false;
-  Evalue evalue(text, context, nullptr, inputs, count);
+  Evalue evalue = Evalue::ReadingMarked(text, context, inputs, count);
   Real v = 0;
   if (!evalue.Run(v) || evalue.failed() || !RoundComputedValue(v)) return false;
   value = v;

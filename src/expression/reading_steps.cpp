@@ -42,15 +42,15 @@ bool RelationMayChange(const Document&, const std::string& marked) {
   return HoldsRelation(marked);
 }
 
-bool RemainderFailed(Document& doc, std::string& text, const EvalContext&) {
+bool Remainder(Document& doc, std::string& text, const EvalContext&) {
   return ApplyRemainder(doc, text);
 }
 
-bool ConditionFailed(Document& doc, std::string& text, const EvalContext& context) {
+bool Condition(Document& doc, std::string& text, const EvalContext& context) {
   return ResolveIfThenElse(text, doc.texts, context);
 }
 
-bool RelationFailed(Document&, std::string& text, const EvalContext& context) {
+bool Relation(Document&, std::string& text, const EvalContext& context) {
   return ReplaceRelations(text, context);
 }
 
@@ -59,14 +59,14 @@ struct ReadingStep {
   void (*prepare)(std::string& text);
   // Whether the step may change some substitution of a marked text, prepared.
   bool (*may_change)(const Document& doc, const std::string& marked);
-  // The step itself, its preparation included; true when it failed.
-  bool (*failed)(Document& doc, std::string& text, const EvalContext& context);
+  // The step itself, its preparation included; false when it failed.
+  bool (*run)(Document& doc, std::string& text, const EvalContext& context);
 };
 
 constexpr ReadingStep kReadingSteps[] = {
-    {nullptr, RemainderMayChange, RemainderFailed},
-    {PrepareForConditions, ConditionMayChange, ConditionFailed},
-    {PrepareForRelations, RelationMayChange, RelationFailed},
+    {nullptr, RemainderMayChange, Remainder},
+    {PrepareForConditions, ConditionMayChange, Condition},
+    {PrepareForRelations, RelationMayChange, Relation},
 };
 
 std::string Bracketed(const std::string& number) {
@@ -78,7 +78,7 @@ std::string Bracketed(const std::string& number) {
 bool RunReadingSteps(Document& doc, std::string& text, const EvalContext& context) {
   for (const ReadingStep& step : kReadingSteps) {
     if (text.empty()) break;
-    if (step.failed(doc, text, context)) return false;
+    if (!step.run(doc, text, context)) return false;
   }
   return true;
 }
@@ -93,13 +93,13 @@ bool ReadingStepsLeaveAlone(const Document& doc, std::string& marked) {
 
 bool ApplyRemainder(Document& doc, std::string& text) {
   const std::string& name = doc.texts[TextId::kRemainderName];
-  if (name.empty()) return false;
+  if (name.empty()) return true;
   const EvalContext context{doc.settings.angle_in_degrees, &doc.rng};
   while (true) {
     const size_t q = FindDanishLower(text, name);
-    if (q == std::string::npos) return false;
+    if (q == std::string::npos) return true;
     const size_t open = q + name.size();
-    if (open >= text.size() || text[open] != '(') return true;
+    if (open >= text.size() || text[open] != '(') return false;
     size_t close = std::string::npos;
     int depth = 1;
     for (size_t i = open + 1; i < text.size(); ++i) {
@@ -112,7 +112,7 @@ bool ApplyRemainder(Document& doc, std::string& text) {
     const size_t semi = text.find(';', q);
     if (close == std::string::npos || semi == std::string::npos || semi < open + 2 ||
         close < semi + 2) {
-      return true;
+      return false;
     }
     Real values[2];
     const std::string parts[2] = {text.substr(open + 1, semi - open - 1),
@@ -122,11 +122,11 @@ bool ApplyRemainder(Document& doc, std::string& text) {
       int error = 0;
       bool failed = false;
       EvaluateExpression(part, values[i], error, failed, context);
-      if (failed || error != 0) return true;
+      if (failed || error != 0) return false;
     }
     const Real a = values[0];
     const Real b = values[1];
-    if (!(a >= 0 && b > 0 && a == std::truncl(a) && b == std::truncl(b))) return true;
+    if (!(a >= 0 && b > 0 && a == std::truncl(a) && b == std::truncl(b))) return false;
     // fmod is exact, and its cost grows with the exponent gap, not with a / b.
     const Real r = std::fmod(a, b);
     text.replace(q, close - q + 1, Bracketed(NumberToExprText(r, kWidth13Digits)));

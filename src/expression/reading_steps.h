@@ -21,7 +21,7 @@ bool RunReadingSteps(Document& doc, std::string& text, const EvalContext& contex
 // marked inputs; `marked` is then as the steps leave every text (blanks gone, in brackets).
 bool ReadingStepsLeaveAlone(const Document& doc, std::string& marked);
 
-// Resolves every rst(a;b), with the remainder word of UI text 116. Returns failed.
+// Resolves every rst(a;b), with the remainder word of UI text 116; false when one fails.
 bool ApplyRemainder(Document& doc, std::string& text);
 
 }  // namespace ravnelok

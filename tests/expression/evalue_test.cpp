@@ -154,14 +154,14 @@ TEST(Conditions, ResolveIfThenElseChoosesABranchAndAnEmptyWordIsAbsent) {
   texts.SetBuiltIn();
   for (const auto& [in, want] : cases) {
     std::string text = cp1252::FromUtf8(in);
-    const bool failed = ResolveIfThenElse(text, texts, EvalContext{});
+    const bool failed = !ResolveIfThenElse(text, texts, EvalContext{});
     EXPECT_EQ(failed ? "!" : cp1252::ToUtf8(text), want) << in;
   }
   // An empty condition word (a short text file) is taken as absent, not found everywhere.
   texts.Set(TextId::kIf, "");
   texts.Set(TextId::kThen, "THEN");
   std::string text = "2>1 THEN 7";
-  EXPECT_FALSE(ResolveIfThenElse(text, texts, EvalContext{}));
+  EXPECT_TRUE(ResolveIfThenElse(text, texts, EvalContext{}));
   EXPECT_EQ(text, "2>1THEN7");
 }
 
@@ -176,14 +176,14 @@ TEST(Conditions, ReplaceRelationsTurnsRelationsIntoTruthValues) {
   // clang-format on
   for (const auto& [in, want] : cases) {
     std::string text = in;
-    const bool failed = ReplaceRelations(text, EvalContext{});
+    const bool failed = !ReplaceRelations(text, EvalContext{});
     EXPECT_EQ(failed, *want == 0) << in;
     EXPECT_EQ(failed ? "" : text, want) << in;
   }
   std::string radians = "sin(360)=0";
   EvalContext context;
   context.angle_in_degrees = false;
-  EXPECT_TRUE(!ReplaceRelations(radians, context) && radians == "0");
+  EXPECT_TRUE(ReplaceRelations(radians, context) && radians == "0");
 }
 
 }  // namespace
