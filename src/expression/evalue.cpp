@@ -123,6 +123,9 @@ class Evalue {
   }
   int position() const { return pos_; }
   bool failed() const { return failed_; }
+  // The first guard that failed, and the function it was, if any.
+  EvalFault fault() const { return fault_; }
+  std::string_view fault_function() const { return fault_function_; }
   // Whether the program written can stand for the text.
   bool program_ok() const { return program_ok_; }
 
@@ -142,7 +145,9 @@ class Evalue {
       const char op = ch_;
       Next();
       const Real t = Term();
+      const bool was = failed_;
       r = AddOrSubtract(op, r, t, failed_);
+      if (failed_ && !was) Fault(EvalFault::kOutOfRange);
       Emit(op == '+' ? ProgramStep::kAdd : ProgramStep::kSubtract);
     }
     return r;
@@ -155,7 +160,13 @@ class Evalue {
       const char op = ch_;
       Next();
       const Real t = Factor();
+      const bool was = failed_;
+      const Real left = r;
       r = op == '*' ? Multiply(r, t, failed_) : Divide(r, t, failed_);
+      if (failed_ && !was) {
+        Fault(op == '/' && (t == 0 || left == 0) ? EvalFault::kDivisionByZero
+                                                 : EvalFault::kOutOfRange);
+      }
       Emit(op == '*' ? ProgramStep::kMultiply : ProgramStep::kDivide);
     }
     return r;
@@ -167,7 +178,13 @@ class Evalue {
     while (ch_ == '^') {
       Next();
       const Real y = Signed();
+      const bool was = failed_;
+      const Real x = r;
       r = Raise(r, y, failed_);
+      if (failed_ && !was) {
+        const bool domain = (x < 0 && y != RoundHalfEven(y)) || (x == 0 && y <= 0);
+        Fault(domain ? EvalFault::kDomain : EvalFault::kOutOfRange);
+      }
       Emit(ProgramStep::kPower);
     }
     return r;
@@ -202,6 +219,7 @@ class Evalue {
     }
     // Brackets and function calls are the only nesting; a unary minus cannot repeat.
     if (depth_ >= kMaxEvalDepth) {
+      if (!failed_) Fault(EvalFault::kTooDeep);
       failed_ = true;
       ch_ = kStop;
       return 0;
@@ -285,7 +303,13 @@ class Evalue {
       ch_ = kStop;
       return x;
     }
-    return kBuiltInFunctions[f].body(x, context_, failed_);
+    const bool was = failed_;
+    const Real result = kBuiltInFunctions[f].body(x, context_, failed_);
+    if (failed_ && !was) {
+      Fault(EvalFault::kDomain);
+      fault_function_ = kBuiltInFunctions[f].name;
+    }
+    return result;
   }
 
   void Emit(ProgramStep::Op op, uint8_t arg = 0, Real number = 0) {
@@ -330,7 +354,13 @@ class Evalue {
   char ch_ = kEnd;
   bool failed_ = false;
   int depth_ = 0;
+  void Fault(EvalFault fault) {
+    if (fault_ == EvalFault::kNone) fault_ = fault;
+  }
+
   const Use use_;
+  EvalFault fault_ = EvalFault::kNone;
+  std::string_view fault_function_;
   std::vector<ProgramStep>* steps_;  // kCompile
   const ProgramInput* given_;        // kMarked
   int given_count_;
@@ -353,6 +383,29 @@ bool PrepareForReading(std::string& text) {
 }
 
 }  // namespace
+
+EvalDiagnosis DiagnoseExpression(std::string text, const EvalContext& context) {
+  EvalDiagnosis diagnosis;
+  if (!PrepareForReading(text)) {
+    diagnosis.fault = EvalFault::kSyntax;
+    diagnosis.position = text.empty() ? 0 : 1;
+    return diagnosis;
+  }
+  Evalue evalue = Evalue::Computing(text, context);
+  Real v = 0;
+  const bool at_end = evalue.Run(v);
+  if (evalue.failed()) {
+    diagnosis.fault = evalue.fault() == EvalFault::kNone ? EvalFault::kOutOfRange : evalue.fault();
+    diagnosis.function = std::string(evalue.fault_function());
+  } else if (!at_end) {
+    diagnosis.fault = EvalFault::kSyntax;
+    diagnosis.position = evalue.position();
+    diagnosis.rest = text.substr(std::min<size_t>(text.size(), diagnosis.position - 1));
+  } else if (!RoundComputedValue(v)) {
+    diagnosis.fault = EvalFault::kOutOfRange;
+  }
+  return diagnosis;
+}
 
 bool RoundComputedValue(Real& v) {
   if (!std::isfinite(v)) return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -31,6 +32,16 @@ bool RoundComputedValue(Real& v);
 // Whether a value of this magnitude reads back from its 13-digit text as RoundComputedValue
 // rounds it; the fast ways of computing a line leave other values to the full reading.
 bool ReadsBackExactly(Real magnitude);
+
+// Why EvaluateExpression fails a text: the first guard that failed, or where reading stopped.
+enum class EvalFault : uint8_t { kNone, kSyntax, kDivisionByZero, kDomain, kOutOfRange, kTooDeep };
+struct EvalDiagnosis {
+  EvalFault fault = EvalFault::kNone;
+  int position = 0;      // kSyntax: 1-based, in the text as read (signs normalised)
+  std::string rest;      // kSyntax: the text from there
+  std::string function;  // kDomain: the function whose argument it was, if one
+};
+EvalDiagnosis DiagnoseExpression(std::string text, const EvalContext& context);
 
 // Stands in a text to compile for a value that is given when the program runs.
 constexpr char kInputMark = 1;

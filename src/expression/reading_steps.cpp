@@ -75,10 +75,14 @@ std::string Bracketed(const std::string& number) {
 
 }  // namespace
 
-bool RunReadingSteps(Document& doc, std::string& text, const EvalContext& context) {
+bool RunReadingSteps(Document& doc, std::string& text, const EvalContext& context,
+                     int* failed_step) {
   for (const ReadingStep& step : kReadingSteps) {
     if (text.empty()) break;
-    if (!step.run(doc, text, context)) return false;
+    if (!step.run(doc, text, context)) {
+      if (failed_step != nullptr) *failed_step = static_cast<int>(&step - kReadingSteps);
+      return false;
+    }
   }
   return true;
 }

@@ -13,9 +13,11 @@ struct EvalContext;
 // that no step changes beyond what every text gets (its blanks dropped, brackets round it).
 // The one list of them is in reading_steps.cpp.
 
-// Runs the steps on a substituted text, as the full reading does; false when one failed. The
-// text may be left empty, when a condition chose an empty branch.
-bool RunReadingSteps(Document& doc, std::string& text, const EvalContext& context);
+// Runs the steps on a substituted text, as the full reading does; false when one failed, with
+// its place in the order in `failed_step` (0 remainders, 1 conditions, 2 relations). The text
+// may be left empty, when a condition chose an empty branch.
+bool RunReadingSteps(Document& doc, std::string& text, const EvalContext& context,
+                     int* failed_step = nullptr);
 
 // Whether no step changes any substitution of `marked`, a text whose values and sums stand as
 // marked inputs; `marked` is then as the steps leave every text (blanks gone, in brackets).

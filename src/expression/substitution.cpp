@@ -73,8 +73,9 @@ const std::string& PiText() {
 // 0-based: the token is text[start..end], `last` the text's last position when it was read.
 class Substitution {
  public:
-  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words)
-      : doc_(doc), text_(text), k_(k), words_(words) {}
+  Substitution(Document& doc, std::string& text, int k, std::vector<SubstitutedWord>* words,
+               SubstitutionFailure* why)
+      : doc_(doc), text_(text), k_(k), words_(words), why_(why) {}
 
   SubstitutionFlags Run();
 
@@ -100,6 +101,8 @@ class Substitution {
   std::string& text_;
   const int k_;
   std::vector<SubstitutedWord>* words_;
+  SubstitutionFailure* why_;
+  SubstitutionFailure::Kind name_failure_ = SubstitutionFailure::kNone;
   // How much longer the text would be with the marked values and sums put in.
   std::ptrdiff_t shift_ = 0;
   SubstitutionFlags flags_;
@@ -128,12 +131,21 @@ SubstitutionFlags Substitution::Run() {
       kinds = doc_.words.Flags(lower);
     }
     // Each kind of word in turn; a failing one ends the scan.
+    SubstitutionFailure::Kind failure = SubstitutionFailure::kNone;
     bool ok = (kinds & WordTable::kReserved) != 0 || Name();
+    if (!ok) failure = name_failure_;
     if (ok && lower == "pi") Pi();
-    if (ok && !sum_word.empty() && lower == sum_word) ok = Sum();
+    if (ok && !sum_word.empty() && lower == sum_word && !(ok = Sum())) {
+      failure = SubstitutionFailure::kRange;
+    }
     if (ok && (kinds & WordTable::kCondition) != 0) ConditionWord();
-    if (ok && (kinds & WordTable::kFunction) != 0) ok = Function();
-    if (!ok) flags_.undefined = true;
+    if (ok && (kinds & WordTable::kFunction) != 0 && !(ok = Function())) {
+      failure = SubstitutionFailure::kNoArgument;
+    }
+    if (!ok) {
+      flags_.undefined = true;
+      if (why_ != nullptr) *why_ = {failure, std::string(word)};
+    }
     // A one-letter reserved word at the very end that no step moved past would be read forever.
     if (p_ == before && start_ == end_ && end_ == last_) p_ = end_ + 1;
     if (!ok || flags_.too_long || p_ >= text_.size()) break;
@@ -162,7 +174,14 @@ void Substitution::Replace(size_t to, const std::string& with, SubstitutedWord w
 bool Substitution::Name() {
   const LookupResult found =
       doc_.records.Lookup(std::string_view(text_).substr(start_, end_ - start_ + 1));
-  if (!found.found || !found.has_value || found.line > k_) return false;
+  if (!found.found || !found.has_value || found.line > k_) {
+    using F = SubstitutionFailure;
+    name_failure_ = !found.found                             ? F::kUnknown
+                    : found.line > k_                        ? F::kBelow
+                    : found.line == k_ || found.record == k_ ? F::kOwnNoValue
+                                                             : F::kNoValue;
+    return false;
+  }
   Replace(end_, ValueText(doc_, found.record), {SubstitutedWord::kName, found.record});
   return true;
 }
@@ -207,8 +226,8 @@ bool RangeTotal(const Document& doc, int line_a, int line_b, Real& total) {
 }
 
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
-                                  std::vector<SubstitutedWord>* words) {
-  return Substitution(doc, text, k, words).Run();
+                                  std::vector<SubstitutedWord>* words, SubstitutionFailure* why) {
+  return Substitution(doc, text, k, words, why).Run();
 }
 
 namespace {

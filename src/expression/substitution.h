@@ -32,10 +32,27 @@ constexpr size_t kMaxEvaluatedLength = 10000;
 // The text record r's value is substituted as.
 const std::string& ValueText(Document& doc, int r);
 
+// Which word stopped a substitution, and why.
+struct SubstitutionFailure {
+  enum Kind : uint8_t {
+    kNone,
+    kUnknown,     // no line has it as name or label
+    kBelow,       // the name or label of a line below
+    kNoValue,     // a line above whose value is missing (it failed, is empty or text)
+    kOwnNoValue,  // the line's own name or label, with no value yet
+    kRange,       // sum(a:b) whose ends are not both names or labels of the sheet
+    kNoArgument,  // a function name without a bracket after it
+  };
+  Kind kind = kNone;
+  std::string word;
+};
+
 // With `words`, every replacement made is also listed there, in order, and each value and sum
-// goes in as kMarkedInput rather than its text (the length check still counts the text).
+// goes in as kMarkedInput rather than its text (the length check still counts the text). With
+// `why`, a word that stops the substitution is told there.
 SubstitutionFlags SubstituteNames(Document& doc, std::string& text, int k,
-                                  std::vector<SubstitutedWord>* words = nullptr);
+                                  std::vector<SubstitutedWord>* words = nullptr,
+                                  SubstitutionFailure* why = nullptr);
 // A value or sum as a marked input: the input mark (kInputMark) in its brackets.
 inline constexpr std::string_view kMarkedInput = "(\x01)";
 // The total of the values of sheet lines line_a..line_b (in either order), as sum(a:b) adds
