@@ -87,8 +87,10 @@ void GuardNested(QPointer<T> dialog, std::function<void(T*)> act) {
       const auto* box = qobject_cast<QMessageBox*>(modal);
       qWarning("closing a dialog nested in %s: %s %s", dialog->metaObject()->className(),
                modal->metaObject()->className(), box ? qPrintable(box->text()) : "");
-      if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-      else modal->close();
+      if (auto* d = qobject_cast<QDialog*>(modal))
+        d->reject();
+      else
+        modal->close();
       ++*nested;
     } else if (modal == dialog.data() && *nested > 0) {
       if (*nested > 5) {

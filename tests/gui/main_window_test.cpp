@@ -195,6 +195,27 @@ class MainWindowTest : public QObject {
              QStringLiteral("         5"));
   }
 
+  // A file dialog that answers its own accept with a message box ("not found") inside it gets
+  // that box closed and is asked again, instead of leaving the test waiting for ever.
+  void aFileDialogsOwnMessageIsClosedAndTheDialogAskedAgain() {
+    Started s;
+    EnterCell(s.w(), 4, 1, "5");
+    OnModal<QFileDialog>([&](QFileDialog* d) {
+      d->selectFile(s.Path("kasse"));
+      QMetaObject::invokeMethod(d, "accept");
+    });
+    s.w().entry(TextId::kMenuSave)->trigger();
+    EnterCell(s.w(), 4, 1, "7");
+    int asked = 0;
+    OnModal<QFileDialog>([&](QFileDialog* d) {
+      d->selectFile(s.Path(++asked == 1 ? "mangler.rlk" : "kasse.rlk"));
+      QMetaObject::invokeMethod(d, "accept");
+    });
+    s.w().entry(TextId::kMenuOpen)->trigger();
+    QCOMPARE(asked, 2);
+    QCOMPARE(s.Cell(4, 1), std::string("5"));
+  }
+
   // The copy stays inside the program: the system clipboard keeps what it had.
   void copyAndPasteASelection() {
     Started s;
