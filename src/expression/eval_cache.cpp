@@ -10,7 +10,7 @@ void EvalCachesDeleter::operator()(EvalCaches* caches) const {
   delete caches;
 }
 
-EvalCaches& Caches(Document& doc) {
+EvalCaches& RenewCaches(Document& doc) {
   EvalCaches* caches = doc.eval_caches.get();
   if (caches == nullptr) {
     caches = new EvalCaches;

@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "document/document.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
-
-class Document;
 
 // One replacement made by the substitution: a name's value, a sum or pi.
 struct SubstitutedWord {
@@ -120,7 +119,12 @@ struct EvalCaches {
 };
 
 // The document's caches: made on first use, emptied when its UI texts changed.
-EvalCaches& Caches(Document& doc);
+EvalCaches& RenewCaches(Document& doc);
+inline EvalCaches& Caches(Document& doc) {
+  EvalCaches* caches = doc.eval_caches.get();
+  if (caches != nullptr && caches->texts_generation == doc.texts.Generation()) return *caches;
+  return RenewCaches(doc);
+}
 
 // The bytes that hold a value; the rest of its storage is padding of no fixed content.
 inline constexpr std::size_t kRealBytes =
