@@ -8,6 +8,13 @@ namespace ravnelok {
 
 class Document;
 
+// The two fast ways of computing a line skip the substitution's text and its reading, never a
+// rule; each rule is one function that the full reading uses too:
+//   sums: RangeTotal; the 250-character check: FitsSubstitutedLength; which texts the reading
+//   steps could change: ReadingStepsLeaveAlone; a negative value read as "(0-m)": InputValue;
+//   the 13-digit rounding: RoundComputedValue and ReadsBackExactly; random draws: the function
+//   table's draws_random. With RAVNELOK_SELF_CHECK every result is compared with the full reading.
+
 // Computes line k from the program made for its expression when the expression cell and the
 // names are still those it was made for and every value it reads is there; the text itself is
 // not read. False sends the line through EvaluateLine, which also tells every fault.
