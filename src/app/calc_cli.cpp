@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/sheet_commands.h"
+#include "app/start_options.h"
 #include "app/unattended_ui.h"
 #include "document/document.h"
 #include "files/sheet_file.h"
@@ -86,6 +87,7 @@ const std::string& CalcUsage() {
       "  --table        also write the table\n"
       "  --values       write label, name and full-precision value of each line instead\n"
       "  --cp1252       write Windows-1252 bytes instead of UTF-8\n"
+      "  --version      print the version and exit\n"
       "  -h, --help     show this text\n"
       "\n"
       "Exit status: 0 done, 1 file refused, 2 usage error.\n";
@@ -123,6 +125,8 @@ bool ParseCalcOptions(const std::vector<std::string>& args, CalcOptions& options
       options_ended = true;
     } else if (name == "-h" || name == "--help") {
       options.help = true;
+    } else if (name == "--version") {
+      options.version = true;
     } else if (name == "--radians") {
       options.radians = true;
     } else if (name == "--table") {
@@ -154,7 +158,7 @@ bool ParseCalcOptions(const std::vector<std::string>& args, CalcOptions& options
     if (!options.path.empty()) options.path += ' ';
     options.path += part;
   }
-  if (!options.help && options.path.empty()) {
+  if (!options.help && !options.version && options.path.empty()) {
     error = "no sheet file given";
     return false;
   }
@@ -176,6 +180,10 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
   }
   if (options.help) {
     out += CalcUsage();
+    return kCalcExitOk;
+  }
+  if (options.version) {
+    out += VersionLine("ravnelok-calc");
     return kCalcExitOk;
   }
 

@@ -10,6 +10,7 @@ class Document;
 // What `ravnelok-calc` was asked to do.
 struct CalcOptions {
   bool help = false;
+  bool version = false;
   bool radians = false;
   bool table = false;
   bool values = false;

@@ -28,6 +28,7 @@
 #include "app/print_command.h"
 #include "app/settings_commands.h"
 #include "app/sheet_commands.h"
+#include "app/start_options.h"
 #include "graphics/graph.h"
 #include "graphics/layout.h"
 #include "gui/dialogs.h"
@@ -284,7 +285,11 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_once_) return;
   shown_once_ = true;
-  doc_.LoadTexts();
+  if (LoadStartTexts(doc_, QFile::encodeName(working_folder_).toStdString(), texts_file_) ==
+          TextSource::kBuiltIn &&
+      !texts_file_.empty()) {
+    qWarning("ravnelok: cannot read the text file %s", texts_file_.c_str());
+  }
   ApplyTexts();
   QMetaObject::invokeMethod(this, &MainWindow::InitialiseGridMessage, Qt::QueuedConnection);
   if (!args_.empty()) {

@@ -74,6 +74,8 @@ class MainWindow : public QMainWindow, public Ui {
   // Qt's own dialogs (print, files) speak Danish through `translator`, installed once the texts
   // are loaded unless they make the English edition.
   void SetDialogTranslator(QTranslator* translator) { dialog_translator_ = translator; }
+  // The text table from --texts, used when the working folder holds no ravnmenu.txt.
+  void SetTextsFile(std::string path) { texts_file_ = std::move(path); }
   // The position of a sheet cell in the sheet view's viewport (its centre).
   QPoint SheetCellCentre(int col, int row) const;
 
@@ -149,6 +151,7 @@ class MainWindow : public QMainWindow, public Ui {
 
   Document doc_;
   std::vector<std::string> args_;
+  std::string texts_file_;
   QString working_folder_;
   GraphBitmap bitmap_;
   // Until a graph is drawn the bitmap follows the window: a window manager maximises the
