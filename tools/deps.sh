@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, when missing.
+# Installs the Debian packages the build, the tests and the program need, when missing; more
+# packages may be named as arguments (tools/package_check.sh names its checkers).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   xvfb xauth x11-apps x11-utils imagemagick poppler-utils openbox xdotool
   fonts-dejavu-core fonts-liberation
   locales
+  "$@"
 )
 
 missing=()

@@ -23,14 +23,13 @@ done
 # The program runs in a fresh working folder, so every path must be absolute.
 binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
+# shellcheck source=tools/x_session.sh
+source "$root/tools/x_session.sh"
 work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  x_session_stop
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -46,22 +45,7 @@ fi
 sheet=$(cd "$(dirname "$sheet")" && pwd)/$(basename "$sheet")
 mkdir -p "$(dirname "$output")"
 
-# Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-
-# The window manager, ready once it has announced itself on the root window.
-openbox --config-file /dev/null >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null && break
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null ||
-  { echo "e2e: openbox did not start" >&2; cat "$work/openbox.log" >&2; exit 1; }
+x_session_start "$work" || { echo "e2e: no X session" >&2; exit 1; }
 
 # The working folder is a fresh one: no ravnmenu.txt, so the Danish texts are used.
 (cd "$work" && QT_QPA_PLATFORM=xcb exec "$binary" "$sheet") >"$work/app.log" 2>&1 &
