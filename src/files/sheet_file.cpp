@@ -169,15 +169,37 @@ std::string SheetFileBytes(const Document& doc) {
   return out;
 }
 
+namespace {
+
+TextId SaveFailureText(WriteFailure failure) {
+  switch (failure) {
+    case WriteFailure::kDiskFull:
+      return TextId::kSaveReasonDiskFull;
+    case WriteFailure::kNoPermission:
+      return TextId::kSaveReasonNoPermission;
+    case WriteFailure::kReadOnly:
+      return TextId::kSaveReasonReadOnly;
+    case WriteFailure::kNoFolder:
+      return TextId::kSaveReasonNoFolder;
+    default:
+      return TextId::kSaveReasonOther;
+  }
+}
+
+}  // namespace
+
 bool SaveSheet(Document& doc, Ui& ui, const std::string& path) {
   if (!HasSheetExtension(path)) {
     ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
-  const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc));
+  int error = 0;
+  const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc), &error);
   if (written != WriteResult::kCannotCreate) doc.settings.file_name = path;
   if (written != WriteResult::kOk) {
-    ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
+    // The message stays; what the system said follows on a line of its own.
+    ui.ShowMessage(doc.texts[TextId::kWrongFileType] + '\n' +
+                   doc.texts[SaveFailureText(WriteFailureOf(error))]);
     return false;
   }
   return true;

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
+#include "files/file_io.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 #include "support/temp_dir.h"
@@ -172,26 +175,57 @@ TEST_F(SheetFileTest, FailedSavesLeaveEverythingAsItWas) {
   for (int k = 1; k <= 300; ++k)
     big.push_back(" |v" + std::to_string(k) + "|" + std::to_string(k) + "*2|");
   Fill(doc, big);  // several kilobytes
-  const std::string cases[] = {
-      dir.File("kasse.rlk"),          // the disk fills part-way
-      dir.File("upper.RLK"),          // refused name, before anything is created
-      dir.File("no such dir/a.rlk"),  // cannot create the file
-      dir.File("folder.rlk"),         // a directory cannot be replaced
-      dir.File("loop.rlk"),           // a link to itself names no file
+  // The path, the room on the disk, and the second line of the message, which says why.
+  constexpr rlim_t kRoom = rlim_t{1} << 30;
+  const std::tuple<std::string, rlim_t, const char*> cases[] = {
+      {dir.File("kasse.rlk"), 1000, "\nDisken er fuld."},  // the disk fills part-way
+      {dir.File("upper.RLK"), kRoom, ""},                  // refused name: nothing written
+      {dir.File("no such dir/a.rlk"), kRoom, "\nMappen findes ikke."},         // cannot create it
+      {dir.File("folder.rlk"), kRoom, "\nSystemet kunne ikke skrive filen."},  // a directory
+      {dir.File("loop.rlk"), kRoom, "\nSystemet kunne ikke skrive filen."},    // names no file
   };
-  for (const auto& path : cases) {
+  for (const auto& [path, room, reason] : cases) {
     SCOPED_TRACE(path);
     FakeUi save_ui;
     {
-      FileSizeLimit limit(1000);
+      FileSizeLimit limit(room);
       EXPECT_FALSE(SaveSheet(doc, save_ui, path));
     }
-    EXPECT_EQ(save_ui.MessagesUtf8(), kForkert);
+    EXPECT_EQ(save_ui.MessagesUtf8(), Texts{"Forkert filtype" + std::string(reason)});
     EXPECT_EQ(dir.Names(), names);  // no temporary file left
     EXPECT_EQ(ReadBytes(dir.File("kasse.rlk")), old_bytes);
     EXPECT_EQ(ReadBytes(dir.File("upper.RLK")), old_bytes);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.rlk")));
   }
+}
+
+// A folder the user may not write into, as its owner sees it (root may write anywhere).
+TEST_F(SheetFileTest, ASaveIntoAFolderWithoutPermissionSaysSo) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+  std::filesystem::create_directory(dir.File("locked"));
+  WriteBytes(dir.File("locked/ark.rlk"), "old");
+  ::chmod(dir.File("locked").c_str(), 0555);
+  Fill(doc, kExample);
+  FakeUi save_ui;
+  EXPECT_FALSE(SaveSheet(doc, save_ui, dir.File("locked/ark.rlk")));
+  ::chmod(dir.File("locked").c_str(), 0755);
+  EXPECT_EQ(save_ui.MessagesUtf8(), Texts{"Forkert filtype\nDu har ikke lov til at skrive her."});
+  EXPECT_EQ(ReadBytes(dir.File("locked/ark.rlk")), "old");
+}
+
+TEST(WriteFailure, SystemErrorsInTheUsersTerms) {
+  const std::pair<int, WriteFailure> cases[] = {{0, WriteFailure::kNone},
+                                                {ENOSPC, WriteFailure::kDiskFull},
+                                                {EDQUOT, WriteFailure::kDiskFull},
+                                                {EFBIG, WriteFailure::kDiskFull},
+                                                {EACCES, WriteFailure::kNoPermission},
+                                                {EPERM, WriteFailure::kNoPermission},
+                                                {EROFS, WriteFailure::kReadOnly},
+                                                {ENOENT, WriteFailure::kNoFolder},
+                                                {ENOTDIR, WriteFailure::kNoFolder},
+                                                {EIO, WriteFailure::kOther},
+                                                {EISDIR, WriteFailure::kOther}};
+  for (const auto& [error, failure] : cases) EXPECT_EQ(WriteFailureOf(error), failure) << error;
 }
 
 // The file is replaced, also through a link, and keeps its permissions.
