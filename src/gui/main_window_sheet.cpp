@@ -246,6 +246,8 @@ void MainWindow::MoveEditorByTab(bool backward) {
   doc_.sheet.SetCurrent(target->col, target->row);
   RefreshViews();
   OpenEditor(nullptr);
+  // As in a dialog's fields: what is typed replaces the text, an arrow key keeps it.
+  editor_->selectAll();
 }
 
 void MainWindow::OnEditorFocusLost(Qt::FocusReason reason) {

@@ -1,9 +1,12 @@
 // Undo and redo from the keyboard and the Redigér menu, and the editor's Escape and Tab, driven
 // with real key events.
 #include <QAction>
+#include <QFileDialog>
 #include <QMenu>
+#include <QPushButton>
 #include <QUndoStack>
 
+#include "gui/dialogs.h"
 #include "gui/undo_history.h"
 #include "gui_test_support.h"
 
@@ -42,6 +45,7 @@ class UndoKeysTest : public QObject {
   // Typing "rente", Tab, "4,5", Enter leaves the name and puts the number in the expression.
   void tabMovesToTheNextColumnWithTheEditorOpen() {
     Started s;
+    EnterCell(s.w(), Document::kExpression, 1, "1");  // typing after Tab replaces it
     ClickCell(s.w(), Document::kName, 1);
     TypeIntoCell(s.w(), "rente", Qt::Key_Tab);
     QVERIFY(s.w().editing());
@@ -53,10 +57,10 @@ class UndoKeysTest : public QObject {
     QTest::keyClick(s.w().editor(), Qt::Key_Tab);  // on to the next line's name
     QCOMPARE(std::pair(s.doc().sheet.CurrentCol(), s.doc().sheet.CurrentRow()),
              std::pair(static_cast<int>(Document::kName), 2));
-    QTest::keyClick(s.w().editor(), Qt::Key_Backtab);  // back to the unit, its text kept
+    QTest::keyClick(s.w().editor(), Qt::Key_Backtab);  // back to the unit, its text selected
     QCOMPARE(std::pair(s.doc().sheet.CurrentCol(), s.doc().sheet.CurrentRow()),
              std::pair(static_cast<int>(Document::kUnit), 1));
-    QCOMPARE(s.w().editor()->text(), QStringLiteral("kr"));
+    QCOMPARE(s.w().editor()->selectedText(), QStringLiteral("kr"));
     QTest::keyClick(s.w().editor(), Qt::Key_Return);
     QCOMPARE(s.Cell(Document::kName, 1), std::string("rente"));
     QCOMPARE(s.Cell(Document::kExpression, 1), std::string("4,5"));
@@ -124,11 +128,41 @@ class UndoKeysTest : public QObject {
     QCOMPARE(s.Cell(Document::kValue, 2), std::string("        10"));
   }
 
-  void newOpenAndSaveHaveShortcuts() {
+  // Ctrl+S saves, Ctrl+O opens; a cancelled open keeps the history, an opened sheet starts a
+  // fresh one; Ctrl+N asks for a new sheet, which can be undone.
+  void saveOpenAndNewFromTheKeyboard() {
     Started s;
-    QCOMPARE(s.w().entry(TextId::kMenuNewSheet)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    QCOMPARE(s.w().entry(TextId::kMenuOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    QCOMPARE(s.w().entry(TextId::kMenuSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QUndoStack* stack = s.w().history()->Stack();
+    EnterCell(s.w(), Document::kExpression, 1, "5");
+    QString titles;
+    OnModal<QFileDialog>([&](QFileDialog* d) {
+      titles += d->windowTitle();
+      d->selectFile(s.Path("ark.rlk"));
+      QMetaObject::invokeMethod(d, "accept");
+    });
+    Keys(s.w(), Qt::Key_S, Qt::ControlModifier);
+    OnModal<QFileDialog>([&](QFileDialog* d) {
+      titles += "|" + d->windowTitle();
+      QMetaObject::invokeMethod(d, "reject");
+    });
+    Keys(s.w(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(stack->count(), 1);
+    OnModal<QFileDialog>([&](QFileDialog* d) {
+      titles += "|" + d->windowTitle();
+      d->selectFile(s.Path("ark.rlk"));
+      QMetaObject::invokeMethod(d, "accept");
+    });
+    Keys(s.w(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(titles, QStringLiteral("Gem ark|Åben ark|Åben ark"));
+    QCOMPARE(s.Cell(Document::kValue, 1), std::string("         5"));
+    QCOMPARE(stack->count(), 0);
+    QVERIFY(!s.w().history()->UndoAction()->isEnabled());
+    OnModal<ConfirmDialogWidget>([](ConfirmDialogWidget* d) { d->yes()->click(); });
+    Keys(s.w(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(s.Cell(Document::kExpression, 1), std::string());
+    Keys(s.w(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("5"));
+    QCOMPARE(s.Cell(Document::kValue, 1), std::string("         5"));
   }
 };
 
