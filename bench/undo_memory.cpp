@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
   std::size_t steps = 0;
   for (int edit = 0; edit < 1000; ++edit) {
     PlaceEditor(doc, Document::kExpression, 1);
-    const char* text = edit % 2 == 0 ? "5" : "4";
+    // 6 and 8 in the marked line: as wide as its column, which is not realigned.
+    const char* text = edit % 2 == 0 ? "3" : "4";
     if (!history) {
       CommitEditorText(doc, ui, text);
       continue;

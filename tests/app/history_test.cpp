@@ -11,6 +11,7 @@
 #include "document/document.h"
 #include "document/sheet_change.h"
 #include "editing/cell_edit.h"
+#include "graphics/graph_commands.h"
 #include "numbers/number_text.h"
 #include "sheet/decimals.h"
 #include "sheet/table.h"
@@ -176,6 +177,25 @@ TEST(History, EachKindOfChangeIsUndoneAndRedoneExactly) {
     RecalculateSheet(untouched.doc, untouched.ui, RecalcMode::kAppendRow);
     EXPECT_EQ(StateOf(f.doc), StateOf(untouched.doc)) << c.what;
   }
+}
+
+// The graph follows the state put back: a table graph ended by a "T" click is drawn again by
+// the undo, and blanked again by the redo.
+TEST(History, TheGraphShowsTheStatePutBack) {
+  Fixture f;
+  GraphCommand(f.doc, f.ui, GraphKind::kTableCurve);
+  ASSERT_TRUE(f.doc.settings.graph_shown && f.doc.graph.data.drawn);
+  ChangeRecorder recorder(f.doc);
+  PressSheetGrid(f.doc, f.ui, MouseButton::kLeft, Document::kTableMark, 2);
+  std::optional<SheetChange> change = recorder.Finish();
+  ASSERT_TRUE(change.has_value());
+  ASSERT_FALSE(f.doc.settings.graph_shown);
+  UndoSheetChange(f.doc, f.ui, *change);
+  EXPECT_TRUE(f.doc.settings.graph_shown && f.doc.graph.data.drawn);
+  EXPECT_EQ(f.doc.graph.data.data_rows, 3);  // the table's three passes
+  RedoSheetChange(f.doc, f.ui, *change);
+  EXPECT_FALSE(f.doc.settings.graph_shown || f.doc.graph.data.drawn);
+  EXPECT_TRUE(f.ui.messages.empty());
 }
 
 TEST(History, NothingChangedRecordsNothing) {
