@@ -17,6 +17,11 @@ void MainWindow::BuildHistory(QMenu* edit_menu) {
 }
 
 void MainWindow::Record(const std::function<void()>& command) {
+  // A commit while a command runs (a dialog took the focus) belongs to that command's change.
+  if (doc_.sheet.Journal() != nullptr) {
+    command();
+    return;
+  }
   fresh_history_ = false;
   ChangeRecorder recorder(doc_);
   command();

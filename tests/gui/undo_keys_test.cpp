@@ -1,12 +1,10 @@
-// Undo and redo from the keyboard and the Redigér menu, and the editor's Escape and Tab, driven
-// with real key events.
+// Undo and redo from the keyboard and the Redigér menu, the editor's Escape and Tab, and the
+// file short-cuts, driven with real key events.
 #include <QAction>
 #include <QFileDialog>
 #include <QMenu>
-#include <QPushButton>
 #include <QUndoStack>
 
-#include "gui/dialogs.h"
 #include "gui/undo_history.h"
 #include "gui_test_support.h"
 
@@ -16,11 +14,16 @@ using namespace ravnelok::gui::testing;
 
 namespace {
 
-// A short-cut with modifiers, in the active window.
-void Keys(MainWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+constexpr int kE = Document::kExpression, kU = Document::kUnit;
+
+void Keys(MainWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
   QApplication::setActiveWindow(&w);
   QTest::keyClick(w.sheetView(), key, modifiers);
   QCoreApplication::processEvents();
+}
+
+std::pair<int, int> Current(Started& s) {
+  return {s.doc().sheet.CurrentCol(), s.doc().sheet.CurrentRow()};
 }
 
 }  // namespace
@@ -28,141 +31,88 @@ void Keys(MainWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 class UndoKeysTest : public QObject {
   Q_OBJECT
  private slots:
-  void escapeLeavesTheCellAsItWas() {
+  // "rente", Tab, "4,5", Enter: the number goes into the expression, replacing its text.
+  void escapeCancelsAndTabMoves() {
     Started s;
-    EnterCell(s.w(), Document::kExpression, 1, "2+3");
-    ClickCell(s.w(), Document::kExpression, 1);
-    TypeIntoCell(s.w(), "9", 0);
-    QVERIFY(s.w().editing());
-    QTest::keyClick(s.w().editor(), Qt::Key_Escape);
-    QVERIFY(!s.w().editing());
-    QVERIFY(!s.w().editor()->isVisible());
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("2+3"));
-    QCOMPARE(s.Cell(Document::kValue, 1), std::string("         5"));
-    QCOMPARE(s.w().history()->Stack()->count(), 1);  // the first commit only
-  }
-
-  // Typing "rente", Tab, "4,5", Enter leaves the name and puts the number in the expression.
-  void tabMovesToTheNextColumnWithTheEditorOpen() {
-    Started s;
-    EnterCell(s.w(), Document::kExpression, 1, "1");  // typing after Tab replaces it
+    EnterCell(s.w(), kE, 1, "1");
     ClickCell(s.w(), Document::kName, 1);
     TypeIntoCell(s.w(), "rente", Qt::Key_Tab);
-    QVERIFY(s.w().editing());
-    QCOMPARE(s.doc().sheet.CurrentCol(), static_cast<int>(Document::kExpression));
+    QCOMPARE(Current(s), std::pair(kE, 1));
     QTest::keyClicks(s.w().editor(), QStringLiteral("4,5"));
     QTest::keyClick(s.w().editor(), Qt::Key_Tab);
-    QCOMPARE(s.doc().sheet.CurrentCol(), static_cast<int>(Document::kUnit));
     QTest::keyClicks(s.w().editor(), QStringLiteral("kr"));
     QTest::keyClick(s.w().editor(), Qt::Key_Tab);  // on to the next line's name
-    QCOMPARE(std::pair(s.doc().sheet.CurrentCol(), s.doc().sheet.CurrentRow()),
-             std::pair(static_cast<int>(Document::kName), 2));
-    QTest::keyClick(s.w().editor(), Qt::Key_Backtab);  // back to the unit, its text selected
-    QCOMPARE(std::pair(s.doc().sheet.CurrentCol(), s.doc().sheet.CurrentRow()),
-             std::pair(static_cast<int>(Document::kUnit), 1));
+    QCOMPARE(Current(s), std::pair(static_cast<int>(Document::kName), 2));
+    QTest::keyClick(s.w().editor(), Qt::Key_Backtab);
+    QCOMPARE(Current(s), std::pair(kU, 1));
     QCOMPARE(s.w().editor()->selectedText(), QStringLiteral("kr"));
-    QTest::keyClick(s.w().editor(), Qt::Key_Return);
-    QCOMPARE(s.Cell(Document::kName, 1), std::string("rente"));
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("4,5"));
-    QCOMPARE(s.Cell(Document::kUnit, 1), std::string("kr"));
-    QCOMPARE(s.Cell(Document::kName, 2), std::string());
+    QTest::keyClicks(s.w().editor(), QStringLiteral("m"));
+    QTest::keyClick(s.w().editor(), Qt::Key_Escape);
+    QVERIFY(!s.w().editing() && !s.w().editor()->isVisible());
+    QCOMPARE(s.Cell(Document::kName, 1) + "|" + s.Cell(kE, 1) + "|" + s.Cell(kU, 1),
+             std::string("rente|4,5|kr"));
   }
 
-  void ctrlZAndCtrlYFromTheGrid() {
+  // From the grid the keys undo and redo changes; in the open editor they undo its typing.
+  void undoKeysFromTheGridAndInTheEditor() {
     Started s;
-    QAction* undo = s.w().history()->UndoAction();
-    QAction* redo = s.w().history()->RedoAction();
+    QMenu* edit = s.w().entry(TextId::kMenuEdit)->menu();
+    QAction* undo = edit->actions().value(0);
+    QAction* redo = edit->actions().value(1);
+    QCOMPARE(undo->text() + "|" + redo->text(), QStringLiteral("F&ortryd|G&entag"));
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-    EnterCell(s.w(), Document::kExpression, 1, "2");
-    EnterCell(s.w(), Document::kExpression, 1, "7");
-    QVERIFY(undo->isEnabled());
-    Keys(s.w(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("2"));
+    EnterCell(s.w(), kE, 1, "2");
+    EnterCell(s.w(), kE, 1, "7");
+    Keys(s.w(), Qt::Key_Z);
     QCOMPARE(s.Cell(Document::kValue, 1), std::string("         2"));
-    QVERIFY(redo->isEnabled());
-    Keys(s.w(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(s.Cell(Document::kValue, 1), std::string());
-    QVERIFY(!undo->isEnabled());
-    Keys(s.w(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(s.Cell(Document::kValue, 1), std::string("         2"));
+    Keys(s.w(), Qt::Key_Z);
+    QCOMPARE(s.Cell(kE, 1), std::string());
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    Keys(s.w(), Qt::Key_Y);
     Keys(s.w(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(s.Cell(Document::kValue, 1), std::string("         7"));
     QVERIFY(!redo->isEnabled());
-  }
-
-  // In the open editor the keys undo its typing; the sheet's history stays as it is.
-  void theEditorKeepsItsOwnTextUndo() {
-    Started s;
-    EnterCell(s.w(), Document::kExpression, 1, "2");
-    ClickCell(s.w(), Document::kExpression, 2);
+    ClickCell(s.w(), kE, 2);
     TypeIntoCell(s.w(), "12", 0);
     QTest::keyClicks(s.w().editor(), QStringLiteral("34"));
     QTest::keyClick(s.w().editor(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(s.w().editing());
-    QVERIFY(s.w().editor()->text() != QStringLiteral("1234"));
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("2"));
-    QCOMPARE(s.w().history()->Stack()->index(), 1);
+    QVERIFY(s.w().editing() && s.w().editor()->text() != QStringLiteral("1234"));
     QTest::keyClick(s.w().editor(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(s.w().editor()->text(), QStringLiteral("1234"));
-    QTest::keyClick(s.w().editor(), Qt::Key_Return);
-    QCOMPARE(s.Cell(Document::kExpression, 2), std::string("1234"));
     QCOMPARE(s.w().history()->Stack()->index(), 2);
   }
 
-  // Undo of a line deletion brings the lines back; the menu items sit first under Redigér.
-  void menuItemsAndDeletedLines() {
-    Started s;
-    QMenu* edit = s.w().entry(TextId::kMenuEdit)->menu();
-    QCOMPARE(edit->actions().value(0), s.w().history()->UndoAction());
-    QCOMPARE(edit->actions().value(1), s.w().history()->RedoAction());
-    QCOMPARE(edit->actions().value(0)->text(), QStringLiteral("F&ortryd"));
-    QCOMPARE(edit->actions().value(1)->text(), QStringLiteral("G&entag"));
-    EnterCell(s.w(), Document::kExpression, 1, "5");
-    EnterCell(s.w(), Document::kExpression, 2, "A1*2");
-    ClickCell(s.w(), Document::kName, 1);
-    s.w().entry(TextId::kMenuDeleteLines)->trigger();
-    QCOMPARE(s.Cell(Document::kExpression, 2), std::string());
-    s.w().history()->UndoAction()->trigger();
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("5"));
-    QCOMPARE(s.Cell(Document::kExpression, 2), std::string("A1*2"));
-    QCOMPARE(s.Cell(Document::kValue, 2), std::string("        10"));
+  // The English texts replace the actions in their place; the short-cuts stay with them.
+  void englishUndoItems() {
+    QFile file(QStringLiteral(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    Started s(file.readAll());
+    const QList<QAction*> items = s.w().entry(TextId::kMenuEdit)->menu()->actions();
+    QCOMPARE(items.size(), 13);  // 2 + a separator + the 10 of before
+    QCOMPARE(items[0]->text() + "|" + items[1]->text(), QStringLiteral("&Undo|&Redo"));
+    EnterCell(s.w(), kE, 1, "2");
+    Keys(s.w(), Qt::Key_Z);
+    QCOMPARE(s.Cell(kE, 1), std::string());
   }
 
-  // Ctrl+S saves, Ctrl+O opens; a cancelled open keeps the history, an opened sheet starts a
-  // fresh one; Ctrl+N asks for a new sheet, which can be undone.
-  void saveOpenAndNewFromTheKeyboard() {
+  // Ctrl+S saves, Ctrl+O opens (cancelled: the history stays; opened: a fresh one).
+  void fileKeysAndAFreshHistory() {
     Started s;
     QUndoStack* stack = s.w().history()->Stack();
-    EnterCell(s.w(), Document::kExpression, 1, "5");
+    EnterCell(s.w(), kE, 1, "5");
     QString titles;
-    OnModal<QFileDialog>([&](QFileDialog* d) {
-      titles += d->windowTitle();
-      d->selectFile(s.Path("ark.rlk"));
-      QMetaObject::invokeMethod(d, "accept");
-    });
-    Keys(s.w(), Qt::Key_S, Qt::ControlModifier);
-    OnModal<QFileDialog>([&](QFileDialog* d) {
-      titles += "|" + d->windowTitle();
-      QMetaObject::invokeMethod(d, "reject");
-    });
-    Keys(s.w(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(stack->count(), 1);
-    OnModal<QFileDialog>([&](QFileDialog* d) {
-      titles += "|" + d->windowTitle();
-      d->selectFile(s.Path("ark.rlk"));
-      QMetaObject::invokeMethod(d, "accept");
-    });
-    Keys(s.w(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(titles, QStringLiteral("Gem ark|Åben ark|Åben ark"));
-    QCOMPARE(s.Cell(Document::kValue, 1), std::string("         5"));
+    for (const bool accept : {true, false, true}) {
+      OnModal<QFileDialog>([&, accept](QFileDialog* d) {
+        titles += d->windowTitle() + "|";
+        d->selectFile(s.Path("ark.rlk"));
+        QMetaObject::invokeMethod(d, accept ? "accept" : "reject");
+      });
+      Keys(s.w(), titles.isEmpty() ? Qt::Key_S : Qt::Key_O);
+      if (!accept) QCOMPARE(stack->count(), 1);
+    }
+    QCOMPARE(titles, QStringLiteral("Gem ark|Åben ark|Åben ark|"));
     QCOMPARE(stack->count(), 0);
-    QVERIFY(!s.w().history()->UndoAction()->isEnabled());
-    OnModal<ConfirmDialogWidget>([](ConfirmDialogWidget* d) { d->yes()->click(); });
-    Keys(s.w(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string());
-    Keys(s.w(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(s.Cell(Document::kExpression, 1), std::string("5"));
-    QCOMPARE(s.Cell(Document::kValue, 1), std::string("         5"));
+    QCOMPARE(s.w().entry(TextId::kMenuNewSheet)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
   }
 };
 
