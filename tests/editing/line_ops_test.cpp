@@ -111,20 +111,18 @@ namespace {
 // Inserting asks first only when a line with text would fall off the end; "Nej" leaves the
 // lines where they were.
 TEST(LineOps, InsertPushingTextOffTheEndAsksFirst) {
-  // The last line's cell that holds text (none: 0), the lines inserted, the answer; whether it
-  // was asked and whether the lines moved.
-  const std::tuple<int, const char*, bool, bool, bool> cases[] = {
-      {0, "3", false, false, true},
-      {Document::kUnit, "1", false, true, false},
-      {Document::kUnit, "1", true, true, true},
-      {Document::kName, "2", true, true, true},
-      {Document::kExpression, "11", true, false, false},  // refused anyway: nothing asked
-  };
-  for (const auto& [col, count, answer, asked, moved] : cases) {
+  // Text on the last line, the lines inserted, the answer; whether it was asked and whether
+  // the lines moved.
+  const std::tuple<bool, const char*, bool, bool, bool> cases[] = {
+      {false, "3", false, false, true},
+      {true, "1", false, true, false},
+      {true, "2", true, true, true},
+      {true, "11", true, false, false}};  // 11: refused anyway
+  for (const auto& [text, count, answer, asked, moved] : cases) {
     Document doc;
     testing::FakeUi ui;
-    testing::FillRows(doc, {"a|1", "b|2", "", "", ""}, {Document::kName, Document::kExpression});
-    if (col != 0) doc.sheet.SetCell(col, 5, "x");  // the last line falls off first
+    testing::FillRows(doc, {"a|1", "b|2", "", "", text ? "|x" : ""},
+                      {Document::kName, Document::kUnit});
     doc.sheet.Select({Document::kName, 1, Document::kName, 1});
     ui.text_input_script.push_back([count = std::string(count)](TextInputDialog& d) {
       d.field = count;
@@ -132,8 +130,8 @@ TEST(LineOps, InsertPushingTextOffTheEndAsksFirst) {
     });
     ui.confirm_answers.push_back(answer);
     InsertLinesCommand(doc, ui);
-    EXPECT_EQ(ui.questions.size(), asked ? 2u : 1u) << col << " " << count;
-    EXPECT_EQ(doc.sheet.Cell(Document::kName, 1).empty(), moved) << col << " " << count;
+    EXPECT_EQ(ui.questions.size(), asked ? 2u : 1u) << count;
+    EXPECT_EQ(doc.sheet.Cell(Document::kName, 1).empty(), moved) << count;
   }
 }
 

@@ -4,13 +4,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <csignal>
 #include <filesystem>
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
-#include "files/file_io.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 #include "support/temp_dir.h"
@@ -196,17 +194,6 @@ TEST_F(SheetFileTest, FailedSavesLeaveEverythingAsItWas) {
     EXPECT_EQ(ReadBytes(dir.File("upper.RLK")), old_bytes);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.rlk")));
   }
-}
-
-TEST(WriteFailure, SystemErrorsInTheUsersTerms) {
-  using enum WriteFailure;
-  // clang-format off
-  const std::pair<int, WriteFailure> cases[] = {
-      {0, kNone}, {ENOSPC, kDiskFull}, {EDQUOT, kDiskFull}, {EFBIG, kDiskFull},
-      {EACCES, kNoPermission}, {EPERM, kNoPermission}, {EROFS, kReadOnly}, {ENOENT, kNoFolder},
-      {ENOTDIR, kNoFolder}, {EIO, kOther}, {EISDIR, kOther}};
-  // clang-format on
-  for (const auto& [error, failure] : cases) EXPECT_EQ(WriteFailureOf(error), failure) << error;
 }
 
 // The file is replaced, also through a link, and keeps its permissions.

@@ -82,7 +82,7 @@ class UndoKeysTest : public QObject {
     QCOMPARE(s.w().history()->Stack()->index(), 2);
   }
 
-  // The English texts replace the actions in their place; the short-cuts stay with them.
+  // The English texts replace the actions in their place, short-cuts and all.
   void englishUndoItems() {
     QFile file(QStringLiteral(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -90,9 +90,7 @@ class UndoKeysTest : public QObject {
     const QList<QAction*> items = s.w().entry(TextId::kMenuEdit)->menu()->actions();
     QCOMPARE(items.size(), 13);  // 2 + a separator + the 10 of before
     QCOMPARE(items[0]->text() + "|" + items[1]->text(), QStringLiteral("&Undo|&Redo"));
-    EnterCell(s.w(), kE, 1, "2");
-    Keys(s.w(), Qt::Key_Z);
-    QCOMPARE(s.Cell(kE, 1), std::string());
+    QCOMPARE(items[1]->shortcuts().size(), 2);
   }
 
   // Ctrl+S saves, Ctrl+O opens (cancelled: the history stays; opened: a fresh one).
