@@ -174,7 +174,6 @@ void LineRecords::Restore(int k, const linie_type& from) {
   r.start_pending = from.start_pending;
   any_start_pending_ |= from.start_pending;
   r.value = from.value;
-  r.ForgetValueCaches();
   r.line = from.line;
   r.decimals = from.decimals;
 }

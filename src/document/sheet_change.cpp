@@ -67,27 +67,14 @@ bool SheetSettingsState::SameSheetState(const SheetSettingsState& o) const {
          table_rows == o.table_rows && table_widths == o.table_widths;
 }
 
+// No cache needs telling: each is kept by the stamps of the cells it was made from, which the
+// replay moves on, or by the bits of the values and the names generation.
 void SheetChange::Apply(Document& doc, bool undo) {
   doc.sheet.Replay(sheet_, undo);
   doc.table.Replay(table_, undo);
   doc.table_values.Replay(values_, undo);
   for (const RecordChange& r : records_) doc.records.Restore(r.k, undo ? r.before : r.after);
   Restore(doc, undo ? before_ : after_);
-  // What a pass kept of a line whose cells or record came back belongs to the other state.
-  // Stamps already tell most caches; a line's whole cache goes, to be sure.
-  const bool reshaped = std::any_of(sheet_.steps.begin(), sheet_.steps.end(), [](const auto& s) {
-    return !std::holds_alternative<GridJournal::Cell>(s);
-  });
-  if (reshaped) {
-    for (int k = 1; k <= kMaxLines; ++k) doc.ForgetLineCache(k);
-  } else {
-    const int cols = doc.sheet.ColCount();
-    for (const GridJournal::Step& s : sheet_.steps) {
-      doc.ForgetLineCache(static_cast<int>(std::get<GridJournal::Cell>(s).index) / cols);
-    }
-  }
-  for (const RecordChange& r : records_) doc.ForgetLineCache(r.k);
-  doc.records.SetNamesChecked(false);
 }
 
 ChangeRecorder::ChangeRecorder(Document& doc) : doc_(doc) {
