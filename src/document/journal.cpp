@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <unordered_map>
 #include <utility>
 
 #include "document/text_grid.h"
@@ -115,6 +116,47 @@ void TextGrid::Replay(GridJournal& journal, bool undo) {
             std::swap(default_col_width, s.default_width);
           },
       });
+}
+
+bool TextGrid::ChangedBy(const GridJournal& journal) const {
+  // The state before, rebuilt from each cell's and width's first step; a whole grid written
+  // down holds everything not changed before it.
+  const GridJournal::Whole* whole = nullptr;
+  const GridJournal::Widths* widths = nullptr;
+  std::unordered_map<size_t, const std::string*> cells;
+  std::unordered_map<int, int> width_of;
+  for (const GridJournal::Step& step : journal.steps) {
+    if (std::holds_alternative<GridJournal::Rows>(step)) return true;  // rarely undone alike
+    if (const auto* s = std::get_if<GridJournal::Cell>(&step); s && whole == nullptr) {
+      cells.try_emplace(s->index, &s->text);
+    } else if (const auto* w = std::get_if<GridJournal::Width>(&step); w && !widths && !whole) {
+      width_of.try_emplace(w->col, w->width);
+    } else if (const auto* all = std::get_if<GridJournal::Widths>(&step);
+               all && !widths && !whole) {
+      widths = all;
+    } else if (const auto* g = std::get_if<GridJournal::Whole>(&step); g && whole == nullptr) {
+      whole = g;
+      if (g->cols != col_count_ || g->rows != row_count_) return true;
+    }
+  }
+  const std::vector<int>& old_widths = widths  ? widths->widths
+                                       : whole ? whole->widths
+                                               : col_widths_;
+  for (int c = 0; c < col_count_; ++c) {
+    const auto it = width_of.find(c);
+    if ((it != width_of.end() ? it->second : old_widths[static_cast<size_t>(c)]) !=
+        col_widths_[static_cast<size_t>(c)])
+      return true;
+  }
+  if (whole == nullptr) {
+    return std::any_of(cells.begin(), cells.end(),
+                       [this](const auto& cell) { return *cell.second != cells_[cell.first]; });
+  }
+  for (size_t i = 0; i < cells_.size(); ++i) {
+    const auto it = cells.find(i);
+    if ((it != cells.end() ? *it->second : whole->cells[i]) != cells_[i]) return true;
+  }
+  return false;
 }
 
 void TableValueList::Replay(ValuesJournal& journal, bool undo) {

@@ -110,8 +110,8 @@ std::optional<SheetChange> ChangeRecorder::Finish() {
     if (!SameRecord(before, doc_.records[k])) c.records_.push_back({k, before, doc_.records[k]});
   }
   c.after_ = Capture(doc_);
-  if (c.sheet_.Empty() && c.table_.Empty() && c.values_.Empty() && c.records_.empty() &&
-      c.before_.SameSheetState(c.after_)) {
+  if (!doc_.sheet.ChangedBy(c.sheet_) && !doc_.table.ChangedBy(c.table_) && c.values_.Empty() &&
+      c.records_.empty() && c.before_.SameSheetState(c.after_)) {
     return std::nullopt;
   }
   return std::move(c);

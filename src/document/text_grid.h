@@ -78,6 +78,9 @@ class TextGrid {
   // Puts back what the journal's steps changed (`undo`) or changes it again; the grid must be
   // as the steps left it, or as they found it. Every cell touched gets a new stamp.
   void Replay(GridJournal& journal, bool undo);
+  // Whether the grid differs from what it was before the journal's steps: a command may clear
+  // a grid and write the same cells again.
+  bool ChangedBy(const GridJournal& journal) const;
 
  private:
   static const std::string& Empty();
