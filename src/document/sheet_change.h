@@ -22,7 +22,7 @@ struct SheetSettingsState {
   int value_width = 10;
   std::string decimals_text;
   bool angle_in_degrees = true;
-  int angle_choice = 0;
+  AngleUnit angle_choice = AngleUnit::kDegrees;
   int table_columns = 0;
   int table_rows = 0;
   TableWidths table_widths;

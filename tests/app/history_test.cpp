@@ -4,13 +4,13 @@
 
 #include <random>
 
-#include "app/commands.h"
 #include "app/edit_commands.h"
+#include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "document/document.h"
 #include "document/sheet_change.h"
 #include "editing/cell_edit.h"
-#include "graphics/graph_commands.h"
+#include "graphics/graph.h"
 #include "numbers/number_text.h"
 #include "sheet/decimals.h"
 #include "support/fake_ui.h"
