@@ -171,19 +171,12 @@ std::string SheetFileBytes(const Document& doc) {
 
 namespace {
 
+// The second line of a failed save's message, in the order of WriteFailure.
 TextId SaveFailureText(WriteFailure failure) {
-  switch (failure) {
-    case WriteFailure::kDiskFull:
-      return TextId::kSaveReasonDiskFull;
-    case WriteFailure::kNoPermission:
-      return TextId::kSaveReasonNoPermission;
-    case WriteFailure::kReadOnly:
-      return TextId::kSaveReasonReadOnly;
-    case WriteFailure::kNoFolder:
-      return TextId::kSaveReasonNoFolder;
-    default:
-      return TextId::kSaveReasonOther;
-  }
+  constexpr TextId kTexts[] = {TextId::kSaveReasonOther,        TextId::kSaveReasonDiskFull,
+                               TextId::kSaveReasonNoPermission, TextId::kSaveReasonReadOnly,
+                               TextId::kSaveReasonNoFolder,     TextId::kSaveReasonOther};
+  return kTexts[static_cast<size_t>(failure)];
 }
 
 }  // namespace
