@@ -21,7 +21,15 @@ void PasteCommand(Document& doc, Ui& ui) {
 }
 
 void InsertLinesCommand(Document& doc, Ui& ui) {
-  if (const auto n = AskInsertCount(doc, ui)) InsertBlankLines(doc, doc.sheet.Selection().top, *n);
+  const int top = doc.sheet.Selection().top;
+  // Lines with text pushed off the end are lost: the user says so first, or it is as if the
+  // dialog was cancelled.
+  const auto n = AskInsertCount(doc, ui);
+  if (n && (!InsertLosesText(doc, top, *n) ||
+            ui.Confirm(doc.texts[TextId::kConfirmCaption], doc.texts[TextId::kInsertPushesLinesOut],
+                       doc.texts[TextId::kYes], doc.texts[TextId::kNo]))) {
+    InsertBlankLines(doc, top, *n);
+  }
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
 }
 

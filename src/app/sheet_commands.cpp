@@ -32,10 +32,10 @@ bool LoadSheet(Document& doc, Ui& ui, const std::string& path) {
   return true;
 }
 
-void OpenCommand(Document& doc, Ui& ui) {
+bool OpenCommand(Document& doc, Ui& ui) {
   const auto path =
       ui.AskOpenFileName(doc.texts[TextId::kOpenTitle], std::string(kSheetFilePattern));
-  if (path) LoadSheet(doc, ui, *path);
+  return path && LoadSheet(doc, ui, *path);
 }
 
 void SaveCommand(Document& doc, Ui& ui) {

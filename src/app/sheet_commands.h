@@ -20,8 +20,8 @@ void RecalculateCommand(Document& doc, Ui& ui);
 // Opens a sheet file: read, table and graph cleared, view mode 1, recalculated in mode 0.
 // Returns false when the file was refused ("Forkert filtype" shown, sheet unchanged).
 bool LoadSheet(Document& doc, Ui& ui, const std::string& path);
-// "Å&bn ark .." and "&Gem ark ..".
-void OpenCommand(Document& doc, Ui& ui);
+// "Å&bn ark .." and "&Gem ark ..". Open is true when a sheet was opened.
+bool OpenCommand(Document& doc, Ui& ui);
 void SaveCommand(Document& doc, Ui& ui);
 
 // The editor's text goes into its cell; a name or an expression recalculates in mode 1.

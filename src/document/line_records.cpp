@@ -167,4 +167,15 @@ void LineRecords::MoveRecord(int k, int d) {
   ResetRecord(from);
 }
 
+void LineRecords::Restore(int k, const linie_type& from) {
+  SetName(Index(k), from.name);
+  linie_type& r = records_[Index(k)];
+  r.has_value = from.has_value;
+  r.start_pending = from.start_pending;
+  any_start_pending_ |= from.start_pending;
+  r.value = from.value;
+  r.line = from.line;
+  r.decimals = from.decimals;
+}
+
 }  // namespace ravnelok

@@ -108,6 +108,8 @@ class LineRecords {
 
   // Record d takes name, flags and value of record k (and line d); record k is reset.
   void MoveRecord(int k, int d);
+  // Record k takes name, flags, value, line and decimals of `from` (a copy taken earlier).
+  void Restore(int k, const linie_type& from);
   // Record k back to its start: no name, no flags, value 0, line k; its decimals stay.
   void Reset(int k) { ResetRecord(Index(k)); }
 

@@ -9,6 +9,8 @@
 
 namespace ravnelok {
 
+struct ValuesJournal;
+
 // Every value the recalculation has written into the table grid, kept exactly.
 struct TableEntry {
   Real value = 0;
@@ -28,12 +30,18 @@ class TableValueList {
   bool Empty() const { return entries_.empty(); }
   const std::vector<TableEntry>& Entries() const { return entries_; }
 
+  // While a journal is set, every change is written into it (document/journal.h); Replay puts
+  // back (`undo`) or makes again what its steps changed.
+  void SetJournal(ValuesJournal* journal) { journal_ = journal; }
+  void Replay(ValuesJournal& journal, bool undo);
+
  private:
   static uint64_t Key(int col, int row) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(row)) << 32) | static_cast<uint32_t>(col);
   }
   std::vector<TableEntry> entries_;
   std::unordered_map<uint64_t, size_t> by_cell_;
+  ValuesJournal* journal_ = nullptr;
 };
 
 }  // namespace ravnelok

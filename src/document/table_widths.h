@@ -13,7 +13,9 @@ class TableWidths {
   struct Column {
     int width = 0;
     int aligned_rows = 0;  // 0: not known
+    bool operator==(const Column&) const = default;
   };
+  bool operator==(const TableWidths&) const = default;
 
   Column& At(int col) {
     if (col >= static_cast<int>(columns_.size())) columns_.resize(col + 1);

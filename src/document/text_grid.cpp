@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "document/journal.h"
+
 namespace ravnelok {
 
 namespace {
@@ -18,6 +20,7 @@ TextGrid::TextGrid(int col_count, int row_count, bool stamped)
 
 void TextGrid::SetRowCount(int rows) {
   rows = std::max(rows, 1);
+  if (journal_ != nullptr) JournalRows(rows);
   ++generation_;
   cells_.resize(static_cast<size_t>(col_count_) * rows);
   if (stamped_) stamps_.resize(cells_.size(), generation_);
@@ -27,6 +30,7 @@ void TextGrid::SetRowCount(int rows) {
 void TextGrid::SetColCount(int cols) {
   cols = std::max(cols, 1);
   if (cols == col_count_) return;
+  if (journal_ != nullptr) JournalWhole(false);
   std::vector<std::string> cells(static_cast<size_t>(cols) * row_count_);
   const int keep = std::min(cols, col_count_);
   for (int r = 0; r < row_count_; ++r) {
@@ -54,14 +58,17 @@ std::string* TextGrid::CellToWrite(int col, int row) {
 }
 
 void TextGrid::SetCell(int col, int row, std::string text) {
+  if (journal_ != nullptr) JournalCell(col, row, text);
   if (std::string* cell = CellToWrite(col, row)) *cell = std::move(text);
 }
 
 void TextGrid::AssignCell(int col, int row, std::string_view text) {
+  if (journal_ != nullptr) JournalCell(col, row, text);
   if (std::string* cell = CellToWrite(col, row)) cell->assign(text);
 }
 
 void TextGrid::ClearCells() {
+  if (journal_ != nullptr) JournalWhole(true);
   for (auto& cell : cells_) cell.clear();
   ++generation_;
   if (stamped_) stamps_.assign(cells_.size(), generation_);
@@ -94,11 +101,19 @@ int TextGrid::ColWidth(int col) const {
 
 void TextGrid::SetColWidth(int col, int width) {
   if (col < 0 || col >= col_count_) return;
+  if (journal_ != nullptr && col_widths_[col] != width) {
+    journal_->steps.push_back(GridJournal::Width{col, col_widths_[col]});
+  }
   col_widths_[col] = width;
   ++generation_;
 }
 
 void TextGrid::SetDefaultColWidth(int width) {
+  if (journal_ != nullptr &&
+      (default_col_width != width || std::any_of(col_widths_.begin(), col_widths_.end(),
+                                                 [width](int w) { return w != width; }))) {
+    journal_->steps.push_back(GridJournal::Widths{col_widths_, default_col_width});
+  }
   default_col_width = width;
   std::fill(col_widths_.begin(), col_widths_.end(), width);
   ++generation_;

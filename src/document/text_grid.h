@@ -6,6 +6,8 @@
 
 namespace ravnelok {
 
+struct GridJournal;
+
 // A rectangle of cells, columns left..right and rows top..bottom, both ends included.
 struct GridRect {
   int left = 0;
@@ -69,6 +71,17 @@ class TextGrid {
     return stamped_ ? stamps_[IndexOf(col, row)] : generation_;
   }
 
+  // While a journal is set, every change of a cell, the row or column count or a width is
+  // written into it (document/journal.h).
+  void SetJournal(GridJournal* journal) { journal_ = journal; }
+  GridJournal* Journal() const { return journal_; }
+  // Puts back what the journal's steps changed (`undo`) or changes it again; the grid must be
+  // as the steps left it, or as they found it. Every cell touched gets a new stamp.
+  void Replay(GridJournal& journal, bool undo);
+  // Whether the grid differs from what it was before the journal's steps: a command may clear
+  // a grid and write the same cells again.
+  bool ChangedBy(const GridJournal& journal) const;
+
  private:
   static const std::string& Empty();
   bool Inside(int col, int row) const {
@@ -88,6 +101,12 @@ class TextGrid {
   int current_row_ = 1;
   GridRect selection_{0, 1, 0, 1};
   unsigned long long generation_ = 0;
+  GridJournal* journal_ = nullptr;
+
+  // Journal entries (journal.cpp), called before the change they describe.
+  void JournalCell(int col, int row, std::string_view text);
+  void JournalRows(int rows);
+  void JournalWhole(bool move_cells);
 };
 
 }  // namespace ravnelok

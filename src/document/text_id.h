@@ -125,9 +125,21 @@ enum class TextId : int {
   kSameAxisUnit = 117,
   kSpare118 = 118,
   kSpare119 = 119,
+  // Texts added to the program's own: a text file may carry them as lines 121 and on, and one
+  // that ends before them leaves them their built-in Danish texts.
+  kMenuUndo = 120,
+  kMenuRedo = 121,
+  kInsertPushesLinesOut = 122,
+  kSaveReasonDiskFull = 123,
+  kSaveReasonNoPermission = 124,
+  kSaveReasonReadOnly = 125,
+  kSaveReasonNoFolder = 126,
+  kSaveReasonOther = 127,
 };
 
-constexpr int kUiTextCount = 120;
+// The texts every text file has; texts from here on are additions.
+constexpr int kFirstAddedText = 120;
+constexpr int kUiTextCount = 140;
 // Menu entries (0..35) and tool button hints (36..45) come first; their built-in texts are the
 // captions the widgets are built with.
 constexpr int kMenuEntryCount = 36;

@@ -1,5 +1,6 @@
 #include "document/ui_texts.h"
 
+#include <iterator>
 #include <vector>
 
 #include "text/cp1252.h"
@@ -59,7 +60,7 @@ constexpr std::array<const char*, kCaptionCount> kCaptionsUtf8 = {
 };
 
 // Entries 46..117; 118 and 119 have none.
-constexpr std::array<const char*, kUiTextCount - kCaptionCount - 2> kBuiltInUtf8 = {
+constexpr std::array<const char*, kFirstAddedText - kCaptionCount - 2> kBuiltInUtf8 = {
     "Navn",
     "Udtryk",
     "Værdi",
@@ -134,6 +135,20 @@ constexpr std::array<const char*, kUiTextCount - kCaptionCount - 2> kBuiltInUtf8
     "Samme enhed på akserne",
 };
 
+// Entries 120 and on, in order; entries past the last have none.
+constexpr const char* kAddedUtf8[] = {
+    "F&ortryd",
+    "G&entag",
+    "De nederste linier i arket er ikke tomme og forsvinder ved indsættelsen. Vil du indsætte "
+    "alligevel?",
+    "Disken er fuld.",
+    "Du har ikke lov til at skrive her.",
+    "Stedet kan kun læses (skrivebeskyttet).",
+    "Mappen findes ikke.",
+    "Systemet kunne ikke skrive filen.",
+};
+static_assert(std::size(kAddedUtf8) <= kUiTextCount - kFirstAddedText);
+
 const std::array<std::string, kCaptionCount>& Captions() {
   static const std::array<std::string, kCaptionCount> captions = [] {
     std::array<std::string, kCaptionCount> out;
@@ -168,26 +183,34 @@ void UiTexts::SetBuiltIn() {
   for (auto& t : texts_) t.clear();
   for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
     texts_[kCaptionCount + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
+  SetAddedBuiltIn();
   from_file_ = false;
+}
+
+void UiTexts::SetAddedBuiltIn() {
+  for (size_t i = 0; i < std::size(kAddedUtf8); ++i)
+    texts_[kFirstAddedText + i] = cp1252::FromUtf8(kAddedUtf8[i]);
 }
 
 void UiTexts::LoadFromFileBytes(std::string_view bytes) {
   ++generation_;
   for (auto& t : texts_) t.clear();
+  SetAddedBuiltIn();
   size_t pos = 0;
   for (int j = 0; j < kUiTextCount && pos < bytes.size(); ++j) {
     size_t end = bytes.find('\n', pos);
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(pos, end - pos);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    texts_[j] = std::string(line);
+    // An empty added line would leave a menu item or message blank: the built-in text stays.
+    if (j < kFirstAddedText || !line.empty()) texts_[j] = std::string(line);
     pos = end + 1;
   }
   from_file_ = true;
 }
 
 bool UiTexts::Load(const std::string& path) {
-  // 120 short lines; anything far larger is not a text file of ours. A file that cannot be
+  // Some 120 short lines; anything far larger is not a text file of ours. A file that cannot be
   // used (a folder, a FIFO, a read error) counts as no file at all.
   constexpr std::size_t kMaxTextFileBytes = 1 << 20;
   std::string bytes;
@@ -211,6 +234,8 @@ const std::string& UiTexts::BuiltInCaption(TextId id) {
 
 const std::string& UiTexts::Caption(TextId id) const {
   const int i = static_cast<int>(id);
+  // Added menu items carry their built-in text in the table itself.
+  if (i >= kFirstAddedText && i < kUiTextCount) return texts_[i];
   if (i < 0 || i >= kCaptionCount) return kEmpty;
   return from_file_ ? texts_[i] : Captions()[i];
 }

@@ -8,9 +8,10 @@
 
 namespace ravnelok {
 
-// The table of 120 user-interface texts, Windows-1252. Entries 46..117 have built-in Danish
-// texts; entries 0..45 (menu captions and tool button hints) are empty unless a text file
-// supplies them, and the widgets then keep their built-in captions (BuiltInCaption).
+// The table of user-interface texts, Windows-1252. Entries 46..117 and the added ones (120 on)
+// have built-in Danish texts; entries 0..45 (menu captions and tool button hints) are empty
+// unless a text file supplies them, and the widgets then keep their built-in captions
+// (BuiltInCaption).
 class UiTexts {
  public:
   UiTexts();
@@ -18,10 +19,12 @@ class UiTexts {
   const std::string& operator[](TextId id) const;
   void Set(TextId id, std::string text);
 
-  // Entries 46..117 get their built-in Danish texts; entries 0..45, 118 and 119 are emptied.
+  // Entries 46..117 and 120 on get their built-in Danish texts; 0..45, 118 and 119 are emptied.
   void SetBuiltIn();
   // Replaces the whole table from the bytes of a text file: line j into entry j; missing lines
-  // leave their entries empty. CR LF and a lone LF both end a line.
+  // leave their entries empty, except the added ones (120 on), which keep their built-in
+  // texts when the file has no line for them or an empty one. CR LF and a lone LF both end a
+  // line.
   void LoadFromFileBytes(std::string_view bytes);
   // Reads "ravnmenu.txt" (or `path`): false, with the built-in texts set, when it cannot be read.
   bool Load(const std::string& path = "ravnmenu.txt");
@@ -37,9 +40,12 @@ class UiTexts {
   // The captions the menu items (0..35) and tool button hints (36..45) are built with.
   static const std::string& BuiltInCaption(TextId id);
   // The caption a widget shows: the loaded entry when a file was read, else the built-in one.
+  // Added menu items (120 on) show their table entry.
   const std::string& Caption(TextId id) const;
 
  private:
+  void SetAddedBuiltIn();
+
   std::array<std::string, kUiTextCount> texts_;
   bool from_file_ = false;
   unsigned long long generation_ = 0;

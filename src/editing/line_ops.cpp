@@ -84,6 +84,17 @@ bool InsertBlankLines(Document& doc, int top, int n) {
   return true;
 }
 
+bool InsertLosesText(const Document& doc, int top, int n) {
+  const int rows = doc.sheet.RowCount();
+  if (n < 1 || n > 10 || top < 1 || top + n >= rows - 1) return false;  // refused anyway
+  for (int r = rows - n; r < rows; ++r) {
+    for (const int col : {Document::kName, Document::kExpression, Document::kUnit}) {
+      if (doc.sheet.Cell(col, r).find_first_not_of(' ') != std::string::npos) return true;
+    }
+  }
+  return false;
+}
+
 void DeleteLines(Document& doc, int top, int bottom) {
   const int rows = doc.sheet.RowCount();
   bottom = std::min(bottom, rows - 1);

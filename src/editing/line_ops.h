@@ -17,6 +17,9 @@ std::optional<int> AskInsertCount(Document& doc, Ui& ui);
 // Inserts n blank lines above line `top`; the n last lines of the sheet are lost. Refused
 // (false, nothing changed) unless 1 <= n <= 10 and the sheet keeps a line below the moved ones.
 bool InsertBlankLines(Document& doc, int top, int n);
+// Whether inserting n lines above `top` would go ahead and push a line with a name, an
+// expression or a unit off the end of the sheet.
+bool InsertLosesText(const Document& doc, int top, int n);
 // Deletes lines top..bottom; the lines below move up and the sheet ends in blank lines.
 void DeleteLines(Document& doc, int top, int bottom);
 // Empties name, expression, value and unit of the selected cells; marks and labels stay.

@@ -17,6 +17,7 @@ bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;  // nothing written and no error: no room left
     if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
@@ -66,30 +67,64 @@ std::string ResolveLinks(std::string path) {
 
 }  // namespace
 
-WriteResult WriteFileAtomically(const std::string& given_path, std::string_view bytes) {
+WriteFailure WriteFailureOf(int error) {
+  switch (error) {
+    case 0:
+      return WriteFailure::kNone;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return WriteFailure::kDiskFull;
+    case EACCES:
+    case EPERM:
+      return WriteFailure::kNoPermission;
+    case EROFS:
+      return WriteFailure::kReadOnly;
+    case ENOENT:
+    case ENOTDIR:
+      return WriteFailure::kNoFolder;
+    default:
+      return WriteFailure::kOther;
+  }
+}
+
+WriteResult WriteFileAtomically(const std::string& given_path, std::string_view bytes, int* error) {
+  int first_error = 0;
+  // Notes the error of the step that just failed, unless an earlier one failed first.
+  auto check = [&first_error](bool ok) {
+    if (!ok && first_error == 0) first_error = errno != 0 ? errno : EIO;
+    return ok;
+  };
+  auto report = [&](WriteResult result) {
+    if (error != nullptr) *error = result == WriteResult::kOk ? 0 : first_error;
+    return result;
+  };
   const std::string path = ResolveLinks(given_path);
-  if (path.empty()) return WriteResult::kCannotCreate;
+  if (path.empty()) {
+    first_error = ELOOP;
+    return report(WriteResult::kCannotCreate);
+  }
   std::string temp_path;
   Fd fd(CreateTemporary(path, temp_path));
-  if (fd.get() < 0) return WriteResult::kCannotCreate;
+  if (!check(fd.get() >= 0)) return report(WriteResult::kCannotCreate);
 
   struct stat old {};
   bool ok = true;
   if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-    ok = ::fchmod(fd.get(), old.st_mode & 07777) == 0;
+    ok = check(::fchmod(fd.get(), old.st_mode & 07777) == 0);
   }
-  ok = ok && WriteAll(fd.get(), bytes);
-  ok = ok && ::fsync(fd.get()) == 0;
-  ok = fd.Close() && ok;
-  ok = ok && ::rename(temp_path.c_str(), path.c_str()) == 0;
+  ok = ok && check(WriteAll(fd.get(), bytes));
+  ok = ok && check(::fsync(fd.get()) == 0);
+  ok = check(fd.Close()) && ok;
+  ok = ok && check(::rename(temp_path.c_str(), path.c_str()) == 0);
   if (!ok) {
     ::unlink(temp_path.c_str());
-    return WriteResult::kWriteFailed;
+    return report(WriteResult::kWriteFailed);
   }
   // Make the rename itself durable; the new file is complete either way.
   Fd dir(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
-  return WriteResult::kOk;
+  return report(WriteResult::kOk);
 }
 
 }  // namespace ravnelok

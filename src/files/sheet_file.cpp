@@ -169,15 +169,30 @@ std::string SheetFileBytes(const Document& doc) {
   return out;
 }
 
+namespace {
+
+// The second line of a failed save's message, in the order of WriteFailure.
+TextId SaveFailureText(WriteFailure failure) {
+  constexpr TextId kTexts[] = {TextId::kSaveReasonOther,        TextId::kSaveReasonDiskFull,
+                               TextId::kSaveReasonNoPermission, TextId::kSaveReasonReadOnly,
+                               TextId::kSaveReasonNoFolder,     TextId::kSaveReasonOther};
+  return kTexts[static_cast<size_t>(failure)];
+}
+
+}  // namespace
+
 bool SaveSheet(Document& doc, Ui& ui, const std::string& path) {
   if (!HasSheetExtension(path)) {
     ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
-  const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc));
+  int error = 0;
+  const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc), &error);
   if (written != WriteResult::kCannotCreate) doc.settings.file_name = path;
   if (written != WriteResult::kOk) {
-    ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
+    // The message stays; what the system said follows on a line of its own.
+    ui.ShowMessage(doc.texts[TextId::kWrongFileType] + '\n' +
+                   doc.texts[SaveFailureText(WriteFailureOf(error))]);
     return false;
   }
   return true;

@@ -40,6 +40,7 @@
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
 #include "gui/tool_buttons.h"
+#include "gui/undo_history.h"
 #include "output/text_export.h"
 #include "sheet/decimals.h"
 
@@ -111,7 +112,9 @@ void MainWindow::BuildMenus() {
   Document& d = doc_;
   QMenu* filer = menu(nullptr, TextId::kMenuFile);
   item(filer, TextId::kMenuNewSheet, [this, &d] { NewSheetCommand(d, *this); });
-  item(filer, TextId::kMenuOpen, [this, &d] { OpenCommand(d, *this); });
+  item(filer, TextId::kMenuOpen, [this, &d] {
+    if (OpenCommand(d, *this)) StartFreshHistory();
+  });
   item(filer, TextId::kMenuSave, [this, &d] { SaveCommand(d, *this); });
   filer->addSeparator();
   item(filer, TextId::kMenuPrint, [this, &d] { PrintCommand(d, *this); });
@@ -133,6 +136,7 @@ void MainWindow::BuildMenus() {
        [&d] { QGuiApplication::clipboard()->setText(Q(TableText(d))); });
   item(edit, TextId::kMenuGraphToClipboard,
        [this] { QGuiApplication::clipboard()->setImage(bitmap_.Image()); });
+  BuildHistory(edit);
 
   QMenu* settings = menu(nullptr, TextId::kMenuSettings);
   item(settings, TextId::kMenuLineCount, [this, &d] { NumberOfLinesCommand(d, *this); });
@@ -161,6 +165,9 @@ void MainWindow::BuildMenus() {
           [this] { ShowHelp(); });
 
   const std::pair<TextId, QKeySequence> shortcuts[] = {
+      {TextId::kMenuNewSheet, QKeySequence(Qt::CTRL | Qt::Key_N)},
+      {TextId::kMenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {TextId::kMenuSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
       {TextId::kMenuCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
       {TextId::kMenuPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
       {TextId::kMenuClearLines, QKeySequence(Qt::Key_Delete)},
@@ -264,6 +271,8 @@ void MainWindow::BuildAreas() {
   connect(editor_, &CellEditor::keyReleased, this, &MainWindow::OnEditorKeyReleased);
   connect(editor_, &CellEditor::focusLost, this, &MainWindow::OnEditorFocusLost);
   connect(editor_, &QLineEdit::textEdited, this, &MainWindow::OnEditorTextEdited);
+  connect(editor_, &CellEditor::escapePressed, this, &MainWindow::CancelEditor);
+  connect(editor_, &CellEditor::tabPressed, this, &MainWindow::MoveEditorByTab);
 }
 
 void MainWindow::ApplyTexts() {
@@ -275,6 +284,8 @@ void MainWindow::ApplyTexts() {
       toolButton(spec.button)->setToolTip(Q(doc_.texts[spec.hint]));
     }
   }
+  history_->SetTexts(Q(doc_.texts.Caption(TextId::kMenuUndo)),
+                     Q(doc_.texts.Caption(TextId::kMenuRedo)));
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
   if (dialog_translator_ != nullptr && !doc_.texts.English()) {
     QCoreApplication::installTranslator(dialog_translator_);
@@ -343,7 +354,11 @@ void MainWindow::InitialiseGridMessage() {
 
 void MainWindow::CommandLineOpenMessage() {
   const std::string path = JoinCommandLine(args_);
-  if (!path.empty()) Run([this, path] { LoadSheet(doc_, *this, path); });
+  if (!path.empty()) {
+    Run([this, path] {
+      if (LoadSheet(doc_, *this, path)) StartFreshHistory();
+    });
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -376,7 +391,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::Run(const std::function<void()>& command) {
   CommitEditor();
-  command();
+  Record(command);
   RefreshViews();
 }
 

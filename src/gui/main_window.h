@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/sheet_change.h"
 #include "document/ui.h"
 #include "editing/cell_edit.h"
 #include "graphics/layout.h"
@@ -20,6 +21,7 @@ class QPrinter;
 class QTranslator;
 class QButtonGroup;
 class QItemSelection;
+class QMenu;
 class QToolButton;
 
 namespace ravnelok::gui {
@@ -37,6 +39,7 @@ class QtPrintTarget;
 class SheetView;
 class StartValuesDialogWidget;
 class TextInputDialogWidget;
+class UndoHistory;
 
 // The main window: owns the Document, shows it, and turns widget events into commands. It is
 // also the Ui port, with the real dialogs.
@@ -69,6 +72,7 @@ class MainWindow : public QMainWindow, public Ui {
   AngleDialogWidget* angleDialog() const { return angle_dialog_; }
   AboutBox* aboutBox() const { return about_box_; }
   HelpWindow* helpWindow() const { return help_window_; }
+  UndoHistory* history() const { return history_; }
   // The printer the print dialog sets up, kept for the program's run (made when first asked).
   QPrinter* printer();
   // Qt's own dialogs (print, files) speak Danish through `translator`, installed once the texts
@@ -127,6 +131,12 @@ class MainWindow : public QMainWindow, public Ui {
 
   // Every menu item and tool button: the editor commits first, the views follow after.
   void Run(const std::function<void()>& command);
+  // Undo and redo (main_window_undo.cpp): runs a command that may change the sheet and keeps
+  // what it changed in the history; a command that opened a sheet starts a fresh history.
+  void Record(const std::function<void()>& command);
+  void StartFreshHistory() { fresh_history_ = true; }
+  void BuildHistory(QMenu* edit_menu);
+  void ApplyChange(SheetChange& change, bool undo);
   void ShowAbout();
   void ShowHelp();
   void ClearLinesCommand();
@@ -142,6 +152,10 @@ class MainWindow : public QMainWindow, public Ui {
   void OnEditorFocusLost(Qt::FocusReason reason);
   void OnEditorTextEdited(const QString& text);
   void FinishEditing(EditorKey key);
+  // Escape: the editor closes and its cell keeps its text.
+  void CancelEditor();
+  // Tab and Shift+Tab: commit, and edit the next (previous) editable cell.
+  void MoveEditorByTab(bool backward);
 
   // Views <-> Document.
   void PushGrid(const TextGrid& grid, SheetView* view, GridModel* model, int& top_pushed);
@@ -185,6 +199,8 @@ class MainWindow : public QMainWindow, public Ui {
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QtPrintTarget> print_job_;
   QTranslator* dialog_translator_ = nullptr;
+  UndoHistory* history_ = nullptr;
+  bool fresh_history_ = false;
 
   bool shown_once_ = false;
   bool editing_ = false;

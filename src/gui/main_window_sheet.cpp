@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "app/sheet_commands.h"
+#include "editing/editor_moves.h"
 #include "gui/grid_model.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
@@ -143,7 +144,7 @@ void MainWindow::CommitEditor() {
   editor_->hide();
   entry(TextId::kMenuClearLines)->setEnabled(true);
   if (had_focus) sheet_view_->setFocus();
-  CommitEditorText(doc_, *this, text);
+  Record([this, &text] { CommitEditorText(doc_, *this, text); });
   committing_ = false;
   RefreshViews();
 }
@@ -153,7 +154,7 @@ void MainWindow::OnSheetPressed(Qt::MouseButton button, int col, int row, bool* 
   const MouseButton which = button == Qt::LeftButton    ? MouseButton::kLeft
                             : button == Qt::RightButton ? MouseButton::kRight
                                                         : MouseButton::kMiddle;
-  PressSheetGrid(doc_, *this, which, col, row);
+  Record([&] { PressSheetGrid(doc_, *this, which, col, row); });
   RefreshViews();
   // Only a left press on an ordinary cell moves the current cell and the selection.
   *handled = row == 0 || button != Qt::LeftButton || col < Document::kFixedColumns;
@@ -224,6 +225,29 @@ void MainWindow::FinishEditing(EditorKey key) {
     RefreshViews();
   }
   PlaceEditorAt(col, target, true);
+}
+
+void MainWindow::CancelEditor() {
+  if (!editing_) return;
+  editing_ = false;
+  const bool had_focus = editor_->hasFocus();
+  editor_->hide();
+  entry(TextId::kMenuClearLines)->setEnabled(true);
+  if (had_focus) sheet_view_->setFocus();
+  PlaceEditorAt(doc_.editor.column, doc_.editor.row, true);
+}
+
+void MainWindow::MoveEditorByTab(bool backward) {
+  if (!editing_) return;
+  const std::optional<EditorCell> target =
+      TabTarget(doc_, doc_.editor.column, doc_.editor.row, backward);
+  CommitEditor();
+  if (!target) return;
+  doc_.sheet.SetCurrent(target->col, target->row);
+  RefreshViews();
+  OpenEditor(nullptr);
+  // As in a dialog's fields: what is typed replaces the text, an arrow key keeps it.
+  editor_->selectAll();
 }
 
 void MainWindow::OnEditorFocusLost(Qt::FocusReason reason) {

@@ -95,9 +95,50 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   hide();
 }
 
+namespace {
+
+bool IsEditorUndoKey(const QKeyEvent* event) {
+  const QKeyCombination keys = event->keyCombination();
+  return keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z) ||
+         keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+         keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+}  // namespace
+
+bool CellEditor::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      IsEditorUndoKey(static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+      emit tabPressed(key == Qt::Key_Backtab);
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
 void CellEditor::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Delete) {
     event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    emit escapePressed();
+    return;
+  }
+  if (IsEditorUndoKey(event)) {
+    event->accept();
+    if (event->key() == Qt::Key_Z && !(event->modifiers() & Qt::ShiftModifier)) {
+      undo();
+    } else {
+      redo();
+    }
     return;
   }
   QLineEdit::keyPressEvent(event);

@@ -43,8 +43,13 @@ class CellEditor : public QLineEdit {
  signals:
   void keyReleased(int key);
   void focusLost(Qt::FocusReason reason);
+  void escapePressed();
+  void tabPressed(bool backward);
 
  protected:
+  // Tab and Shift+Tab stay with the editor rather than moving the focus; the undo and redo
+  // keys undo its own typing rather than the window's last change.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;

@@ -47,6 +47,35 @@ TEST(UiTexts, TextFileReplacesTheWholeTableAndAnUnusableOneMeansTheBuiltInTexts)
   }
 }
 
+TEST(UiTexts, AddedTextsComeFromLinesPast120OrStayBuiltIn) {
+  const std::string undo_da = UiTexts()[TextId::kMenuUndo];
+  ASSERT_EQ(undo_da, "F&ortryd");
+  // Lines in the file, and what entries 119, 120 and 121 then hold.
+  const std::tuple<std::string, const char*, const char*, const char*> cases[] = {
+      {FileOf(120, "\r\n"), "text119", "F&ortryd", "G&entag"},  // every older file
+      {FileOf(121, "\r\n"), "text119", "text120", "G&entag"},
+      {FileOf(122, "\n"), "text119", "text120", "text121"},
+      {FileOf(120, "\r\n") + "\r\nlast", "text119", "F&ortryd", "last"},    // empty 121st line
+      {FileOf(119, "\r\n") + "text119", "text119", "F&ortryd", "G&entag"},  // no final CR LF
+      {FileOf(60, "\r\n"), "", "F&ortryd", "G&entag"}};
+  for (const auto& [bytes, e119, e120, e121] : cases) {
+    UiTexts texts;
+    texts.LoadFromFileBytes(bytes);
+    EXPECT_EQ(texts[TextId::kSpare119] + "|" + texts[TextId::kMenuUndo] + "|" +
+                  texts.Caption(TextId::kMenuRedo),
+              std::string(e119) + "|" + e120 + "|" + e121);
+  }
+  // The shipped English file carries every added text that has a built-in one.
+  UiTexts english;
+  ASSERT_TRUE(english.Load(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
+  const UiTexts danish;
+  for (int id = kFirstAddedText; id < kUiTextCount; ++id) {
+    const auto t = static_cast<TextId>(id);
+    if (danish[t].empty()) continue;
+    EXPECT_NE(english[t], danish[t]) << id;
+  }
+}
+
 // The access key of a caption: the letter after a single "&", lower case; 0 for none.
 char AccessKey(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -60,7 +89,7 @@ char AccessKey(const std::string& caption) {
 TEST(UiTexts, EveryMenuHasUniqueAccessKeys) {
   // Each menu's entries; the first group is the menu bar.
   const std::vector<std::vector<int>> menus = {
-      {0, 6, 15, 19, 22, 33}, {1, 2, 3, 4, 5},  {7, 8, 9, 10, 11, 12, 13, 14},
+      {0, 6, 15, 19, 22, 33}, {1, 2, 3, 4, 5},  {7, 8, 9, 10, 11, 12, 13, 14, 120, 121},
       {16, 17, 18},           {20, 21},         {23, 24, 25},
       {26, 27, 28},           {29, 30, 31, 32}, {34, 35}};
   UiTexts english;

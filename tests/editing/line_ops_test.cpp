@@ -104,3 +104,36 @@ TEST(LineOps, MovedLineForgetsItsValueAndInsertThenDeleteRoundTrips) {
 
 }  // namespace
 }  // namespace ravnelok
+
+namespace ravnelok {
+namespace {
+
+// Inserting asks first only when a line with text would fall off the end; "Nej" leaves the
+// lines where they were.
+TEST(LineOps, InsertPushingTextOffTheEndAsksFirst) {
+  // Text on the last line, the lines inserted, the answer; whether it was asked and whether
+  // the lines moved.
+  const std::tuple<bool, const char*, bool, bool, bool> cases[] = {
+      {false, "3", false, false, true},
+      {true, "1", false, true, false},
+      {true, "2", true, true, true},
+      {true, "11", true, false, false}};  // 11: refused anyway
+  for (const auto& [text, count, answer, asked, moved] : cases) {
+    Document doc;
+    testing::FakeUi ui;
+    testing::FillRows(doc, {"a|1", "b|2", "", "", text ? "|x" : ""},
+                      {Document::kName, Document::kUnit});
+    doc.sheet.Select({Document::kName, 1, Document::kName, 1});
+    ui.text_input_script.push_back([count = std::string(count)](TextInputDialog& d) {
+      d.field = count;
+      return true;
+    });
+    ui.confirm_answers.push_back(answer);
+    InsertLinesCommand(doc, ui);
+    EXPECT_EQ(ui.questions.size(), asked ? 2u : 1u) << count;
+    EXPECT_EQ(doc.sheet.Cell(Document::kName, 1).empty(), moved) << count;
+  }
+}
+
+}  // namespace
+}  // namespace ravnelok

@@ -172,21 +172,23 @@ TEST_F(SheetFileTest, FailedSavesLeaveEverythingAsItWas) {
   for (int k = 1; k <= 300; ++k)
     big.push_back(" |v" + std::to_string(k) + "|" + std::to_string(k) + "*2|");
   Fill(doc, big);  // several kilobytes
-  const std::string cases[] = {
-      dir.File("kasse.rlk"),          // the disk fills part-way
-      dir.File("upper.RLK"),          // refused name, before anything is created
-      dir.File("no such dir/a.rlk"),  // cannot create the file
-      dir.File("folder.rlk"),         // a directory cannot be replaced
-      dir.File("loop.rlk"),           // a link to itself names no file
+  // The path, the room on the disk, and the second line of the message, which says why.
+  constexpr rlim_t kRoom = rlim_t{1} << 30;
+  const std::tuple<std::string, rlim_t, const char*> cases[] = {
+      {dir.File("kasse.rlk"), 1000, "\nDisken er fuld."},  // the disk fills part-way
+      {dir.File("upper.RLK"), kRoom, ""},                  // refused name: nothing written
+      {dir.File("no such dir/a.rlk"), kRoom, "\nMappen findes ikke."},         // cannot create it
+      {dir.File("folder.rlk"), kRoom, "\nSystemet kunne ikke skrive filen."},  // a directory
+      {dir.File("loop.rlk"), kRoom, "\nSystemet kunne ikke skrive filen."},    // names no file
   };
-  for (const auto& path : cases) {
+  for (const auto& [path, room, reason] : cases) {
     SCOPED_TRACE(path);
     FakeUi save_ui;
     {
-      FileSizeLimit limit(1000);
+      FileSizeLimit limit(room);
       EXPECT_FALSE(SaveSheet(doc, save_ui, path));
     }
-    EXPECT_EQ(save_ui.MessagesUtf8(), kForkert);
+    EXPECT_EQ(save_ui.MessagesUtf8(), Texts{"Forkert filtype" + std::string(reason)});
     EXPECT_EQ(dir.Names(), names);  // no temporary file left
     EXPECT_EQ(ReadBytes(dir.File("kasse.rlk")), old_bytes);
     EXPECT_EQ(ReadBytes(dir.File("upper.RLK")), old_bytes);
