@@ -125,9 +125,24 @@ enum class TextId : int {
   kSameAxisUnit = 117,
   kSpare118 = 118,
   kSpare119 = 119,
+  // 120..139 are taken by the undo texts. The files-out texts follow from kFilesOutFirst.
+  kMenuSaveTableCsv = 140,
+  kMenuSaveGraphPicture = 141,
+  kSaveTableCsvTitle = 142,
+  kSaveGraphPictureTitle = 143,
+  kPictureExtensions = 144,
+  kFileNotWritten = 145,
+  kNoGraphToSave = 146,
+  kCannotSaveCharacter = 147,
 };
 
-constexpr int kUiTextCount = 120;
+// The first and one past the last files-out text; the table holds every entry below the end.
+constexpr int kFilesOutFirst = 140;
+constexpr int kFilesOutEnd = 148;
+constexpr int kUiTextCount = kFilesOutEnd;
+// The entries a text file has always held; entries past them keep their built-in texts when
+// the file ends before them.
+constexpr int kClassicTextCount = 120;
 // Menu entries (0..35) and tool button hints (36..45) come first; their built-in texts are the
 // captions the widgets are built with.
 constexpr int kMenuEntryCount = 36;

@@ -1,5 +1,6 @@
 #include "document/ui_texts.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/cp1252.h"
@@ -59,7 +60,7 @@ constexpr std::array<const char*, kCaptionCount> kCaptionsUtf8 = {
 };
 
 // Entries 46..117; 118 and 119 have none.
-constexpr std::array<const char*, kUiTextCount - kCaptionCount - 2> kBuiltInUtf8 = {
+constexpr std::array<const char*, kClassicTextCount - kCaptionCount - 2> kBuiltInUtf8 = {
     "Navn",
     "Udtryk",
     "Værdi",
@@ -134,6 +135,18 @@ constexpr std::array<const char*, kUiTextCount - kCaptionCount - 2> kBuiltInUtf8
     "Samme enhed på akserne",
 };
 
+// Entries kFilesOutFirst.. : saving the table and the graph to files, and the save refusal.
+constexpr std::array<const char*, kFilesOutEnd - kFilesOutFirst> kFilesOutUtf8 = {
+    "Gem &tabel som CSV ..",
+    "Gem g&rafik som billede ..",
+    "Gem tabel som CSV",
+    "Gem grafik som billede",
+    "Billedet gemmes som .png eller .svg: skriv en af dem sidst i filnavnet",
+    "Filen blev ikke skrevet:",
+    "Der er ingen grafik at gemme",
+    "Arket er ikke gemt: Windows-1252 har ikke tegnet i linie",
+};
+
 const std::array<std::string, kCaptionCount>& Captions() {
   static const std::array<std::string, kCaptionCount> captions = [] {
     std::array<std::string, kCaptionCount> out;
@@ -168,14 +181,21 @@ void UiTexts::SetBuiltIn() {
   for (auto& t : texts_) t.clear();
   for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
     texts_[kCaptionCount + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
+  SetNewBuiltIns(kClassicTextCount);
   from_file_ = false;
+}
+
+void UiTexts::SetNewBuiltIns(int from) {
+  for (int i = std::max(from, kFilesOutFirst); i < kFilesOutEnd; ++i)
+    texts_[i] = cp1252::FromUtf8(kFilesOutUtf8[i - kFilesOutFirst]);
 }
 
 void UiTexts::LoadFromFileBytes(std::string_view bytes) {
   ++generation_;
   for (auto& t : texts_) t.clear();
   size_t pos = 0;
-  for (int j = 0; j < kUiTextCount && pos < bytes.size(); ++j) {
+  int j = 0;
+  for (; j < kUiTextCount && pos < bytes.size(); ++j) {
     size_t end = bytes.find('\n', pos);
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(pos, end - pos);
@@ -183,6 +203,8 @@ void UiTexts::LoadFromFileBytes(std::string_view bytes) {
     texts_[j] = std::string(line);
     pos = end + 1;
   }
+  // A file written before the newer texts existed leaves them in Danish rather than empty.
+  SetNewBuiltIns(std::max(j, kClassicTextCount));
   from_file_ = true;
 }
 

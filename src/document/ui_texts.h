@@ -8,7 +8,7 @@
 
 namespace ravnelok {
 
-// The table of 120 user-interface texts, Windows-1252. Entries 46..117 have built-in Danish
+// The table of user-interface texts, Windows-1252. Entries 46..117 have built-in Danish
 // texts; entries 0..45 (menu captions and tool button hints) are empty unless a text file
 // supplies them, and the widgets then keep their built-in captions (BuiltInCaption).
 class UiTexts {
@@ -18,10 +18,12 @@ class UiTexts {
   const std::string& operator[](TextId id) const;
   void Set(TextId id, std::string text);
 
-  // Entries 46..117 get their built-in Danish texts; entries 0..45, 118 and 119 are emptied.
+  // Entries 46..117 and those past 119 get their built-in Danish texts; entries 0..45, 118 and
+  // 119 are emptied.
   void SetBuiltIn();
   // Replaces the whole table from the bytes of a text file: line j into entry j; missing lines
-  // leave their entries empty. CR LF and a lone LF both end a line.
+  // leave their entries empty, except that entries past 119 keep their built-in texts. CR LF and
+  // a lone LF both end a line.
   void LoadFromFileBytes(std::string_view bytes);
   // Reads "ravnmenu.txt" (or `path`): false, with the built-in texts set, when it cannot be read.
   bool Load(const std::string& path = "ravnmenu.txt");
@@ -40,6 +42,9 @@ class UiTexts {
   const std::string& Caption(TextId id) const;
 
  private:
+  // The built-in texts of the entries from `from` on that came after the first 120.
+  void SetNewBuiltIns(int from);
+
   std::array<std::string, kUiTextCount> texts_;
   bool from_file_ = false;
   unsigned long long generation_ = 0;

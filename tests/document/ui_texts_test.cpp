@@ -47,6 +47,20 @@ TEST(UiTexts, TextFileReplacesTheWholeTableAndAnUnusableOneMeansTheBuiltInTexts)
   }
 }
 
+TEST(UiTexts, NewerTextsKeepTheirBuiltInsUnlessTheFileReachesThem) {
+  const std::string built_in = UiTexts()[TextId::kMenuSaveTableCsv];
+  ASSERT_FALSE(built_in.empty());
+  // Lines in the file, and what entry 140 (the file's line 141) then holds.
+  const std::pair<int, std::string> cases[] = {
+      {0, built_in}, {120, built_in}, {140, built_in}, {141, "text140"}, {kUiTextCount, "text140"}};
+  for (const auto& [lines, entry140] : cases) {
+    UiTexts texts;
+    texts.LoadFromFileBytes(FileOf(lines, "\r\n"));
+    EXPECT_EQ(texts[TextId::kMenuSaveTableCsv], entry140) << lines;
+    EXPECT_EQ(texts[TextId::kFileNotWritten] == "text145", lines == kUiTextCount) << lines;
+  }
+}
+
 // The access key of a caption: the letter after a single "&", lower case; 0 for none.
 char AccessKey(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -59,17 +73,23 @@ char AccessKey(const std::string& caption) {
 
 TEST(UiTexts, EveryMenuHasUniqueAccessKeys) {
   // Each menu's entries; the first group is the menu bar.
-  const std::vector<std::vector<int>> menus = {
-      {0, 6, 15, 19, 22, 33}, {1, 2, 3, 4, 5},  {7, 8, 9, 10, 11, 12, 13, 14},
-      {16, 17, 18},           {20, 21},         {23, 24, 25},
-      {26, 27, 28},           {29, 30, 31, 32}, {34, 35}};
+  const std::vector<std::vector<int>> menus = {{0, 6, 15, 19, 22, 33},
+                                               {1, 2, 3, 4, 5, 140, 141},
+                                               {7, 8, 9, 10, 11, 12, 13, 14},
+                                               {16, 17, 18},
+                                               {20, 21},
+                                               {23, 24, 25},
+                                               {26, 27, 28},
+                                               {29, 30, 31, 32},
+                                               {34, 35}};
   UiTexts english;
   ASSERT_TRUE(english.Load(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
   for (const UiTexts& texts : {UiTexts(), english}) {
     for (const auto& menu : menus) {
       std::string keys;
       for (const int id : menu) {
-        const std::string& caption = texts.Caption(static_cast<TextId>(id));
+        const auto entry = static_cast<TextId>(id);
+        const std::string& caption = id < kCaptionCount ? texts.Caption(entry) : texts[entry];
         const char key = AccessKey(caption);
         EXPECT_NE(key, 0) << caption;
         EXPECT_EQ(keys.find(key), std::string::npos) << caption << " repeats a key in " << keys;
