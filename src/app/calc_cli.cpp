@@ -1,5 +1,6 @@
 #include "app/calc_cli.h"
 
+#include <cstdio>
 #include <map>
 
 #include "app/export_commands.h"
@@ -81,16 +82,18 @@ std::string StartKey(const Document& doc, const std::string& given) {
   return {};
 }
 
-// The data the desktop program would take for the kind: the value column of every line for
-// a sheet graph, the whole table (a single selected cell) for a table graph.
-void DrawGraphOfKind(Document& doc, Ui& ui, int kind) {
+// The data the desktop program would take for the kind: the value column of every line in use
+// for a sheet graph, the whole table (a single selected cell) for a table graph. False, with the
+// desktop program's message shown, when that data cannot be drawn.
+bool DrawGraphOfKind(Document& doc, Ui& ui, int kind) {
   const auto graph_kind = static_cast<GraphKind>(kind);
   if (IsSheetGraph(graph_kind)) {
-    doc.sheet.Select({Document::kValue, 1, Document::kValue, doc.sheet.RowCount() - 1});
+    doc.sheet.Select({Document::kValue, 1, Document::kValue, LastUsedLine(doc)});
   } else {
     doc.table.Select({0, 1, 0, 1});
   }
   GraphCommand(doc, ui, graph_kind);
+  return doc.graph.data.drawn;
 }
 
 }  // namespace
@@ -146,7 +149,11 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
   for (int pass = 0; pass < options.passes; ++pass)
     RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
 
-  if (options.graph != 0) DrawGraphOfKind(doc, ui, options.graph);
+  // A graph that could not be drawn is not written as a blank picture or printed as one.
+  if (options.graph != 0 && !DrawGraphOfKind(doc, ui, options.graph) &&
+      (!options.graph_file.empty() || !options.pdf.empty())) {
+    return kCalcExitRefused;
+  }
   if (!options.graph_file.empty()) {
     const auto format = PictureFormatOf(options.graph_file);
     if (!format) {
@@ -185,6 +192,17 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
     out += cp1252::ToUtf8(text);
   }
   return kCalcExitOk;
+}
+
+int FinishCalc(int status, const std::string& out, std::string err) {
+  const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+  if ((!written || std::fflush(stdout) != 0) && status == kCalcExitOk) {
+    // Output that did not arrive must not look like success.
+    err += "ravnelok-calc: could not write the output\n";
+    status = kCalcExitRefused;
+  }
+  std::fwrite(err.data(), 1, err.size(), stderr);
+  return status;
 }
 
 }  // namespace ravnelok

@@ -32,4 +32,8 @@ int RunCalc(const std::vector<std::string>& args, std::string& out, std::string&
 int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& out, std::string& err,
             CalcPainter* painter = nullptr);
 
+// Writes what a run produced to standard output and standard error and gives the exit status:
+// output that did not arrive turns success into a refusal.
+int FinishCalc(int status, const std::string& out, std::string err);
+
 }  // namespace ravnelok

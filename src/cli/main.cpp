@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/calc_cli.h"
@@ -36,13 +37,6 @@ int main(int argc, char** argv) {
   std::string out;
   std::string err;
   document = new ravnelok::Document;
-  int status = ravnelok::RunCalc(args, *document, out, err);
-  const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
-  if ((!written || std::fflush(stdout) != 0) && status == ravnelok::kCalcExitOk) {
-    // Output that did not arrive must not look like success.
-    err += "ravnelok-calc: could not write the output\n";
-    status = ravnelok::kCalcExitRefused;
-  }
-  std::fwrite(err.data(), 1, err.size(), stderr);
-  return status;
+  const int status = ravnelok::RunCalc(args, *document, out, err);
+  return ravnelok::FinishCalc(status, out, std::move(err));
 }
