@@ -35,6 +35,7 @@
 #include "gui/graph_dialogs.h"
 #include "gui/grid_model.h"
 #include "gui/icons.h"
+#include "gui/picture_files.h"
 #include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
@@ -112,6 +113,7 @@ void MainWindow::BuildMenus() {
   item(filer, TextId::kMenuNewSheet, [this, &d] { NewSheetCommand(d, *this); });
   item(filer, TextId::kMenuOpen, [this, &d] { OpenCommand(d, *this); });
   item(filer, TextId::kMenuSave, [this, &d] { SaveCommand(d, *this); });
+  BuildFilesOutEntries(filer);
   filer->addSeparator();
   item(filer, TextId::kMenuPrint, [this, &d] { PrintCommand(d, *this); });
   filer->addSeparator();
@@ -274,6 +276,7 @@ void MainWindow::ApplyTexts() {
       toolButton(spec.button)->setToolTip(Q(doc_.texts[spec.hint]));
     }
   }
+  ApplyFilesOutTexts();
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
   if (dialog_translator_ != nullptr && !doc_.texts.English()) {
     QCoreApplication::installTranslator(dialog_translator_);
@@ -455,7 +458,7 @@ void MainWindow::RunGraphSettingsDialog(GraphSettingsDialog& dialog) {
 }
 
 QPrinter* MainWindow::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!printer_) printer_ = NewPrinter();
   return printer_.get();
 }
 

@@ -16,6 +16,7 @@
 #include "gui/tool_buttons.h"
 
 class QAction;
+class QMenu;
 class QPrinter;
 class QTranslator;
 class QButtonGroup;
@@ -50,7 +51,10 @@ class MainWindow : public QMainWindow, public Ui {
   Document& document() { return doc_; }
 
   // The widgets, for the widget tests.
-  QAction* entry(TextId id) const { return entries_[static_cast<size_t>(id)]; }
+  QAction* entry(TextId id) const {
+    const auto i = static_cast<size_t>(id);
+    return i < entries_.size() ? entries_[i] : files_out_entries_.at(i - kFilesOutFirst);
+  }
   QToolButton* toolButton(ToolButton b) const { return buttons_[static_cast<size_t>(b)]; }
   SheetView* sheetView() const { return sheet_view_; }
   SheetView* tableView() const { return table_view_; }
@@ -102,6 +106,9 @@ class MainWindow : public QMainWindow, public Ui {
   PrintTarget* BeginPrintJob() override;
   void EndPrintJob() override;
   ScreenMetrics Screen() override;
+  std::optional<std::string> AskExportFileName(const std::string& title, const std::string& initial,
+                                               const std::string& filter) override;
+  bool WriteGraphPicture(const std::string& path, PictureFormat format) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -170,6 +177,10 @@ class MainWindow : public QMainWindow, public Ui {
   SheetView* table_view_ = nullptr;
   GridModel* table_model_ = nullptr;
   std::array<QAction*, kMenuEntryCount> entries_{};
+  // "Gem tabel som CSV .." and "Gem grafik som billede .." (main_window_files.cpp).
+  std::array<QAction*, 2> files_out_entries_{};
+  void BuildFilesOutEntries(QMenu* filer);
+  void ApplyFilesOutTexts();
 
   DecimalsDialogWidget* decimals_dialog_ = nullptr;
   AngleDialogWidget* angle_dialog_ = nullptr;
