@@ -22,7 +22,7 @@ TEST(DataText13, PlainInsideTheRangeEOutsideAndNeverMoreThan13Digits) {
       {2.0L / 3, "0.6666666666667"},
       {16.38304743118L, "16.38304743118"},
       {1234567890123.4L, "1234567890123"},
-      {999999999999999.0L, "1000000000000000"},  // rounds up to 1E15, still plain
+      {999999999999999.0L, "1E15"},  // rounds up to 1E15
       {1e15L, "1E15"},
       {123456789012345678.0L, "1.234567890123E17"},
       {0.00001L, "0.00001"},
@@ -30,7 +30,7 @@ TEST(DataText13, PlainInsideTheRangeEOutsideAndNeverMoreThan13Digits) {
       {0.0000099999L, "9.9999E-6"},
       {-1.5e-300L, "-1.5E-300"},
       {1e4932L, "1E4932"},
-      {0.99999999999996L, "0.9999999999999"},  // the 14th digit is below a half
+      {0.99999999999994L, "0.9999999999999"},  // the 14th digit is below a half
       {0.99999999999995L, "1"},                // ... and at a half
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(DataText13(value), text) << text;
@@ -45,11 +45,13 @@ TEST(TableCsv, HeaderOfNamesOrLabelsRowsOfRecordedNumbersEmptyCellsEmpty) {
   for (const int k : {1, 2}) PressSheetGrid(doc, ui, MouseButton::kLeft, Document::kTableMark, k);
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
   doc.sheet.SetCell(Document::kExpression, 1, "1/0");
+  doc.sheet.SetCell(Document::kExpression, 2, "-5");
   RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+  // The value A2 takes from A1 is A1 as the expression reads it back, to 13 digits.
   EXPECT_EQ(TableCsv(doc),
             "bær,A2\r\n"
-            "0.3333333333333,1E15\r\n"
-            ",\r\n");
+            "0.3333333333333,999999999999900\r\n"
+            ",-5\r\n");
 }
 
 // A header with a separator, a quote or blanks at its ends is quoted; quotes are doubled.
