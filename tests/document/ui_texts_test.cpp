@@ -73,15 +73,12 @@ char AccessKey(const std::string& caption) {
 
 TEST(UiTexts, EveryMenuHasUniqueAccessKeys) {
   // Each menu's entries; the first group is the menu bar.
-  const std::vector<std::vector<int>> menus = {{0, 6, 15, 19, 22, 33},
-                                               {1, 2, 3, 4, 5, 140, 141},
-                                               {7, 8, 9, 10, 11, 12, 13, 14},
-                                               {16, 17, 18},
-                                               {20, 21},
-                                               {23, 24, 25},
-                                               {26, 27, 28},
-                                               {29, 30, 31, 32},
-                                               {34, 35}};
+  // clang-format off
+  const std::vector<std::vector<int>> menus = {
+      {0, 6, 15, 19, 22, 33}, {1, 2, 3, 4, 5, 140, 141}, {7, 8, 9, 10, 11, 12, 13, 14},
+      {16, 17, 18},           {20, 21},                  {23, 24, 25},
+      {26, 27, 28},           {29, 30, 31, 32},          {34, 35}};
+  // clang-format on
   UiTexts english;
   ASSERT_TRUE(english.Load(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
   for (const UiTexts& texts : {UiTexts(), english}) {
