@@ -4,7 +4,7 @@
 
 #include "app/sheet_commands.h"
 #include "document/document.h"
-#include "graphics/graph_commands.h"
+#include "graphics/graph.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 #include "support/temp_dir.h"
