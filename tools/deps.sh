@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n libcli11-dev
   xvfb xauth x11-apps x11-utils imagemagick poppler-utils openbox xdotool
   fonts-dejavu-core fonts-liberation
   locales

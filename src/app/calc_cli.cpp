@@ -1,57 +1,54 @@
 #include "app/calc_cli.h"
 
-#include <charconv>
-#include <optional>
-#include <string_view>
+#include <cstdio>
+#include <map>
 
+#include "app/export_commands.h"
 #include "app/sheet_commands.h"
 #include "app/start_options.h"
 #include "app/unattended_ui.h"
 #include "document/document.h"
+#include "files/file_io.h"
 #include "files/sheet_file.h"
+#include "graphics/graph.h"
 #include "numbers/format_value.h"
 #include "numbers/number_text.h"
+#include "output/csv_export.h"
+#include "output/print_layout.h"
 #include "output/text_export.h"
-#include "sheet/table.h"
+#include "sheet/start_values.h"
 #include "text/cp1252.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 
 namespace {
 
-// The message box prints to standard error; every question is answered "cancel", since there
-// is nobody to ask.
+// The message box prints to standard error. The start values dialog is answered from the
+// --start options; every other question is answered "cancel", since there is nobody to ask.
 class CliUi : public UnattendedUi {
  public:
-  explicit CliUi(std::string& err) : err_(err) {}
+  CliUi(std::string& err, CalcPainter* painter) : err_(err), painter_(painter) {}
   void ShowMessage(const std::string& text) override {
     err_ += cp1252::ToUtf8(text);
     err_ += '\n';
   }
+  Canvas* GraphCanvas() override { return painter_ != nullptr ? painter_->GraphCanvas() : nullptr; }
+  // Rows are (name or label, value); `starts` holds what the command line gives each row.
+  bool RunStartValuesDialog(StartValuesDialog& dialog) override {
+    for (std::size_t r = 1; r < dialog.rows.size(); ++r) {
+      const auto given = starts.find(WithoutBlanks(dialog.rows[r][0]));
+      if (given != starts.end()) dialog.rows[r][1] = given->second;
+    }
+    return true;
+  }
+
+  std::map<std::string, std::string> starts;
 
  private:
   std::string& err_;
+  CalcPainter* painter_;
 };
-
-std::optional<int> WholeNumber(std::string_view text, int low, int high) {
-  int value = 0;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || ptr != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-bool ParseMarks(std::string_view text, std::vector<int>& marks) {
-  for (;;) {
-    const auto comma = text.find(',');
-    const auto line = WholeNumber(text.substr(0, comma), 1, kMaxLines);
-    if (!line) return false;
-    marks.push_back(*line);
-    if (comma == std::string_view::npos) return true;
-    text.remove_prefix(comma + 1);
-  }
-}
 
 // One line per sheet line: label, name and the value in full precision, " ???" or nothing.
 std::string ValuesText(const Document& doc) {
@@ -74,104 +71,41 @@ std::string ValuesText(const Document& doc) {
   return out;
 }
 
+// The line a --start names: a line that refers to itself, by its name or its label. The key
+// is then what the start values dialog shows for it. Empty when there is no such line.
+std::string StartKey(const Document& doc, const std::string& given) {
+  const std::string wanted = WithoutBlanks(cp1252::FromUtf8(given));
+  for (int k = 1; k < doc.sheet.RowCount(); ++k) {
+    if (!IsSelfReferring(doc, k)) continue;
+    const std::string name = WithoutBlanks(doc.sheet.Cell(Document::kName, k));
+    if (wanted == name || wanted == LabelOf(k)) return name.empty() ? LabelOf(k) : name;
+  }
+  return {};
+}
+
+// The data the desktop program would take for the kind: the value column of every line in use
+// for a sheet graph, the whole table (a single selected cell) for a table graph. False, with the
+// desktop program's message shown, when that data cannot be drawn.
+bool DrawGraphOfKind(Document& doc, Ui& ui, int kind) {
+  const auto graph_kind = static_cast<GraphKind>(kind);
+  if (IsSheetGraph(graph_kind)) {
+    doc.sheet.Select({Document::kValue, 1, Document::kValue, LastUsedLine(doc)});
+  } else {
+    doc.table.Select({0, 1, 0, 1});
+  }
+  GraphCommand(doc, ui, graph_kind);
+  return doc.graph.data.drawn;
+}
+
 }  // namespace
-
-const std::string& CalcUsage() {
-  static const std::string usage =
-      "Usage: ravnelok-calc [options] FILE.rlk\n"
-      "Loads a Ravnelok sheet, recalculates it and writes the sheet as text.\n"
-      "\n"
-      "  --radians      trigonometric functions work in radians (default: degrees)\n"
-      "  --mark LINES   mark the comma-separated lines \"T\" after loading\n"
-      "  --passes N     recalculate N more times, each adding a table row\n"
-      "  --table        also write the table\n"
-      "  --values       write label, name and full-precision value of each line instead\n"
-      "  --cp1252       write Windows-1252 bytes instead of UTF-8\n"
-      "  --version      print the version and exit\n"
-      "  -h, --help     show this text\n"
-      "\n"
-      "Exit status: 0 done, 1 file refused, 2 usage error.\n";
-  return usage;
-}
-
-bool ParseCalcOptions(const std::vector<std::string>& args, CalcOptions& options,
-                      std::string& error) {
-  std::vector<std::string> parts;
-  bool options_ended = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (options_ended || arg.empty() || arg[0] != '-' || arg == "-") {
-      parts.push_back(arg);
-      continue;
-    }
-    // "--name=value" or "--name value".
-    std::string name = arg;
-    std::optional<std::string> inline_value;
-    if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-      name = arg.substr(0, eq);
-      inline_value = arg.substr(eq + 1);
-    }
-    auto take_value = [&]() -> std::optional<std::string> {
-      if (inline_value) return inline_value;
-      if (i + 1 < args.size()) return args[++i];
-      return std::nullopt;
-    };
-    const bool takes_value = name == "--mark" || name == "--passes";
-    if (inline_value && !takes_value) {
-      error = "option " + name + " takes no value";
-      return false;
-    }
-    if (name == "--") {
-      options_ended = true;
-    } else if (name == "-h" || name == "--help") {
-      options.help = true;
-    } else if (name == "--version") {
-      options.version = true;
-    } else if (name == "--radians") {
-      options.radians = true;
-    } else if (name == "--table") {
-      options.table = true;
-    } else if (name == "--values") {
-      options.values = true;
-    } else if (name == "--cp1252") {
-      options.cp1252 = true;
-    } else if (name == "--mark") {
-      const auto value = take_value();
-      if (!value || !ParseMarks(*value, options.marks)) {
-        error = "--mark needs line numbers from 1 to 999, separated by commas";
-        return false;
-      }
-    } else if (name == "--passes") {
-      const auto value = take_value();
-      const auto passes = value ? WholeNumber(*value, 0, kCalcMaxPasses) : std::nullopt;
-      if (!passes) {
-        error = "--passes needs a whole number from 0 to " + std::to_string(kCalcMaxPasses);
-        return false;
-      }
-      options.passes = *passes;
-    } else {
-      error = "unknown option " + arg;
-      return false;
-    }
-  }
-  for (const auto& part : parts) {
-    if (!options.path.empty()) options.path += ' ';
-    options.path += part;
-  }
-  if (!options.help && !options.version && options.path.empty()) {
-    error = "no sheet file given";
-    return false;
-  }
-  return true;
-}
 
 int RunCalc(const std::vector<std::string>& args, std::string& out, std::string& err) {
   Document doc;
   return RunCalc(args, doc, out, err);
 }
 
-int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& out,
-            std::string& err) {
+int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& out, std::string& err,
+            CalcPainter* painter) {
   CalcOptions options;
   std::string error;
   if (!ParseCalcOptions(args, options, error)) {
@@ -186,9 +120,13 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
     out += VersionLine("ravnelok-calc");
     return kCalcExitOk;
   }
+  if (NeedsPainter(options) && painter == nullptr) {
+    err += "ravnelok-calc: pictures and PDF files are drawn by ravnelok-render\n";
+    return kCalcExitUsage;
+  }
 
   // Start-up as the desktop program does it, with the built-in texts.
-  CliUi ui(err);
+  CliUi ui(err, painter);
   doc.InitialiseGrid();
   doc.settings.angle_in_degrees = !options.radians;
   // The file name comes from the terminal in UTF-8; the program's paths are byte strings, so it
@@ -200,8 +138,54 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
       PressSheetGrid(doc, ui, MouseButton::kLeft, Document::kTableMark, line);
     }
   }
+  if (!options.starts.empty()) {
+    for (const auto& [name, value] : options.starts) {
+      const std::string key = StartKey(doc, name);
+      if (key.empty()) {
+        err += "ravnelok-calc: --start " + name +
+               ": no line of that name or label refers to "
+               "itself\n";
+        return kCalcExitUsage;
+      }
+      ui.starts[key] = value;
+    }
+    StartValuesCommand(doc, ui);
+  }
   for (int pass = 0; pass < options.passes; ++pass)
     RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+
+  // A graph that could not be drawn is not written as a blank picture or printed as one.
+  if (options.graph != 0 && !DrawGraphOfKind(doc, ui, options.graph) &&
+      (!options.graph_file.empty() || !options.pdf.empty())) {
+    return kCalcExitRefused;
+  }
+  if (!options.graph_file.empty()) {
+    const auto format = PictureFormatOf(options.graph_file);
+    if (!format) {
+      err += "ravnelok-calc: --graph-file needs a file name ending in .png or .svg\n";
+      return kCalcExitUsage;
+    }
+    if (!painter->WriteGraphPicture(doc, options.graph_file, *format)) {
+      err += "ravnelok-calc: could not write " + options.graph_file + "\n";
+      return kCalcExitRefused;
+    }
+  }
+  if (!options.pdf.empty()) {
+    PrintSetup setup;
+    setup.name = cp1252::FromUtf8(options.name);
+    if (!painter->WritePdf(doc, options.pdf, setup)) {
+      err += "ravnelok-calc: could not write " + options.pdf + "\n";
+      return kCalcExitRefused;
+    }
+  }
+  if (options.csv == "-") {
+    out += TableCsv(doc);
+    return kCalcExitOk;
+  }
+  if (!options.csv.empty() && WriteFileAtomically(options.csv, TableCsv(doc)) != WriteResult::kOk) {
+    err += "ravnelok-calc: could not write " + options.csv + "\n";
+    return kCalcExitRefused;
+  }
 
   std::string text = options.values ? ValuesText(doc) : SheetText(doc);
   if (options.table) text += TableText(doc);
@@ -213,6 +197,17 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
     out += cp1252::ToUtf8(text);
   }
   return kCalcExitOk;
+}
+
+int FinishCalc(int status, const std::string& out, std::string err) {
+  const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+  if ((!written || std::fflush(stdout) != 0) && status == kCalcExitOk) {
+    // Output that did not arrive must not look like success.
+    err += "ravnelok-calc: could not write the output\n";
+    status = kCalcExitRefused;
+  }
+  std::fwrite(err.data(), 1, err.size(), stderr);
+  return status;
 }
 
 }  // namespace ravnelok

@@ -10,6 +10,7 @@
 #include "document/function_names.h"
 #include "document/graph_state.h"
 #include "document/line_records.h"
+#include "document/lost_characters.h"
 #include "document/modes.h"
 #include "document/settings.h"
 #include "document/table_values.h"
@@ -76,6 +77,7 @@ class Document {
   WordTable words;
 
   GraphState graph;
+  LostCharacters lost_characters;  // of the sheet last read
 
   // Seeded from the clock once; the random functions draw from it.
   std::mt19937_64 rng;

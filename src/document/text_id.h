@@ -135,11 +135,36 @@ enum class TextId : int {
   kSaveReasonReadOnly = 125,
   kSaveReasonNoFolder = 126,
   kSaveReasonOther = 127,
+  kMenuSaveTableCsv = 128,
+  kMenuSaveGraphPicture = 129,
+  kSaveTableCsvTitle = 130,
+  kSaveGraphPictureTitle = 131,
+  kPictureExtensions = 132,
+  kFileNotWritten = 133,
+  kNoGraphToSave = 134,
+  kCannotSaveCharacter = 135,
+  // Why a line shows " ???" (its tool tip, ravnelok-calc --why): %1 and %2 stand for the word
+  // or the place.
+  kWhyUnknownName = 136,
+  kWhyNameBelow = 137,
+  kWhyNoValue = 138,
+  kWhyNoStartValue = 139,
+  kWhyRangeNotFound = 140,
+  kWhyNoArgument = 141,
+  kWhyTooLong = 142,
+  kWhyRemainder = 143,
+  kWhyCondition = 144,
+  kWhyDivisionByZero = 145,
+  kWhyDomain = 146,
+  kWhyPower = 147,
+  kWhyOutOfRange = 148,
+  kWhyTooDeep = 149,
+  kWhySyntax = 150,
 };
 
 // The texts every text file has; texts from here on are additions.
 constexpr int kFirstAddedText = 120;
-constexpr int kUiTextCount = 140;
+constexpr int kUiTextCount = 151;
 // Menu entries (0..35) and tool button hints (36..45) come first; their built-in texts are the
 // captions the widgets are built with.
 constexpr int kMenuEntryCount = 36;

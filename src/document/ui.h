@@ -64,6 +64,9 @@ struct ScreenMetrics {
   int graph_area_height = 0;
 };
 
+// The kinds of picture file the graph can be written to, known by their extensions.
+enum class PictureFormat { kPng, kSvg };
+
 // Everything that asks or tells the user. Texts are Windows-1252. The desktop program
 // implements it with real dialogs; tests with a scripted fake.
 class Ui {
@@ -109,6 +112,19 @@ class Ui {
   virtual PrintTarget* BeginPrintJob() { return nullptr; }
   virtual void EndPrintJob() {}
   virtual ScreenMetrics Screen() { return {}; }
+
+  // The save dialog for a file that is not a sheet: `filter` lists its patterns ("*.csv");
+  // the chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> AskExportFileName(const std::string& /*title*/,
+                                                       const std::string& /*initial*/,
+                                                       const std::string& /*filter*/) {
+    return std::nullopt;
+  }
+  // Draws the current graph into a picture file of the graph bitmap's size: false when the
+  // file could not be written (or there is no painter, headless).
+  virtual bool WriteGraphPicture(const std::string& /*path*/, PictureFormat /*format*/) {
+    return false;
+  }
 };
 
 }  // namespace ravnelok

@@ -10,6 +10,7 @@
 #include "document/ui.h"
 #include "files/file_io.h"
 #include "text/file_read.h"
+#include "text/utf8.h"
 
 namespace ravnelok {
 
@@ -67,6 +68,7 @@ std::optional<long long> LeadingInteger(std::string_view line) {
 // A sheet as read from a file, checked whole before the document is touched.
 struct ParsedSheet {
   int row_count = 0;
+  LostCharacters lost;  // col is the index into a line's cells, row the line
   std::vector<std::array<std::string, 4>> cells;  // per line: mark, name, expression, unit
   std::vector<std::optional<int>> decimals;       // per line; nothing keeps default_decimals
 };
@@ -92,6 +94,19 @@ std::optional<ParsedSheet> ParseSheet(std::string_view bytes) {
   return sheet;
 }
 
+// A file that is UTF-8 throughout is read as such; the cells become Windows-1252.
+void ConvertFromUtf8(ParsedSheet& sheet) {
+  for (std::size_t k = 0; k < sheet.cells.size(); ++k) {
+    for (std::size_t i = 0; i < sheet.cells[k].size(); ++i) {
+      char32_t lost = 0;
+      sheet.cells[k][i] = utf8::ToCp1252(sheet.cells[k][i], lost);
+      if (lost != 0) {
+        sheet.lost.push_back({static_cast<int>(i), static_cast<int>(k) + 1, 0, lost});
+      }
+    }
+  }
+}
+
 // The parsed cells are moved into the sheet.
 void ApplySheet(Document& doc, ParsedSheet& parsed) {
   TextGrid& sheet = doc.sheet;
@@ -112,6 +127,33 @@ void ApplySheet(Document& doc, ParsedSheet& parsed) {
     }
     if (parsed.decimals[k - 1]) doc.records.SetDecimals(k, *parsed.decimals[k - 1]);
   }
+  doc.lost_characters.clear();
+  for (LostCharacter lost : parsed.lost) {
+    if (lost.col == 0) continue;  // a mark cell keeps no text
+    lost.col = kFileColumns[static_cast<std::size_t>(lost.col)];
+    lost.stamp = sheet.CellStamp(lost.col, lost.row);
+    doc.lost_characters.push_back(lost);
+  }
+}
+
+// "Arket er ikke gemt ..." with the line and the character's code, when a cell still holds a
+// character that was lost on reading.
+bool RefuseLostCharacters(const Document& doc, Ui& ui) {
+  for (const LostCharacter& lost : doc.lost_characters) {
+    if (lost.row >= doc.sheet.RowCount() || doc.sheet.CellStamp(lost.col, lost.row) != lost.stamp) {
+      continue;
+    }
+    char code[16];
+    const auto [end, ec] =
+        std::to_chars(code, code + sizeof code, static_cast<unsigned long>(lost.code_point), 16);
+    std::string hex(code, end);
+    for (char& c : hex) c = static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
+    hex.insert(0, hex.size() < 4 ? 4 - hex.size() : 0, '0');
+    ui.ShowMessage(doc.texts[TextId::kCannotSaveCharacter] + " " + LabelOf(lost.row) + " (U+" +
+                   hex + ")");
+    return true;
+  }
+  return false;
 }
 
 void AppendLine(std::string& out, std::string_view text) {
@@ -150,6 +192,7 @@ bool ReadSheet(Document& doc, Ui& ui, const std::string& path) {
 
   std::optional<ParsedSheet> parsed;
   if (read == ReadResult::kOk) parsed = ParseSheet(bytes);
+  if (parsed && utf8::IsMultiByteUtf8(bytes)) ConvertFromUtf8(*parsed);
   if (!parsed) {
     ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
@@ -186,6 +229,7 @@ bool SaveSheet(Document& doc, Ui& ui, const std::string& path) {
     ui.ShowMessage(doc.texts[TextId::kWrongFileType]);
     return false;
   }
+  if (RefuseLostCharacters(doc, ui)) return false;
   int error = 0;
   const WriteResult written = WriteFileAtomically(path, SheetFileBytes(doc), &error);
   if (written != WriteResult::kCannotCreate) doc.settings.file_name = path;

@@ -36,6 +36,7 @@
 #include "gui/graph_dialogs.h"
 #include "gui/grid_model.h"
 #include "gui/icons.h"
+#include "gui/picture_files.h"
 #include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_view.h"
@@ -116,6 +117,7 @@ void MainWindow::BuildMenus() {
     if (OpenCommand(d, *this)) StartFreshHistory();
   });
   item(filer, TextId::kMenuSave, [this, &d] { SaveCommand(d, *this); });
+  BuildFilesOutEntries(filer);
   filer->addSeparator();
   item(filer, TextId::kMenuPrint, [this, &d] { PrintCommand(d, *this); });
   filer->addSeparator();
@@ -286,6 +288,7 @@ void MainWindow::ApplyTexts() {
   }
   history_->SetTexts(Q(doc_.texts.Caption(TextId::kMenuUndo)),
                      Q(doc_.texts.Caption(TextId::kMenuRedo)));
+  ApplyFilesOutTexts();
   setWindowTitle(Q(MainWindowCaption(doc_.texts)));
   if (dialog_translator_ != nullptr && !doc_.texts.English()) {
     QCoreApplication::installTranslator(dialog_translator_);
@@ -475,7 +478,7 @@ void MainWindow::RunGraphSettingsDialog(GraphSettingsDialog& dialog) {
 }
 
 QPrinter* MainWindow::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!printer_) printer_ = NewPrinter();
   return printer_.get();
 }
 

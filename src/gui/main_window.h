@@ -17,6 +17,7 @@
 #include "gui/tool_buttons.h"
 
 class QAction;
+class QMenu;
 class QPrinter;
 class QTranslator;
 class QButtonGroup;
@@ -41,6 +42,9 @@ class StartValuesDialogWidget;
 class TextInputDialogWidget;
 class UndoHistory;
 
+// The files-out menu items (the table as CSV, the graph as a picture), in TextId order.
+inline constexpr std::size_t kFilesOutFirst = static_cast<std::size_t>(TextId::kMenuSaveTableCsv);
+
 // The main window: owns the Document, shows it, and turns widget events into commands. It is
 // also the Ui port, with the real dialogs.
 class MainWindow : public QMainWindow, public Ui {
@@ -53,7 +57,10 @@ class MainWindow : public QMainWindow, public Ui {
   Document& document() { return doc_; }
 
   // The widgets, for the widget tests.
-  QAction* entry(TextId id) const { return entries_[static_cast<size_t>(id)]; }
+  QAction* entry(TextId id) const {
+    const auto i = static_cast<size_t>(id);
+    return i < entries_.size() ? entries_[i] : files_out_entries_.at(i - kFilesOutFirst);
+  }
   QToolButton* toolButton(ToolButton b) const { return buttons_[static_cast<size_t>(b)]; }
   SheetView* sheetView() const { return sheet_view_; }
   SheetView* tableView() const { return table_view_; }
@@ -108,6 +115,9 @@ class MainWindow : public QMainWindow, public Ui {
   PrintTarget* BeginPrintJob() override;
   void EndPrintJob() override;
   ScreenMetrics Screen() override;
+  std::optional<std::string> AskExportFileName(const std::string& title, const std::string& initial,
+                                               const std::string& filter) override;
+  bool WriteGraphPicture(const std::string& path, PictureFormat format) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -187,6 +197,10 @@ class MainWindow : public QMainWindow, public Ui {
   SheetView* table_view_ = nullptr;
   GridModel* table_model_ = nullptr;
   std::array<QAction*, kMenuEntryCount> entries_{};
+  // "Gem tabel som CSV .." and "Gem grafik som billede .." (main_window_files.cpp).
+  std::array<QAction*, 2> files_out_entries_{};
+  void BuildFilesOutEntries(QMenu* filer);
+  void ApplyFilesOutTexts();
 
   DecimalsDialogWidget* decimals_dialog_ = nullptr;
   AngleDialogWidget* angle_dialog_ = nullptr;

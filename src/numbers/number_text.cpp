@@ -624,4 +624,43 @@ std::string ScientificText21(Real v) {
   return buf[1] == '-' ? std::string(buf + 1, len) : std::string(buf, len + 1);
 }
 
+std::string DataText13(Real v) {
+  if (std::isnan(v)) v = 0;
+  const Digits18 d = ToDigits18(v);
+  if (d.zero) return "0";
+  const Significant s = RoundToSignificant(d, 13);
+  char digits[13];
+  uint64_t m = s.mantissa;
+  for (int i = 12; i >= 0; --i) {
+    digits[i] = static_cast<char>('0' + m % 10);
+    m /= 10;
+  }
+  int count = 13;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  std::string out = d.negative ? "-" : "";
+  const int e = s.exponent;  // value = d.ddd x 10^e
+  if (e >= -5 && e < 15) {
+    if (e < 0) {
+      out += "0.";
+      out.append(static_cast<std::size_t>(-e - 1), '0');
+      out.append(digits, static_cast<std::size_t>(count));
+    } else {
+      for (int i = 0; i <= e; ++i) out += i < count ? digits[i] : '0';
+      if (count > e + 1) {
+        out += '.';
+        out.append(digits + e + 1, static_cast<std::size_t>(count - e - 1));
+      }
+    }
+    return out;
+  }
+  out += digits[0];
+  if (count > 1) {
+    out += '.';
+    out.append(digits + 1, static_cast<std::size_t>(count - 1));
+  }
+  out += 'E';
+  out += std::to_string(e);
+  return out;
+}
+
 }  // namespace ravnelok

@@ -53,4 +53,9 @@ bool ReadDecimal(std::string_view text, Real& value, int& error_index);
 // 12 digits, "E", the exponent's sign and four digits.
 std::string ScientificText21(Real v);
 
+// The value to 13 significant digits for other programs to read: no trailing zeros, "." as the
+// decimal point, plain from 1E-5 up to below 1E15 (0.00001234, 123.5, -42) and E notation
+// outside (1.5E300, 2E-7).
+std::string DataText13(Real v);
+
 }  // namespace ravnelok

@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -177,5 +180,20 @@ class MessageWatch : public QObject {
  private:
   QTimer timer_;
 };
+
+// "&Udskriv" into an A4 PDF file, the print dialog and the name box answered.
+inline void PrintToPdf(MainWindow& w, const QString& pdf, const QString& name) {
+  w.printer()->setOutputFormat(QPrinter::PdfFormat);
+  w.printer()->setOutputFileName(pdf);
+  w.printer()->setPageSize(QPageSize(QPageSize::A4));
+  OnModal<QPrintDialog>([name](QPrintDialog* dialog) {
+    OnModal<QInputDialog>([name](QInputDialog* box) {
+      box->setTextValue(name);
+      box->accept();
+    });
+    dialog->accept();
+  });
+  w.entry(TextId::kMenuPrint)->trigger();
+}
 
 }  // namespace ravnelok::gui::testing

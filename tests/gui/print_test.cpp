@@ -57,17 +57,7 @@ class PrintTest : public QObject {
         "^     \r\n {7,}vx +vy\r\n     \r\n( +16.383 +11.472\r\n){2}     \r\n$")));
 
     const QString pdf = s.Path("print.pdf");
-    w.printer()->setOutputFormat(QPrinter::PdfFormat);
-    w.printer()->setOutputFileName(pdf);
-    w.printer()->setPageSize(QPageSize(QPageSize::A4));
-    OnModal<QPrintDialog>([](QPrintDialog* dialog) {
-      OnModal<QInputDialog>([](QInputDialog* box) {
-        box->setTextValue(QStringLiteral("Åse Ravn"));
-        box->accept();
-      });
-      dialog->accept();
-    });
-    w.entry(TextId::kMenuPrint)->trigger();
+    PrintToPdf(w, pdf, QStringLiteral("Åse Ravn"));
     QCOMPARE(messages.texts, QStringList());
     if (!qEnvironmentVariableIsEmpty("RAVNELOK_WRITE_DOCS")) {
       QFile::remove(RAVNELOK_SOURCE_DIR "/docs/print-sample.pdf");

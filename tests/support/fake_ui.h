@@ -48,6 +48,15 @@ class FakeUi : public Ui {
   PrintTarget* BeginPrintJob() override { return print_target; }
   void EndPrintJob() override { ++print_jobs_ended; }
   ScreenMetrics Screen() override { return {1024, 508, 182}; }
+  std::optional<std::string> AskExportFileName(const std::string& title, const std::string& initial,
+                                               const std::string& filter) override {
+    questions.push_back(cp1252::ToUtf8(title) + " " + initial + " " + filter);
+    return Next(export_answers, std::optional<std::string>());
+  }
+  bool WriteGraphPicture(const std::string& path, PictureFormat format) override {
+    pictures.emplace_back(path, format);
+    return Next(picture_results, true);
+  }
 
   // Messages shown so far, converted to UTF-8 for readable assertions.
   std::vector<std::string> MessagesUtf8() const {
@@ -66,6 +75,9 @@ class FakeUi : public Ui {
   std::vector<std::string> save_initials;  // the initial names the save dialog was given
   std::deque<bool> print_answers;
   std::deque<std::optional<std::string>> text_answers;
+  std::deque<std::optional<std::string>> export_answers;        // paths chosen in export dialogs
+  std::vector<std::pair<std::string, PictureFormat>> pictures;  // graph pictures asked for
+  std::deque<bool> picture_results;
   PrintTarget* print_target = nullptr;
   int print_jobs_ended = 0;
   int layouts = 0;
