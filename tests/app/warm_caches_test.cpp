@@ -76,8 +76,9 @@ struct Warm {
 };
 
 void ExpectSameValues(const Warm& warm, const std::string& step) {
-  const std::string difference =
-      testing::DifferenceFromFresh(warm.doc, warm.english ? EnglishTexts() : std::string());
+  const std::string english = warm.english ? EnglishTexts() : std::string();
+  const std::string difference = testing::DifferenceFromFresh(
+      warm.doc, warm.english ? testing::TextBytes(english) : std::nullopt);
   ASSERT_EQ(difference, "") << step;
 }
 

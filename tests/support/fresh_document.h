@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,10 +15,11 @@
 namespace ravnelok::testing {
 
 // A document built afresh from the cells, decimals and angle unit of `warm`, with the UI texts
-// `texts` (the built-in ones when empty), and computed once.
-inline std::unique_ptr<Document> FreshCopy(const Document& warm, std::string_view texts) {
+// loaded from `texts` (the built-in ones when none), and computed once.
+using TextBytes = std::optional<std::string_view>;
+inline std::unique_ptr<Document> FreshCopy(const Document& warm, TextBytes texts) {
   auto fresh = std::make_unique<Document>();
-  if (!texts.empty()) fresh->LoadTextsFromBytes(texts);
+  if (texts) fresh->LoadTextsFromBytes(*texts);
   fresh->settings.angle_in_degrees = warm.settings.angle_in_degrees;
   fresh->InitialiseGrid();
   fresh->SetLineCount(warm.LineCount());
@@ -56,7 +58,7 @@ inline bool ComputesFromItsPast(const Document& doc, int k) {
 
 // Where `warm` shows or holds another value than a fresh copy of it computes (see FreshCopy),
 // up to the first line that computes from its own past; empty when nowhere.
-inline std::string DifferenceFromFresh(const Document& warm, std::string_view texts) {
+inline std::string DifferenceFromFresh(const Document& warm, TextBytes texts) {
   const auto fresh = FreshCopy(warm, texts);
   if (fresh->LineCount() != warm.LineCount()) return "the line count";
   for (int k = 1; k <= warm.LineCount() && !ComputesFromItsPast(warm, k); ++k) {
