@@ -30,9 +30,8 @@ awk -v root="$PWD/src/" '
     branches[d] += $11; missed[d] += $12
   }
   END {
-    printf "%-12s %9s %7s %8s\n", "folder", "branches", "missed", "covered";
     for (d in branches) {
       c = branches[d] ? 100 * (branches[d] - missed[d]) / branches[d] : 100;
       printf "%-12s %9d %7d %7.1f%%\n", d, branches[d], missed[d], c
     }
-  }' "$out/report.txt" | sort
+  }' "$out/report.txt" | sort | { printf "%-12s %9s %7s %8s\n" folder branches missed covered; cat; }
