@@ -44,6 +44,7 @@ TEST(InsertLimits, CountAndRoomOnBothSidesOfTheirLimits) {
       if (typed) d.field = *typed;
       return typed.has_value();
     });
+    ui.confirm_answers.push_back(true);  // the lines pushed off the end may go
     InsertLinesCommand(doc, ui);
     std::vector<std::string> expected = rows;
     expected.insert(expected.begin() + (top - 1), static_cast<size_t>(inserted), "");
