@@ -12,6 +12,8 @@ packages=(
   locales
   "$@"
 )
+# The fuzz script's extras: clang with libFuzzer and its sanitizer runtimes.
+[ "${FUZZ_DEPS:-}" = 1 ] && packages+=(clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

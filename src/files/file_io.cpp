@@ -7,13 +7,16 @@
 #include <cerrno>
 #include <utility>
 
+#include "files/write_faults.h"
 #include "text/file_read.h"
 
 namespace ravnelok {
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
+thread_local WriteFaultPlan* fault_plan = nullptr;
+
+bool WriteBytes(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
@@ -22,6 +25,18 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  if (fault_plan != nullptr) {
+    const std::size_t allowed = fault_plan->Allow(bytes.size());
+    if (allowed < bytes.size()) {
+      WriteBytes(fd, bytes.substr(0, allowed));
+      errno = ENOSPC;  // as a full disk would stop it
+      return false;
+    }
+  }
+  return WriteBytes(fd, bytes);
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -66,6 +81,13 @@ std::string ResolveLinks(std::string path) {
 }
 
 }  // namespace
+
+ScopedWriteFaults::ScopedWriteFaults(WriteFaultPlan& plan) : previous_(fault_plan) {
+  fault_plan = &plan;
+}
+ScopedWriteFaults::~ScopedWriteFaults() {
+  fault_plan = previous_;
+}
 
 WriteFailure WriteFailureOf(int error) {
   switch (error) {

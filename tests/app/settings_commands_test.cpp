@@ -27,7 +27,7 @@ TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
     }
     doc.sheet.SetCurrent(4, 150);
     doc.editor.row = 150;
-    ui.text_input_script.push_back([&](TextInputDialog& d) {
+    ui.text_input_script.push_back([&, typed = typed](TextInputDialog& d) {
       EXPECT_EQ(d.field, "199");
       return d.field = typed, *typed != 0;
     });

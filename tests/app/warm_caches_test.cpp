@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -19,6 +18,7 @@
 #include "expression/eval_cache.h"
 #include "sheet/decimals.h"
 #include "support/fake_ui.h"
+#include "support/fresh_document.h"
 #include "support/sheet_builder.h"
 
 namespace ravnelok {
@@ -75,61 +75,11 @@ struct Warm {
   bool english = false;
 };
 
-// A document built afresh from the cells, decimals, angle unit and texts of `warm`.
-std::unique_ptr<Document> Fresh(const Warm& warm) {
-  auto fresh = std::make_unique<Document>();
-  if (warm.english) fresh->LoadTextsFromBytes(EnglishTexts());
-  fresh->settings.angle_in_degrees = warm.doc.settings.angle_in_degrees;
-  fresh->InitialiseGrid();
-  fresh->SetLineCount(warm.doc.LineCount());
-  for (int k = 1; k <= warm.doc.LineCount(); ++k) {
-    for (const int col : {Document::kTableMark, Document::kFixedMark, Document::kName,
-                          Document::kExpression, Document::kUnit}) {
-      fresh->sheet.SetCell(col, k, warm.doc.sheet.Cell(col, k));
-    }
-    fresh->records.SetDecimals(k, warm.doc.records.Decimals(k));
-  }
-  FakeUi ui;
-  RecalculateSheet(*fresh, ui, RecalcMode::kFresh);
-  return fresh;
-}
-
-// Whether line k names itself or a line below it (pasting next to a line marked "*" can make
-// one): it then computes from its own last value, which a fresh document does not have.
-bool ComputesFromItsPast(const Document& doc, int k) {
-  const std::string& text = doc.sheet.Cell(Document::kExpression, k);
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) ||
-                                 text[end] == '_' || static_cast<unsigned char>(text[end]) > 127)) {
-      ++end;
-    }
-    const std::string word = text.substr(i, end - i);
-    i = end == i ? i + 1 : end;
-    for (int j = k; !word.empty() && j <= doc.LineCount(); ++j) {
-      if (word == "A" + std::to_string(j) || word == doc.sheet.Cell(Document::kName, j)) {
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
 void ExpectSameValues(const Warm& warm, const std::string& step) {
-  const auto fresh = Fresh(warm);
-  ASSERT_EQ(fresh->LineCount(), warm.doc.LineCount()) << step;
-  for (int k = 1; k <= warm.doc.LineCount() && !ComputesFromItsPast(warm.doc, k); ++k) {
-    ASSERT_EQ(warm.doc.sheet.Cell(Document::kValue, k), fresh->sheet.Cell(Document::kValue, k))
-        << step << ", line " << k << ": " << warm.doc.sheet.Cell(Document::kExpression, k);
-    // What a shown value holds in full (a new sheet leaves the old records unseen until the
-    // next pass recomputes them).
-    const std::string& shown = warm.doc.sheet.Cell(Document::kValue, k);
-    if (shown.empty() || shown == kFailedValueText) continue;
-    Real a = 0;
-    Real b = 0;
-    ASSERT_EQ(warm.doc.records.Value(k, a), fresh->records.Value(k, b)) << step << ", line " << k;
-    ASSERT_TRUE(SameBits(a, b)) << step << ", line " << k;
-  }
+  const std::string english = warm.english ? EnglishTexts() : std::string();
+  const std::string difference = testing::DifferenceFromFresh(
+      warm.doc, warm.english ? testing::TextBytes(english) : std::nullopt);
+  ASSERT_EQ(difference, "") << step;
 }
 
 void Select(Document& doc, int left, int top, int right, int bottom) {

@@ -1,0 +1,192 @@
+// The input is a sequence of editing commands, one byte choosing each and the next bytes its
+// arguments. After every step the document must compute what a fresh document built from its
+// cells computes (and, in this build, every fast evaluation is checked against the full reading).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/edit_commands.h"
+#include "app/print_command.h"
+#include "app/settings_commands.h"
+#include "app/sheet_commands.h"
+#include "fuzz_support.h"
+#include "graphics/graph.h"
+#include "graphics/recording_canvas.h"
+#include "output/print_layout.h"
+#include "sheet/decimals.h"
+#include "support/fake_ui.h"
+
+namespace ravnelok {
+namespace {
+
+// Collects the printout and throws it away.
+struct Printer : PrintTarget {
+  Canvas& PageCanvas() override { return canvas; }
+  int PageWidth() override { return 4800; }
+  int PageHeight() override { return 6000; }
+  void NewPage() override { canvas.calls.clear(); }
+  RecordingCanvas canvas;
+};
+
+// Texts for the cells: pieces the evaluator knows, glued by the input.
+const char* const kPieces[] = {"a",        "b", "c",     "A1",   "A2",   "A7",    "SUM(",
+                               ":",        ")", "+",     "-",    "*",    "/",     "^",
+                               "(",        ";", "1",     "2,5",  "E3",   "HVIS ", " SÅ ",
+                               " ELLERS ", ">", "<=",    "RST(", "KVR(", "PI",    "SIN(",
+                               "! ",       "x", "1E300", "0",    " ",    "ABS("};
+
+std::string TypedText(FuzzedDataProvider& input) {
+  if (input.ConsumeBool()) return input.ConsumeRandomLengthString(40);
+  std::string text;
+  const int n = input.ConsumeIntegralInRange(0, 8);
+  for (int i = 0; i < n; ++i) text += input.PickValueInArray(kPieces);
+  return text;
+}
+
+void Select(Document& doc, int left, int top, int right, int bottom) {
+  doc.sheet.SetCurrent(left, top);
+  doc.sheet.Select({left, top, right, bottom});
+}
+
+void AnswerText(testing::FakeUi& ui, std::string text) {
+  ui.text_input_script.push_back([text](TextInputDialog& d) {
+    d.field = text;
+    return true;
+  });
+}
+
+}  // namespace
+}  // namespace ravnelok
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace ravnelok;
+  FuzzedDataProvider input(data, size);
+  Document doc;
+  testing::FakeUi ui;
+  doc.InitialiseGrid();
+  doc.SetLineCount(12);
+  fuzz::FillBaseLines(doc);
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+  std::optional<std::string> texts;  // none: the built-in ones
+  auto line = [&] { return input.ConsumeIntegralInRange(1, doc.LineCount()); };
+  for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
+    const size_t messages_before = ui.messages.size();
+    switch (input.ConsumeIntegralInRange(0, 15)) {
+      case 0:
+      case 1: {
+        const int cols[] = {Document::kName, Document::kExpression, Document::kExpression,
+                            Document::kUnit};
+        doc.editor.column = input.PickValueInArray(cols);
+        doc.editor.row = line();
+        CommitEditorText(doc, ui, TypedText(input));
+        break;
+      }
+      case 2: {
+        const int col = input.ConsumeIntegralInRange(Document::kName, Document::kUnit);
+        const int from = line();
+        Select(doc, col, from, col,
+               std::min(from + input.ConsumeIntegralInRange(0, 2), doc.LineCount()));
+        CopyCommand(doc, ui);
+        const int to = line();
+        Select(doc, col, to, col, to);
+        PasteCommand(doc, ui);
+        break;
+      }
+      case 3:
+        Select(doc, Document::kName, line(), Document::kName, 1);
+        AnswerText(ui, std::to_string(input.ConsumeIntegralInRange(0, 5)));
+        InsertLinesCommand(doc, ui);
+        break;
+      case 4: {
+        const int top = line();
+        Select(doc, Document::kName, top, Document::kName,
+               std::min(top + input.ConsumeIntegralInRange(0, 3), doc.LineCount()));
+        DeleteLinesCommand(doc, ui);
+        break;
+      }
+      case 5: {
+        const int top = line();
+        const int col = input.ConsumeIntegralInRange(Document::kName, Document::kUnit);
+        Select(doc, col, top, col,
+               std::min(top + input.ConsumeIntegralInRange(0, 2), doc.LineCount()));
+        ClearSheetCellsCommand(doc, ui);
+        break;
+      }
+      case 6: {
+        const int top = line();
+        Select(doc, Document::kValue, top, Document::kValue, top);
+        if (input.ConsumeBool()) {
+          MoreDecimals(doc);
+        } else {
+          FewerDecimals(doc);
+        }
+        break;
+      }
+      case 7: {
+        Select(doc, Document::kValue, 1, Document::kValue, doc.LineCount());
+        const bool automatic = input.ConsumeBool();
+        const int ups = input.ConsumeIntegralInRange(0, 9);
+        ui.decimals_script.push_back([automatic, ups](DecimalsDialog& d) {
+          if (automatic != d.auto_checked) d.ToggleCheck();
+          for (int i = 0; i < ups; ++i) d.SpinUp();
+          return true;
+        });
+        DecimalsDialogCommand(doc, ui);
+        break;
+      }
+      case 8:
+      case 9:
+        PressSheetGrid(doc, ui, MouseButton::kLeft,
+                       input.ConsumeBool() ? Document::kTableMark : Document::kFixedMark, line());
+        break;
+      case 10:
+        ui.angle_script.push_back([](AngleDialog& d) {
+          d.choice = d.choice == AngleUnit::kDegrees ? AngleUnit::kRadians : AngleUnit::kDegrees;
+          return true;
+        });
+        AngleCommand(doc, ui);
+        break;
+      case 11:
+        AnswerText(ui, std::to_string(input.ConsumeIntegralInRange(0, 40)));
+        NumberOfLinesCommand(doc, ui);
+        break;
+      case 12:
+        if (input.ConsumeBool()) {
+          texts = input.ConsumeRandomLengthString(200);
+          doc.LoadTextsFromBytes(*texts);
+        } else {
+          texts.reset();
+          doc.LoadTexts("/no such file");
+        }
+        RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+        break;
+      case 13: {
+        const int top = line();
+        Select(doc, Document::kValue, top, Document::kValue,
+               std::min(top + input.ConsumeIntegralInRange(0, 6), doc.LineCount()));
+        GraphCommand(doc, ui, static_cast<GraphKind>(input.ConsumeIntegralInRange(1, 7)));
+        break;
+      }
+      case 14: {
+        Printer printer;
+        PrintSetup setup;
+        setup.name = input.ConsumeBool() ? "Navn" : "";
+        setup.screen_width = 1024;
+        setup.graph_width = 508;
+        setup.graph_height = 182;
+        PrintSheet(doc, printer, setup);
+        break;
+      }
+      default:
+        RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+        break;
+    }
+    ui.text_input_script.clear();
+    ui.decimals_script.clear();
+    ui.angle_script.clear();
+    fuzz::PassUntilNamesAccepted(doc, ui, messages_before);
+    fuzz::CheckAgainstFresh(doc, texts ? testing::TextBytes(*texts) : std::nullopt);
+  }
+  return 0;
+}
