@@ -8,6 +8,7 @@
 #include "app/start_options.h"
 #include "app/unattended_ui.h"
 #include "document/document.h"
+#include "expression/why.h"
 #include "files/file_io.h"
 #include "files/sheet_file.h"
 #include "graphics/graph.h"
@@ -97,6 +98,20 @@ bool DrawGraphOfKind(Document& doc, Ui& ui, int kind) {
   return doc.graph.data.drawn;
 }
 
+// --why: a line per failed line, label, name and reason, tab-separated.
+std::string WhyText(Document& doc, bool raw) {
+  std::string text;
+  for (int k = 1; k <= doc.LineCount(); ++k) {
+    const LineFailure why = WhyLineFailed(doc, k);
+    if (why.reason == FailureReason::kNone) continue;
+    const std::string line = doc.sheet.Cell(Document::kLabel, k) + "\t" +
+                             doc.sheet.Cell(Document::kName, k) + "\t" +
+                             FailureText(doc.texts, why) + "\n";
+    text += raw ? line : cp1252::ToUtf8(line);
+  }
+  return text;
+}
+
 }  // namespace
 
 int RunCalc(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -153,6 +168,8 @@ int RunCalc(const std::vector<std::string>& args, Document& doc, std::string& ou
   }
   for (int pass = 0; pass < options.passes; ++pass)
     RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+
+  if (options.why) err += WhyText(doc, options.cp1252);
 
   // A graph that could not be drawn is not written as a blank picture or printed as one.
   if (options.graph != 0 && !DrawGraphOfKind(doc, ui, options.graph) &&

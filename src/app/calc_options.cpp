@@ -192,8 +192,7 @@ bool ParseCalcOptions(const std::vector<std::string>& args, CalcOptions& options
 }
 
 bool NeedsPainter(const CalcOptions& options) {
-  return !options.help && !options.version &&
-         (!options.graph_file.empty() || !options.pdf.empty());
+  return !options.help && !options.version && (!options.graph_file.empty() || !options.pdf.empty());
 }
 
 }  // namespace ravnelok

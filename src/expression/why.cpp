@@ -1,5 +1,9 @@
 #include "expression/why.h"
 
+#include <iterator>
+#include <string_view>
+#include <utility>
+
 #include "document/document.h"
 #include "expression/evalue.h"
 #include "expression/reading_steps.h"
@@ -82,6 +86,31 @@ LineFailure Read(Document& doc, int k) {
 }
 
 }  // namespace
+
+std::string FailureText(const UiTexts& texts, const LineFailure& why) {
+  // The text of each reason, in the order of FailureReason.
+  static constexpr TextId kTexts[] = {
+      TextId::kWhyUnknownName, TextId::kWhyUnknownName,    TextId::kWhyNameBelow,
+      TextId::kWhyNoValue,     TextId::kWhyNoStartValue,   TextId::kWhyRangeNotFound,
+      TextId::kWhyNoArgument,  TextId::kWhyTooLong,        TextId::kWhyRemainder,
+      TextId::kWhyCondition,   TextId::kWhyDivisionByZero, TextId::kWhyDomain,
+      TextId::kWhyOutOfRange,  TextId::kWhyTooDeep,        TextId::kWhySyntax,
+  };
+  static_assert(std::size(kTexts) == static_cast<size_t>(FailureReason::kSyntax) + 1);
+  if (why.reason == FailureReason::kNone) return {};
+  TextId id = kTexts[static_cast<size_t>(why.reason)];
+  // A power has no function to name.
+  if (why.reason == FailureReason::kDomain && why.word.empty()) id = TextId::kWhyPower;
+  std::string text = texts[id];
+  const std::string first =
+      why.reason == FailureReason::kSyntax ? std::to_string(why.position) : why.word;
+  for (const auto& [mark, with] : {std::pair<std::string_view, std::string>{"%1", first},
+                                   {"%2", why.reason == FailureReason::kSyntax ? why.word : ""}}) {
+    const size_t at = text.find(mark);
+    if (at != std::string::npos) text.replace(at, mark.size(), with);
+  }
+  return text;
+}
 
 LineFailure WhyLineFailed(Document& doc, int k) {
   if (k < 1 || k > doc.LineCount() || doc.sheet.Cell(Document::kValue, k) != kFailedValueText) {

@@ -6,6 +6,7 @@
 namespace ravnelok {
 
 class Document;
+class UiTexts;
 
 // Why a line shows " ???": what failed, and the word or the place.
 enum class FailureReason : uint8_t {
@@ -35,5 +36,8 @@ struct LineFailure {
 // Why line k failed, found by reading its text once more as the last pass read it; kNone when
 // its value cell does not show " ???". Draws no random number for good.
 LineFailure WhyLineFailed(Document& doc, int k);
+
+// The reason in the edition's words (Windows-1252), the word or place put in; empty for kNone.
+std::string FailureText(const UiTexts& texts, const LineFailure& why);
 
 }  // namespace ravnelok

@@ -32,6 +32,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       if (index.column() < fixed_columns_) return QGuiApplication::palette().button();
       return {};
+    case Qt::ToolTipRole:
+      if (tips_) return tips_(index.column(), index.row() + 1);
+      return {};
     case Qt::ForegroundRole:
       // Fixed cells are not enabled (so they never become current) but read like the others.
       return QGuiApplication::palette().text();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "document/text_grid.h"
 
@@ -23,12 +24,16 @@ class GridModel : public QAbstractTableModel {
   // Tells the views what changed in the grid since the last call.
   void Refresh();
 
+  // Where the cells' tool tips come from (grid column and row); none without it.
+  void SetToolTips(std::function<QString(int col, int row)> tips) { tips_ = std::move(tips); }
+
  private:
   const TextGrid& grid_;
   int fixed_columns_;
   int rows_ = 0;
   int cols_ = 0;
   unsigned long long generation_ = 0;
+  std::function<QString(int col, int row)> tips_;
 };
 
 }  // namespace ravnelok::gui

@@ -29,6 +29,7 @@
 #include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "app/start_options.h"
+#include "expression/why.h"
 #include "graphics/graph.h"
 #include "graphics/layout.h"
 #include "gui/dialogs.h"
@@ -231,6 +232,11 @@ void MainWindow::BuildAreas() {
   sheet_view_ = new SheetView(sheet_panel_);
   sheet_view_->setObjectName("StringGrid1");
   sheet_model_ = new GridModel(doc_.sheet, Document::kFixedColumns, this);
+  // A value cell showing " ???" tells why.
+  sheet_model_->SetToolTips([this](int col, int row) {
+    if (col != Document::kValue) return QString();
+    return Q(FailureText(doc_.texts, WhyLineFailed(doc_, row)));
+  });
   sheet_view_->setModel(sheet_model_);
   graph_area_ = new GraphArea(bitmap_, sheet_panel_);
   graph_area_->setObjectName("GraphArea");

@@ -160,5 +160,33 @@ TEST(CalcRun, MessagesGoToStandardErrorAndValuesShowFullPrecision) {
   EXPECT_EQ(err, "");
 }
 
+// --why: a line per failed line on standard error, in UTF-8 unless --cp1252; nothing else moves.
+TEST(CalcRun, WhyTellsEachFailedLineOnStandardError) {
+  testing::TempDir dir;
+  WriteBytes(dir.File("w.rlk"), SheetBytes({{"t", "t+0,25"},
+                                            {"", "1/0"},
+                                            {"r\xf8"
+                                             "d",
+                                             "KVR(-1)"},
+                                            {"ok", "2"}}));
+  std::string plain_out, plain_err;
+  ASSERT_EQ(RunCalc({dir.File("w.rlk")}, plain_out, plain_err), kCalcExitOk);
+  for (const bool raw : {false, true}) {
+    std::vector<std::string> args = {"--why", dir.File("w.rlk")};
+    if (raw) args.insert(args.begin(), "--cp1252");
+    std::string out, err;
+    EXPECT_EQ(RunCalc(args, out, err), kCalcExitOk);
+    const std::string why =
+        "A1\tt\tLinien bruger sin egen v\xe6rdi (t) og mangler en startv\xe6rdi\n"
+        "A2\t\tDivision med nul\n"
+        "A3\tr\xf8"
+        "d\tTallet ligger uden for det, funktionen kvr er defineret for\n";
+    EXPECT_EQ(err, raw ? why : cp1252::ToUtf8(why));
+    if (!raw) {
+      EXPECT_EQ(out, plain_out);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace ravnelok

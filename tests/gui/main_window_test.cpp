@@ -87,6 +87,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.w().entry(TextId::kMenuRecalculate)->text(), QStringLiteral("&Recalculate sheet"));
     EnterCell(s.w(), 4, 1, "if 1>0 then 5 else 6");
     QCOMPARE(s.doc().sheet.Cell(5, 1), std::string("         5"));
+    // A failed value tells why in the edition's words; a computed one has no tip.
+    EnterCell(s.w(), 4, 2, "1/0");
+    const QAbstractItemModel* model = s.w().sheetView()->model();
+    QCOMPARE(model->index(1, 5).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Division by zero"));
+    QCOMPARE(model->index(0, 5).data(Qt::ToolTipRole).toString(), QString());
   }
 
   void typingCommitsAndMoves() {
