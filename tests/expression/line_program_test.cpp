@@ -53,47 +53,6 @@ TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
   EXPECT_GE(ready, 7);
 }
 
-// A first pass computes plain lines from the values they name; the second reads them as text,
-// the third runs their programs. All three must agree to the bit, on random lines that mix
-// signs, powers, functions, sums, pi, blanks, decimal commas and lines that fail.
-TEST(LinePrograms, FirstPassGivesWhatReadingTheTextGives) {
-  std::mt19937 rng(11);
-  const std::vector<std::string> atoms = {"1,5", "2", "0,001", "3E4", "PI", "-1"};
-  const std::vector<std::string> ops = {"+", "-", "*", "/", "^2*", " - "};
-  const std::vector<std::string> wraps = {"KVR(ABS(#))", "SIN(#)", "-(#)", "LN(ABS(#)+1)", "(#)"};
-  for (int sheet = 0; sheet < 20; ++sheet) {
-    std::vector<testing::LineSpec> lines;
-    for (int k = 1; k <= 40; ++k) {
-      auto atom = [&] {
-        const int pick = static_cast<int>(rng() % 9);
-        if (k == 1 || pick < 2) return atoms[rng() % atoms.size()];
-        if (pick == 2 && k > 3) return "SUM(A1:A" + std::to_string(1 + rng() % (k - 1)) + ")";
-        return "v" + std::to_string(1 + rng() % (k - 1));
-      };
-      std::string e = atom();
-      for (int n = static_cast<int>(rng() % 4); n > 0; --n) e += ops[rng() % ops.size()] + atom();
-      const std::string wrap = wraps[rng() % wraps.size()];
-      if (rng() % 2) e = wrap.substr(0, wrap.find('#')) + e + wrap.substr(wrap.find('#') + 1);
-      lines.push_back({"v" + std::to_string(k), e});
-    }
-    Document doc;
-    testing::FakeUi ui;
-    FillSheet(doc, lines);
-    std::vector<Texts> cells;
-    std::vector<std::vector<Real>> values;
-    for (int pass = 0; pass < 3; ++pass) {
-      RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
-      cells.push_back(Column(doc, Document::kValue, 1, 40));
-      values.emplace_back();
-      for (int k = 1; k <= 40; ++k) values.back().push_back(doc.records[k].value);
-    }
-    EXPECT_EQ(cells[0], cells[1]) << sheet;
-    EXPECT_EQ(cells[1], cells[2]) << sheet;
-    EXPECT_EQ(values[0], values[1]) << sheet;
-    EXPECT_EQ(values[1], values[2]) << sheet;
-  }
-}
-
 // A random draw happens once per pass and line, also when the line then fails: a first sight
 // that gave up after drawing would shift every later draw. So line 3 draws the same whether
 // line 2 then fails or not.
