@@ -194,29 +194,29 @@ void MainWindow::BuildToolBar() {
   tool_bar_->setObjectName("ToolBar");
   view_group_ = new QButtonGroup(this);
   view_group_->setExclusive(true);
-  for (const ToolButtonSpec& spec : kToolButtons) {
+  for (const ToolButtonRow& row : kToolButtons) {
     // A button runs its command through an action: its menu item's, where it has one.
-    QAction* action = spec.menu_entry ? entry(*spec.menu_entry) : nullptr;
+    QAction* action = row.menu_entry ? entry(*row.menu_entry) : nullptr;
     if (action == nullptr) {
       action = new QAction(this);
-      std::function<void()> command = [this, run = spec.command] { run(doc_, *this); };
-      if (spec.view_mode) {
-        command = [this, mode = *spec.view_mode] { SetViewMode(doc_, *this, mode); };
+      std::function<void()> command = [this, run = row.command] { run(doc_, *this); };
+      if (row.view_mode) {
+        command = [this, mode = *row.view_mode] { SetViewMode(doc_, *this, mode); };
       }
       connect(action, &QAction::triggered, this, [this, command] { Run(command); });
     }
     auto* button = new QToolButton(tool_bar_);
-    button->setGeometry(spec.left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
-    button->setIcon(ToolButtonIcon(spec.draw_icon));
+    button->setGeometry(row.left, kToolButtonTop, kToolButtonSize, kToolButtonSize);
+    button->setIcon(ToolButtonIcon(row.draw_icon));
     button->setIconSize(QSize(kToolIconSize, kToolIconSize));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(Q(doc_.texts.Caption(spec.hint)));
-    if (spec.view_mode) {
+    button->setToolTip(Q(doc_.texts.Caption(row.hint)));
+    if (row.view_mode) {
       button->setCheckable(true);
-      view_group_->addButton(button, static_cast<int>(*spec.view_mode));
+      view_group_->addButton(button, static_cast<int>(*row.view_mode));
     }
     connect(button, &QToolButton::clicked, action, &QAction::trigger);
-    buttons_[static_cast<size_t>(spec.button)] = button;
+    buttons_[static_cast<size_t>(row.button)] = button;
   }
   toolButton(ToolButton::kViewSheet)->setChecked(true);
 }
@@ -288,8 +288,8 @@ void MainWindow::ApplyTexts() {
     for (int i = 0; i < kMenuEntryCount; ++i) {
       entries_[static_cast<size_t>(i)]->setText(Q(doc_.texts[static_cast<TextId>(i)]));
     }
-    for (const ToolButtonSpec& spec : kToolButtons) {
-      toolButton(spec.button)->setToolTip(Q(doc_.texts[spec.hint]));
+    for (const ToolButtonRow& row : kToolButtons) {
+      toolButton(row.button)->setToolTip(Q(doc_.texts[row.hint]));
     }
   }
   history_->SetTexts(Q(doc_.texts.Caption(TextId::kMenuUndo)),

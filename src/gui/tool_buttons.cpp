@@ -21,7 +21,7 @@ void FewerDecimalsCommand(Document& doc, Ui&) {
 }  // namespace
 
 // clang-format off
-const std::array<ToolButtonSpec, kToolButtonCount> kToolButtons = {{
+const std::array<ToolButtonRow, kToolButtonCount> kToolButtons = {{
     {ToolButton::kCopy, 8, TextId::kHintCopy, DrawCopyIcon, TextId::kMenuCopy, {}, nullptr},
     {ToolButton::kPaste, 56, TextId::kHintPaste, DrawPasteIcon, TextId::kMenuPaste, {}, nullptr},
     {ToolButton::kViewSheet, 120, TextId::kHintViewSheet, DrawSheetIcon, {}, ViewMode::kSheet, nullptr},

@@ -37,7 +37,7 @@ constexpr int kToolButtonTop = 8;
 // One tool button, all it is in one row. A button whose command is also a menu item triggers
 // that item's action (`menu_entry`); the others get an action of their own: a view button sets
 // `view_mode` and stays pressed while the window shows it, any other runs `command`.
-struct ToolButtonSpec {
+struct ToolButtonRow {
   ToolButton button;
   int left;  // in the tool bar
   TextId hint;
@@ -46,6 +46,6 @@ struct ToolButtonSpec {
   std::optional<ViewMode> view_mode;
   void (*command)(Document&, Ui&);
 };
-extern const std::array<ToolButtonSpec, kToolButtonCount> kToolButtons;
+extern const std::array<ToolButtonRow, kToolButtonCount> kToolButtons;
 
 }  // namespace ravnelok::gui
