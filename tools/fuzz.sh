@@ -4,6 +4,7 @@
 # fuzz/corpus/<target>; what the fuzzer adds goes to build/fuzz/corpus/<target>, and a finding to
 # build/fuzz/findings/.
 #   FUZZ_SECONDS=25 (per target)  FUZZ_TARGETS="evaluate line ..." (default all)
+#   FUZZ_SEED=N: the same inputs in the same order on every run (CI); unset, a new seed each run
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +20,7 @@ mkdir -p build/fuzz/findings
 for t in $targets; do
   echo "== fuzz $t for ${seconds}s"
   mkdir -p "build/fuzz/corpus/$t"
-  build/fuzz/fuzz/${t}_fuzz -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  build/fuzz/fuzz/${t}_fuzz ${FUZZ_SEED:+-seed="$FUZZ_SEED"} -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="build/fuzz/findings/${t}-" \
     "build/fuzz/corpus/$t" "fuzz/corpus/$t" 2>&1 | grep -v '^#[0-9]*\s*\(NEW\|REDUCE\|pulse\)' ||
     { echo "fuzz $t: finding in build/fuzz/findings/"; exit 1; }

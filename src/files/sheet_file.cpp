@@ -9,6 +9,7 @@
 #include "document/document.h"
 #include "document/ui.h"
 #include "files/file_io.h"
+#include "text/cp1252.h"
 #include "text/file_read.h"
 #include "text/utf8.h"
 
@@ -209,6 +210,12 @@ std::string SheetFileBytes(const Document& doc) {
     for (const int col : kFileColumns) AppendLine(out, sheet.Cell(col, k));
   }
   for (int k = 1; k < sheet.RowCount(); ++k) AppendInteger(out, doc.records.Decimals(k));
+  // Windows-1252 text that happens to be valid UTF-8 would be read back as UTF-8 and come back
+  // changed ("Ã¦" as "æ"); written as UTF-8 it comes back exactly.
+  if (utf8::IsMultiByteUtf8(out)) {
+    std::string as_utf8 = cp1252::ToUtf8(out);
+    if (as_utf8.size() <= kMaxSheetFileBytes) return as_utf8;
+  }
   return out;
 }
 

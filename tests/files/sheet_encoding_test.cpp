@@ -65,5 +65,33 @@ TEST(SheetEncoding, Utf8FilesAreReadAsUtf8AndALostCharacterRefusesTheSave) {
   }
 }
 
+// Cells whose Windows-1252 bytes happen to be valid UTF-8 are saved as UTF-8, so that reading
+// them back gives the same cells; all other sheets keep their Windows-1252 bytes.
+TEST(SheetEncoding, SavedCellsReadBackTheSame) {
+  // The unit, and the unit as the saved file holds it.
+  const std::pair<std::string, std::string> cases[] = {
+      {"b\xE6r", "b\xE6r"},                              // "bær"
+      {"\xC3\xA6", "\xC3\x83\xC2\xA6"},                  // "Ã¦", not "æ"
+      {"\xE9\x8C\x94", "\xC3\xA9\xC5\x92\xE2\x80\x9D"},  // one Chinese character's bytes
+      {"\xC2\x81", "\xC3\x82\xC2\x81"},                  // "Â" and an undefined byte
+      {"\xC3\xA6\xE6", "\xC3\xA6\xE6"}};                 // not UTF-8 throughout
+  testing::TempDir dir;
+  for (const auto& [unit, in_file] : cases) {
+    SCOPED_TRACE(unit);
+    Document doc;
+    testing::FakeUi ui;
+    testing::WriteBytes(dir.File("in.rlk"), OneLine("*", "x", "m"));
+    ASSERT_TRUE(LoadSheet(doc, ui, dir.File("in.rlk")));
+    doc.sheet.SetCell(Document::kUnit, 1, unit);
+    ASSERT_TRUE(SaveSheet(doc, ui, dir.File("out.rlk")));
+    const std::string bytes = testing::ReadBytes(dir.File("out.rlk"));
+    EXPECT_EQ(bytes, OneLine("*", "x", in_file));
+    Document again;
+    ASSERT_TRUE(LoadSheet(again, ui, dir.File("out.rlk")));
+    EXPECT_EQ(again.sheet.Cell(Document::kUnit, 1), unit);
+    EXPECT_EQ(SheetFileBytes(again), bytes);
+  }
+}
+
 }  // namespace
 }  // namespace ravnelok
