@@ -3,6 +3,8 @@
 // cells computes (and, in this build, every fast evaluation is checked against the full reading).
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -44,6 +46,15 @@ std::string TypedText(FuzzedDataProvider& input) {
   return text;
 }
 
+// The shipped English edition's texts, whose reserved words differ from the built-in ones.
+const std::string& EnglishTexts() {
+  static const std::string bytes = [] {
+    std::ifstream in(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  return bytes;
+}
+
 void Select(Document& doc, int left, int top, int right, int bottom) {
   doc.sheet.SetCurrent(left, top);
   doc.sheet.Select({left, top, right, bottom});
@@ -72,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto line = [&] { return input.ConsumeIntegralInRange(1, doc.LineCount()); };
   for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
     const size_t messages_before = ui.messages.size();
-    switch (input.ConsumeIntegralInRange(0, 15)) {
+    switch (input.ConsumeIntegralInRange(0, 16)) {
       case 0:
       case 1: {
         const int cols[] = {Document::kName, Document::kExpression, Document::kExpression,
@@ -152,12 +163,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         NumberOfLinesCommand(doc, ui);
         break;
       case 12:
-        if (input.ConsumeBool()) {
-          texts = input.ConsumeRandomLengthString(200);
-          doc.LoadTextsFromBytes(*texts);
-        } else {
-          texts.reset();
-          doc.LoadTexts("/no such file");
+        switch (input.ConsumeIntegralInRange(0, 2)) {
+          case 0:
+            texts = input.ConsumeRandomLengthString(200);
+            doc.LoadTextsFromBytes(*texts);
+            break;
+          case 1:
+            texts = EnglishTexts();
+            doc.LoadTextsFromBytes(*texts);
+            break;
+          default:
+            texts.reset();
+            doc.LoadTexts("/no such file");
         }
         RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
         break;
@@ -178,6 +195,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         PrintSheet(doc, printer, setup);
         break;
       }
+      case 15:
+        // Nothing of the old sheet may show in the new one.
+        ui.confirm_answers.push_back(true);
+        NewSheetCommand(doc, ui);
+        break;
       default:
         RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
         break;
@@ -185,6 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ui.text_input_script.clear();
     ui.decimals_script.clear();
     ui.angle_script.clear();
+    ui.confirm_answers.clear();
     fuzz::PassUntilNamesAccepted(doc, ui, messages_before);
     fuzz::CheckAgainstFresh(doc, texts ? testing::TextBytes(*texts) : std::nullopt);
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <set>
 
 #include "document/ui_texts.h"
@@ -96,6 +97,51 @@ TEST(Evaluator, GuardsFailAndReadToTheEndSyntaxErrorsStopWhereReadingStopped) {
     EXPECT_FALSE(out.failed) << text;
     EXPECT_EQ(out.error_position, position) << text;
   }
+}
+
+// Every guard on both sides of its threshold: a sum needs both sides below 1E2000, a product or
+// quotient a logarithm below 2000 (868 decades give 1998.6, 869 give 2000.9), a divisor above
+// 1E-1000, a power |ln x * y| and |y| of at most 2000, a factorial at most 50, a random bound
+// below 32000. Then the rounding and digit functions at their edges (value 0.5: any value).
+TEST(Evaluator, GuardsAndFunctionsAtTheirLimits) {
+  // clang-format off
+  const std::pair<const char*, bool> guards[] = {
+      {"9.999999999999e1999+1", true}, {"1e2000+1", false}, {"1-9.999999999999e1999", true},
+      {"1-1e2000", false}, {"1e434*1e434", true}, {"1e434*1e435", false},
+      {"1e-434*1e-434", true}, {"1e-434*1e-435", false}, {"0*1e3000", true},
+      {"1e434/1e-434", true}, {"1e434/1e-435", false}, {"1/1e-868", true}, {"1/1e-869", false},
+      {"1e-990/1e-999", true}, {"1e-1000*10/1e-1000", false}, {"0/1e-999", true},
+      {"10^868", true}, {"10^869", false}, {"(-10)^868", true}, {"(-10)^869", false},
+      {"1^2000", true}, {"0^2000", true}, {"0^2001", false}, {"(-1)^2000", true},
+      {"(-1)^2001", false}, {"fak(50)", true}, {"fak(51)", false}, {"fak(0)", true},
+      {"fak(-1)", false}, {"slump(31999)", true}, {"slump(32000)", false}, {"slump(0)", true},
+      {"slump(-0.5)", false}, {"exp(1000)", true}, {"exp(1001)", false}};
+  // clang-format on
+  std::mt19937_64 rng(3);
+  for (const auto& [text, ok] : guards) EXPECT_EQ(Eval(text, true, &rng).Ok(), ok) << text;
+  // Radians where the text ends in "r"; nothing: fails.
+  // clang-format off
+  const std::pair<std::string, std::optional<Real>> functions[] = {
+      {"hel(-3)", -3}, {"hel(-2.5)", -3}, {"hel(-0.5)", -1}, {"hel(2.5)", 2}, {"int(-3.5)", -4},
+      {"afk(-2.5)", -2}, {"trunc(2.9)", 2}, {"rund(2.5)", 3}, {"rund(-2.5)", -3},
+      {"rund(2.4999)", 2}, {"round(-0.5)", -1}, {"sign(-7)", -1}, {"tgn(0)", 0},
+      {"sign(0.001)", 1}, {"c0(1234.9)", 4}, {"c0(0.9)", 0}, {"c1(9.9)", 0}, {"c1(10)", 1},
+      {"c4(9999)", 0}, {"c4(10000)", 1}, {"c4(98765)", 9}, {"c5(99999)", 0}, {"c5(123456)", 1},
+      {"c9(1234567890)", 1}, {"c9(999999999)", 0}, {"d3(-4567)", 4}, {"c2(-4567.8)", 5},
+      {"sin(180)", 0}, {"sin(0)", 0}, {"cos(90)", 0}, {"cos(-90)", 0}, {"tan(90)", {}},
+      {"tan(-90)", {}}, {"tan(0)r", 0}, {"sin(0)r", 0}, {"log(100)", 2}, {"log(0)", {}},
+      {"ln(-1)", {}}};
+  // clang-format on
+  for (const auto& [given, expected] : functions) {
+    const bool radians = given.back() == 'r';
+    const Outcome out = Eval(radians ? given.substr(0, given.size() - 1) : given, !radians);
+    EXPECT_EQ(out.Ok(), expected.has_value()) << given;
+    if (out.Ok() && expected) {
+      EXPECT_EQ(out.value, *expected) << given;
+    }
+  }
+  const Outcome tan270 = Eval("tan(270)");
+  EXPECT_TRUE(tan270.Ok() && tan270.value < -6E10 && tan270.value > -7E10);
 }
 
 // An empty text fails and keeps the error position it was given.

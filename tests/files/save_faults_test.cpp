@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,20 +32,6 @@ class FailAfter : public WriteFaultPlan {
 
  private:
   std::size_t limit_;
-};
-
-// Answers the save dialog with one file name.
-class SavingUi : public testing::FakeUi {
- public:
-  explicit SavingUi(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> AskSaveFileName(const std::string& title,
-                                             const std::string& initial) override {
-    FakeUi::AskSaveFileName(title, initial);
-    return path_;
-  }
-
- private:
-  std::string path_;
 };
 
 // The longest sheet, every line named and computed: tens of kilobytes.
@@ -83,7 +68,8 @@ TEST(SaveFaults, AFailureAtEvery512ByteOffsetKeepsTheOldFile) {
     SCOPED_TRACE(limit);
     const bool complete = limit == new_bytes.size();
     FailAfter plan(limit);
-    SavingUi ui(path);
+    testing::FakeUi ui;
+    ui.save_answers.push_back(path);
     {
       ScopedWriteFaults faults(plan);
       SaveCommand(doc, ui);

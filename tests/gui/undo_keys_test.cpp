@@ -82,17 +82,6 @@ class UndoKeysTest : public QObject {
     QCOMPARE(s.w().history()->Stack()->index(), 2);
   }
 
-  // The English texts replace the actions in their place, short-cuts and all.
-  void englishUndoItems() {
-    QFile file(QStringLiteral(RAVNELOK_SOURCE_DIR "/lang/english/ravnmenu.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    Started s(file.readAll());
-    const QList<QAction*> items = s.w().entry(TextId::kMenuEdit)->menu()->actions();
-    QCOMPARE(items.size(), 13);  // 2 + a separator + the 10 of before
-    QCOMPARE(items[0]->text() + "|" + items[1]->text(), QStringLiteral("&Undo|&Redo"));
-    QCOMPARE(items[1]->shortcuts().size(), 2);
-  }
-
   // Ctrl+S saves, Ctrl+O opens (cancelled: the history stays; opened: a fresh one).
   void fileKeysAndAFreshHistory() {
     Started s;

@@ -32,7 +32,7 @@ class FakeUi : public Ui {
                                              const std::string& initial) override {
     questions.push_back(cp1252::ToUtf8(title));
     save_initials.push_back(initial);
-    return std::nullopt;
+    return Next(save_answers, std::optional<std::string>());
   }
   void LayOutWindow() override { ++layouts; }
   void GraphChanged() override { ++graph_changes; }
@@ -73,6 +73,7 @@ class FakeUi : public Ui {
   std::deque<std::function<bool(TextInputDialog&)>> text_input_script;
   std::deque<std::function<bool(AngleDialog&)>> angle_script;
   std::vector<std::string> save_initials;  // the initial names the save dialog was given
+  std::deque<std::optional<std::string>> save_answers;  // paths chosen in the save dialog
   std::deque<bool> print_answers;
   std::deque<std::optional<std::string>> text_answers;
   std::deque<std::optional<std::string>> export_answers;        // paths chosen in export dialogs
