@@ -171,7 +171,11 @@ void PrepareForRelations(std::string& text) {
 }
 
 bool HoldsRelation(std::string_view text) {
-  return text.find_first_of("<>=") != std::string_view::npos;
+  // A plain loop: find_first_of searches the three characters once per character of the text.
+  for (const char c : text) {
+    if (c == '<' || c == '>' || c == '=') return true;
+  }
+  return false;
 }
 
 bool ReplaceRelations(std::string& text, const EvalContext& context) {

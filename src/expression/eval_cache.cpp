@@ -26,19 +26,4 @@ EvalCaches& RenewCaches(Document& doc) {
   return *caches;
 }
 
-bool SameBits(const Real& a, const Real& b) {
-  if constexpr (kRealBytes == 10) {
-    uint64_t a_low = 0;
-    uint64_t b_low = 0;
-    uint16_t a_high = 0;
-    uint16_t b_high = 0;
-    std::memcpy(&a_low, &a, 8);
-    std::memcpy(&b_low, &b, 8);
-    std::memcpy(&a_high, reinterpret_cast<const char*>(&a) + 8, 2);
-    std::memcpy(&b_high, reinterpret_cast<const char*>(&b) + 8, 2);
-    return a_low == b_low && a_high == b_high;
-  }
-  return std::memcmp(&a, &b, kRealBytes) == 0;
-}
-
 }  // namespace ravnelok

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -95,14 +96,16 @@ struct LineEvalCache {
 
 // Record r's value as substituted into expressions, and for compiled lines how that text reads
 // back without its sign; each kept by the bits of the value it was made for.
-struct RecordReading {
+// The reading comes first and the entry starts a cache line: a compiled line's input then
+// touches one line of memory.
+struct alignas(64) RecordReading {
+  Real read_for = 0;
+  Real read = 0;
+  bool read_made = false;
+  bool read_negative = false;
   bool text_made = false;
   Real text_for = 0;
   std::string text;
-  bool read_made = false;
-  Real read_for = 0;
-  Real read = 0;
-  bool read_negative = false;
 };
 
 // What evaluation keeps from one pass to the next. Each entry carries its own key (above), so
@@ -131,6 +134,20 @@ inline constexpr std::size_t kRealBytes =
     std::numeric_limits<Real>::digits == 64 ? 10 : sizeof(Real);
 // Whether two values are stored in the same bits (padding left out): a kept text or reading
 // belongs to exactly one value, -0 and 0 apart.
-bool SameBits(const Real& a, const Real& b);
+// (Inline: it runs for every input of every compiled line in every pass.)
+inline bool SameBits(const Real& a, const Real& b) {
+  if constexpr (kRealBytes == 10) {
+    uint64_t a_low = 0;
+    uint64_t b_low = 0;
+    uint16_t a_high = 0;
+    uint16_t b_high = 0;
+    std::memcpy(&a_low, &a, 8);
+    std::memcpy(&b_low, &b, 8);
+    std::memcpy(&a_high, reinterpret_cast<const char*>(&a) + 8, 2);
+    std::memcpy(&b_high, reinterpret_cast<const char*>(&b) + 8, 2);
+    return a_low == b_low && a_high == b_high;
+  }
+  return std::memcmp(&a, &b, kRealBytes) == 0;
+}
 
 }  // namespace ravnelok

@@ -413,10 +413,6 @@ bool RoundComputedValue(Real& v) {
   return std::isfinite(v);
 }
 
-bool ReadsBackExactly(Real magnitude) {
-  return magnitude == 0 || (magnitude >= 1E-4900L && magnitude <= 1E4900L);
-}
-
 void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
                         const EvalContext& context) {
   if (!PrepareForReading(text)) {

@@ -31,7 +31,9 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
 bool RoundComputedValue(Real& v);
 // Whether a value of this magnitude reads back from its 13-digit text as RoundComputedValue
 // rounds it; the fast ways of computing a line leave other values to the full reading.
-bool ReadsBackExactly(Real magnitude);
+inline bool ReadsBackExactly(Real magnitude) {
+  return magnitude == 0 || (magnitude >= 1E-4900L && magnitude <= 1E4900L);
+}
 
 // Why EvaluateExpression fails a text: the first guard that failed, or where reading stopped.
 enum class EvalFault : uint8_t { kNone, kSyntax, kDivisionByZero, kDomain, kOutOfRange, kTooDeep };
