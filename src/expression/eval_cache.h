@@ -58,15 +58,12 @@ struct LineProgram {
   bool check_length = false;
   std::vector<SubstitutedWord> words;
   std::vector<ProgramStep> steps;
-  // The inputs of the last run and what they gave. Inputs are compared by their bits, which
-  // needs no floating-point work; a value equal in another form only means a run.
-  struct Input {
-    Real magnitude = 0;
-    bool negative = false;
-  };
+  // The values of the last run (each name's value, each sum's total) and what they gave. They
+  // are compared by their bits, which needs no floating-point work; a value equal in another
+  // form only means a run.
   bool last_valid = false;
   bool last_degrees = true;
-  std::vector<Input> last_inputs;
+  std::vector<Real> last_given;
   Real last_value = 0;
 };
 

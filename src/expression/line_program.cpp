@@ -108,71 +108,75 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
   program.state = LineProgram::kReady;
   // The program must give what the full evaluation gave, or it is not used.
   Real check = 0;
-  if (!RunLineProgram(doc, k, check) || !SameValue(check, value)) {
+  if (!RunLineProgram(doc, Caches(doc), k, check) || !SameValue(check, value)) {
     program.state = LineProgram::kRefused;
   }
 }
 
 }  // namespace
 
-bool RunLineProgram(Document& doc, int k, Real& value) {
+bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
   if (k < 1 || k > kMaxLines) return false;
-  EvalCaches& caches = Caches(doc);
   LineProgram& program = caches.lines[k].program;
   if (program.state != LineProgram::kReady ||
       program.names_generation != doc.records.NamesGeneration() ||
       program.text_stamp != doc.sheet.CellStamp(Document::kExpression, k)) {
     return false;
   }
-  ProgramInput inputs[kMaxSubstitutedLength];
-  Real sums[kMaxSubstitutedLength];  // the magnitudes of the sums' totals
+  // The values the words stand for: each name's value, each sum's total.
+  const Real* given[kMaxSubstitutedLength];
+  Real totals[kMaxSubstitutedLength];
   int n = 0;
-  // Where the length matters, first with the longest texts the signs allow.
-  int length = program.text_length;
-  bool fits = true;
   for (const SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
-      if (!record.has_value || record.line > k ||
-          !NameInput(caches, record, word.record, inputs[n])) {
-        return false;
-      }
-      if (program.check_length) {
-        length +=
-            (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
-        fits &= FitsSubstitutedLength(length, word.beyond);
-      }
+      if (!record.has_value || record.line > k) return false;
+      given[n++] = &record.value;
+    } else if (word.kind == SubstitutedWord::kSum) {
+      if (!SumTotal(doc, word, totals[n])) return false;
+      given[n] = &totals[n];
       ++n;
-    } else if (word.kind == SubstitutedWord::kPi) {
-      length += word.with - word.replaced;
-      fits &= FitsSubstitutedLength(length, word.beyond);
-    } else {
-      Real total = 0;
-      Real& read = sums[n];
-      if (!SumTotal(doc, word, total) || !ReadBackMagnitude(total, read)) return false;
-      inputs[n++] = ProgramInput{&read, total < 0};
     }
   }
-  if (!fits && !FitsExactly(doc, program)) return false;
-  // The same inputs give the same value: a program draws no random numbers.
+  // The same values give the same value: a program draws no random numbers, and its inputs and
+  // its length check follow from the values alone.
   const bool degrees = doc.settings.angle_in_degrees;
   bool same = program.last_valid && program.last_degrees == degrees &&
-              static_cast<int>(program.last_inputs.size()) == n;
-  for (int i = 0; same && i < n; ++i) {
-    same = SameBits(program.last_inputs[i].magnitude, *inputs[i].magnitude) &&
-           program.last_inputs[i].negative == inputs[i].negative;
-  }
+              static_cast<int>(program.last_given.size()) == n;
+  for (int i = 0; same && i < n; ++i) same = SameBits(program.last_given[i], *given[i]);
   if (same) {
     value = program.last_value;
     return true;
   }
+  ProgramInput inputs[kMaxSubstitutedLength];
+  Real sums[kMaxSubstitutedLength];  // the magnitudes of the sums' totals
+  // Where the length matters, first with the longest texts the signs allow.
+  int length = program.text_length;
+  bool fits = true;
+  int i = 0;
+  for (const SubstitutedWord& word : program.words) {
+    if (word.kind == SubstitutedWord::kName) {
+      if (!NameInput(caches, doc.records[word.record], word.record, inputs[i])) return false;
+      if (program.check_length) {
+        length +=
+            (inputs[i].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
+        fits &= FitsSubstitutedLength(length, word.beyond);
+      }
+      ++i;
+    } else if (word.kind == SubstitutedWord::kPi) {
+      length += word.with - word.replaced;
+      fits &= FitsSubstitutedLength(length, word.beyond);
+    } else {
+      if (!ReadBackMagnitude(totals[i], sums[i])) return false;
+      inputs[i] = ProgramInput{&sums[i], totals[i] < 0};
+      ++i;
+    }
+  }
+  if (!fits && !FitsExactly(doc, program)) return false;
   const EvalContext context{degrees, &doc.rng};
   if (!RunProgram(program.steps, inputs, context, value)) return false;
-  program.last_inputs.resize(n);
-  for (int i = 0; i < n; ++i) {
-    std::memcpy(&program.last_inputs[i].magnitude, inputs[i].magnitude, kRealBytes);
-    program.last_inputs[i].negative = inputs[i].negative;
-  }
+  program.last_given.resize(n);
+  for (int j = 0; j < n; ++j) std::memcpy(&program.last_given[j], given[j], kRealBytes);
   program.last_value = value;
   program.last_degrees = degrees;
   program.last_valid = true;
@@ -229,13 +233,13 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
   }
 }
 
-void NoteComputedValue(Document& doc, int k, Real value) {
+void NoteComputedValue(Document& doc, EvalCaches& caches, int k, Real value) {
   const linie_type& record = doc.records[k];
   const Real a = std::fabs(value);
   // Rounding to 13 digits again gives the same digits and so the same value, within the
   // range where reading back is exact.
   if (record.value != value || !ReadsBackExactly(a)) return;
-  RecordReading& reading = Caches(doc).records[k];
+  RecordReading& reading = caches.records[k];
   reading.read = a;
   reading.read_negative = value < 0;
   reading.read_for = record.value;

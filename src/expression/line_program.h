@@ -7,6 +7,7 @@
 namespace ravnelok {
 
 class Document;
+struct EvalCaches;
 
 // The two fast ways of computing a line skip the substitution's text and its reading, never a
 // rule; each rule is one function that the full reading uses too:
@@ -17,8 +18,9 @@ class Document;
 
 // Computes line k from the program made for its expression when the expression cell and the
 // names are still those it was made for and every value it reads is there; the text itself is
-// not read. False sends the line through EvaluateLine, which also tells every fault.
-bool RunLineProgram(Document& doc, int k, Real& value);
+// not read. False sends the line through EvaluateLine, which also tells every fault. `caches` is
+// Caches(doc), fetched once for a whole pass.
+bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value);
 
 // Computes line k's expression `text` the first time it is seen, from the values it names
 // rather than from their texts read back, which gives the same. False leaves the line to
@@ -35,6 +37,6 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
 
 // Line k's value has just been stored and came out of RoundTripNumber, so its substituted text
 // reads back as its magnitude: noted, so that programs do not round it again.
-void NoteComputedValue(Document& doc, int k, Real value);
+void NoteComputedValue(Document& doc, EvalCaches& caches, int k, Real value);
 
 }  // namespace ravnelok

@@ -22,8 +22,7 @@ namespace ravnelok {
 namespace {
 
 // Writes the formatted value, unless the cell still shows the same value as it was written.
-void SetValueCell(Document& doc, int k, Real value) {
-  LineEvalCache& cache = Caches(doc).lines[k];
+void SetValueCell(Document& doc, LineEvalCache& cache, int k, Real value) {
   const int decimals = doc.records.Decimals(k);
   const int width = doc.settings.value_width;
   if (cache.cell_valid && cache.cell_decimals == decimals && cache.cell_width == width &&
@@ -63,6 +62,8 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
   BuildTableHeaders(doc);
   if (!BuildNameTable(doc, ui)) return result;
 
+  // No pass changes the UI texts, so the caches stay the same object throughout.
+  EvalCaches& caches = Caches(doc);
   std::string text;
   std::string bare_label;
   for (int k = 1; k < sheet.RowCount(); ++k) {
@@ -72,7 +73,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     LineResult line;
     // A line whose program still stands is computed without reading its expression, which is
     // then known to be neither empty nor text.
-    if (!from_start_value && RunLineProgram(doc, k, line.value)) {
+    if (!from_start_value && RunLineProgram(doc, caches, k, line.value)) {
       line.error_position = 0;
       if constexpr (kSelfCheck) {
         CheckAgainstFullReading(doc, k, sheet.Cell(Document::kExpression, k), LinePath::kProgram,
@@ -118,12 +119,12 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
       doc.records.SetNameNoValue(k, name);
       continue;
     }
-    SetValueCell(doc, k, line.value);
+    SetValueCell(doc, caches.lines[k], k, line.value);
     const std::string& label = sheet.Cell(Document::kLabel, k);
     const bool blanks = std::find(label.begin(), label.end(), ' ') != label.end();
     if (blanks) bare_label = WithoutBlanks(label);
     doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
-    NoteComputedValue(doc, k, line.value);
+    NoteComputedValue(doc, caches, k, line.value);
     if (mode == RecalcMode::kAppendRow && doc.TableMarked(k)) {
       AppendTableValue(doc, k, line.value);
     }

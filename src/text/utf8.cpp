@@ -1,5 +1,8 @@
 #include "text/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "text/cp1252.h"
 
 namespace ravnelok::utf8 {
@@ -39,8 +42,14 @@ std::size_t Decode(std::string_view bytes, std::size_t i, char32_t& cp) {
 }  // namespace
 
 bool IsMultiByteUtf8(std::string_view bytes) {
+  // Nearly every sheet is ASCII throughout: eight bytes at a time while none has its high bit.
+  std::size_t start = 0;
+  for (uint64_t word = 0; start + 8 <= bytes.size(); start += 8) {
+    std::memcpy(&word, bytes.data() + start, 8);
+    if ((word & 0x8080808080808080ull) != 0) break;
+  }
   bool multi_byte = false;
-  for (std::size_t i = 0; i < bytes.size();) {
+  for (std::size_t i = start; i < bytes.size();) {
     char32_t cp = 0;
     const std::size_t len = Decode(bytes, i, cp);
     if (len == 0) return false;

@@ -22,7 +22,7 @@ using Texts = std::vector<std::string>;
 
 // Lines computed by their programs give, to the last bit, what the full evaluation gives, also
 // when a value fails, grows too long to substitute, or turns negative, and after an expression
-// is edited to one of the same length.
+// is edited to one of the same length, and when the angle unit changes under unchanged inputs.
 TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
   Document fast;
   testing::FakeUi ui;
@@ -34,17 +34,20 @@ TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
                    {"", "1/(c-3)"},
                    {"", "HVIS c>2 SÅ n ELLERS 0"},
                    {"m", "n/7"},
-                   {"", "m+m+m+m+m+m+m+m+m+m+m"}});
+                   {"", "m+m+m+m+m+m+m+m+m+m+m"},
+                   {"g", "60"},
+                   {"", "COS(g)"}});
   fast.records.StoreValue(1, 0);
   for (int pass = 0; pass < 16; ++pass) {
     if (pass == 8) fast.sheet.SetCell(Document::kExpression, 5, "n^3-A1/7");
+    if (pass == 12) fast.settings.angle_in_degrees = false;
     // The reference is a copy, which starts without caches: it reads every line at first sight
     // or in full, never by a program.
     Document cold = fast;
     RecalculateSheet(fast, ui, RecalcMode::kAppendRow);
     RecalculateSheet(cold, ui, RecalcMode::kAppendRow);
-    EXPECT_EQ(Column(fast, Document::kValue, 1, 9), Column(cold, Document::kValue, 1, 9));
-    for (int k = 1; k <= 9; ++k)
+    EXPECT_EQ(Column(fast, Document::kValue, 1, 11), Column(cold, Document::kValue, 1, 11));
+    for (int k = 1; k <= 11; ++k)
       EXPECT_TRUE(SameBits(fast.records[k].value, cold.records[k].value)) << k;
   }
   // The programs did run: most lines have one.
