@@ -1,6 +1,7 @@
-// The input is a sequence of editing commands, one byte choosing each and the next bytes its
-// arguments. After every step the document must compute what a fresh document built from its
-// cells computes (and, in this build, every fast evaluation is checked against the full reading).
+// The input is a sequence of editing commands, undo and redo among them, one byte choosing each
+// and the next bytes its arguments. After every step the document must compute what a fresh
+// document built from its cells computes (and, in this build, every fast evaluation is checked
+// against the full reading); undo and redo must give back the states before and after a step.
 
 #include <cstdint>
 #include <fstream>
@@ -9,14 +10,17 @@
 #include <string>
 
 #include "app/edit_commands.h"
+#include "app/history.h"
 #include "app/print_command.h"
 #include "app/settings_commands.h"
 #include "app/sheet_commands.h"
+#include "document/sheet_change.h"
 #include "fuzz_support.h"
 #include "graphics/graph.h"
 #include "graphics/recording_canvas.h"
 #include "output/print_layout.h"
 #include "sheet/decimals.h"
+#include "support/document_state.h"
 #include "support/fake_ui.h"
 
 namespace ravnelok {
@@ -81,9 +85,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RecalculateSheet(doc, ui, RecalcMode::kFresh);
   std::optional<std::string> texts;  // none: the built-in ones
   auto line = [&] { return input.ConsumeIntegralInRange(1, doc.LineCount()); };
+  // Each recorded step with the states before and after it, as undo and redo must put them back.
+  struct Step {
+    SheetChange change;
+    std::string before;
+    std::string after;
+  };
+  std::vector<Step> done;
+  std::vector<Step> undone;
+  std::string state = testing::StateOf(doc);
   for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
     const size_t messages_before = ui.messages.size();
-    switch (input.ConsumeIntegralInRange(0, 16)) {
+    const int command = input.ConsumeIntegralInRange(0, 18);
+    if (command >= 17) {
+      const bool undo = command == 17;
+      std::vector<Step>& from = undo ? done : undone;
+      if (from.empty()) continue;
+      Step taken = std::move(from.back());
+      from.pop_back();
+      if (undo) {
+        UndoSheetChange(doc, ui, taken.change);
+      } else {
+        RedoSheetChange(doc, ui, taken.change);
+      }
+      state = testing::StateOf(doc);
+      fuzz::Check(state == (undo ? taken.before : taken.after),
+                  undo ? "an undo did not put the state back" : "a redo did not put it forward");
+      (undo ? undone : done).push_back(std::move(taken));
+      continue;
+    }
+    std::string before = std::move(state);
+    ChangeRecorder recorder(doc);
+    switch (command) {
       case 0:
       case 1: {
         const int cols[] = {Document::kName, Document::kExpression, Document::kExpression,
@@ -209,6 +242,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ui.angle_script.clear();
     ui.confirm_answers.clear();
     fuzz::PassUntilNamesAccepted(doc, ui, messages_before);
+    // The passes belong to the step, as the window records a command with its recalculation.
+    std::optional<SheetChange> change = recorder.Finish();
+    state = testing::StateOf(doc);
+    if (change) {
+      done.push_back({std::move(*change), std::move(before), state});
+      undone.clear();
+    } else {
+      fuzz::Check(testing::SheetStateOf(state) == testing::SheetStateOf(before),
+                  "a change went unrecorded");
+    }
     fuzz::CheckAgainstFresh(doc, texts ? testing::TextBytes(*texts) : std::nullopt);
   }
   return 0;

@@ -122,7 +122,10 @@ void ClearSheetCells(Document& doc, const GridRect& selection) {
 }
 
 void BlankSheet(Document& doc) {
-  for (int k = 1; k <= doc.LineCount(); ++k) BlankLine(doc, k);
+  for (int k = 1; k <= doc.LineCount(); ++k) {
+    BlankLine(doc, k);
+    doc.records.ClearHasValue(k);
+  }
   doc.sheet.SetCurrent(Document::kName, 1);
   PlaceEditor(doc, Document::kName, 1);
   doc.settings.file_name = kSheetFilePattern;

@@ -25,7 +25,8 @@ void DeleteLines(Document& doc, int top, int bottom);
 // Empties name, expression, value and unit of the selected cells; marks and labels stay.
 void ClearSheetCells(Document& doc, const GridRect& selection);
 // Every line blank, decimals back to the default, the file name "*.rlk", the current cell
-// the name of line 1. The line records keep their names and values until the next pass.
+// the name of line 1. The line records keep their names until the next pass but hold no value,
+// so that a redisplay (a change of decimals) cannot bring the old sheet's values back.
 void BlankSheet(Document& doc);
 
 }  // namespace ravnelok

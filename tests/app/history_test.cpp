@@ -13,6 +13,7 @@
 #include "graphics/graph.h"
 #include "numbers/number_text.h"
 #include "sheet/decimals.h"
+#include "support/document_state.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 
@@ -20,31 +21,8 @@ namespace ravnelok {
 namespace {
 
 using testing::FakeUi;
+using testing::StateOf;
 constexpr int kN = Document::kName, kE = Document::kExpression, kU = Document::kUnit;
-
-// Everything undo must put back, as one text: every cell of both grids, their sizes and
-// widths, every record, the table's values, the settings a command changes.
-std::string StateOf(const Document& doc) {
-  auto n = [](auto v) { return std::to_string(v) + ","; };
-  std::string s;
-  for (const TextGrid* grid : {&doc.sheet, &doc.table}) {
-    s += n(grid->ColCount()) + n(grid->RowCount());
-    for (int c = 0; c < grid->ColCount(); ++c) s += n(grid->ColWidth(c));
-    for (int r = 0; r < grid->RowCount(); ++r) {
-      for (int c = 0; c < grid->ColCount(); ++c) s += "|" + grid->Cell(c, r);
-    }
-  }
-  for (int k = 1; k <= kMaxLines; ++k) {
-    const linie_type& r = doc.records[k];
-    s += "\n" + r.name + n(r.has_value) + n(r.start_pending) + ScientificText21(r.value) +
-         n(r.line) + n(r.decimals);
-  }
-  for (const TableEntry& e : doc.table_values.Entries())
-    s += "\n" + ScientificText21(e.value) + n(e.row) + n(e.col) + n(e.line);
-  const Settings& set = doc.settings;
-  return s + "\n" + n(set.default_decimals) + set.decimals_text + n(set.table_columns) +
-         n(set.table_rows) + n(static_cast<int>(set.view_mode)) + n(set.graph_shown);
-}
 
 struct Fixture {
   Document doc;

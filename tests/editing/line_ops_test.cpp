@@ -7,6 +7,7 @@
 #include "app/edit_commands.h"
 #include "app/sheet_commands.h"
 #include "document/document.h"
+#include "sheet/decimals.h"
 #include "support/fake_ui.h"
 #include "support/sheet_builder.h"
 
@@ -133,6 +134,22 @@ TEST(LineOps, InsertPushingTextOffTheEndAsksFirst) {
     EXPECT_EQ(ui.questions.size(), asked ? 2u : 1u) << count;
     EXPECT_EQ(doc.sheet.Cell(Document::kName, 1).empty(), moved) << count;
   }
+}
+
+// A new sheet keeps no value of the old one: a change of decimals, which writes the value of
+// every line that has one, leaves the emptied lines empty.
+TEST(LineOps, ANewSheetKeepsNoValueForARedisplay) {
+  Document doc;
+  testing::FakeUi ui;
+  testing::FillSheet(doc, {{"a", "2"}, {"", "a/3"}});
+  RecalculateSheet(doc, ui, RecalcMode::kFresh);
+  ui.confirm_answers.push_back(true);
+  NewSheetCommand(doc, ui);
+  doc.sheet.SetCurrent(Document::kValue, 1);
+  doc.sheet.Select({Document::kValue, 1, Document::kValue, 2});
+  ui.decimals_script.push_back([](DecimalsDialog&) { return true; });
+  DecimalsDialogCommand(doc, ui);
+  EXPECT_EQ(testing::Column(doc, Document::kValue, 1, 2), (std::vector<std::string>{"", ""}));
 }
 
 }  // namespace
