@@ -71,6 +71,15 @@ void AnswerText(testing::FakeUi& ui, std::string text) {
   });
 }
 
+// Steps taken in this process, told at its end when RAVNELOK_FUZZ_STEPS is set (for campaigns).
+struct StepCount {
+  unsigned long long steps = 0;
+  ~StepCount() {
+    if (std::getenv("RAVNELOK_FUZZ_STEPS") != nullptr) std::fprintf(stderr, "steps: %llu\n", steps);
+  }
+};
+StepCount step_count;
+
 }  // namespace
 }  // namespace ravnelok
 
@@ -95,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<Step> undone;
   std::string state = testing::StateOf(doc);
   for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
+    ++step_count.steps;
     const size_t messages_before = ui.messages.size();
     const int command = input.ConsumeIntegralInRange(0, 18);
     if (command >= 17) {
