@@ -9,8 +9,8 @@
 
 #include "document/document.h"
 #include "document/text_id.h"
+#include "fresh_document.h"
 #include "support/fake_ui.h"
-#include "support/fresh_document.h"
 
 namespace ravnelok::fuzz {
 

@@ -1,6 +1,10 @@
-#include "text/cp1252.h"
-
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "text/cp1252.h"
+#include "text/text_ops.h"
 
 namespace ravnelok {
 namespace {
@@ -25,6 +29,18 @@ TEST(Cp1252, RoundTripsEveryByteAndReplacesWhatItCannotHold) {
     text[at] = '\xE6';
     EXPECT_EQ(cp1252::ToUtf8(text), std::string(at, 'a') + "æ" + std::string(23 - at, 'a')) << at;
   }
+}
+
+TEST(TextOps, NormaliseSignsAndFindLowerCase) {
+  const std::pair<const char*, const char*> signs[] = {
+      {"+", ""},           {"+-4", "0-4"},   {"3,5+1,25", "3.5+1.25"},
+      {"((++-3", "((0-3"}, {"2*-3", "2*-3"}, {"(-(+3", "(0-(3"}};
+  for (const auto& [in, out] : signs) {
+    std::string text = in;
+    NormaliseSigns(text);
+    EXPECT_EQ(text, out) << in;
+  }
+  EXPECT_EQ(FindDanishLower("\xC5R \xE5r", "\xE5r"), 0u);
 }
 
 }  // namespace

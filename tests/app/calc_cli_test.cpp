@@ -1,11 +1,13 @@
-// The shipped example sheets: their text output against golden files, their save-load-save
-// round trip, and the real ravnelok-calc program run on them.
+// The command-line program: the shipped example sheets' text output against golden files and
+// their save-load-save round trip, the real ravnelok-calc run on them, and its options.
+#include "app/calc_cli.h"
+
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <regex>
 
-#include "app/calc_cli.h"
 #include "app/sheet_commands.h"
 #include "document/document.h"
 #include "files/sheet_file.h"
@@ -93,38 +95,6 @@ TEST(Examples, TheProgramReportsSuccessRefusalAndUsageByItsExitStatus) {
 }
 
 using testing::WriteBytes;
-using Args = std::vector<std::string>;
-
-// The parsed options in one line: path | marks | passes | flags.
-std::string Describe(const CalcOptions& o) {
-  std::string text = o.path + "|";
-  for (const int mark : o.marks) text += std::to_string(mark) + ",";
-  return text + "|" + std::to_string(o.passes) + "|" + (o.radians ? "r" : "") +
-         (o.table ? "t" : "") + (o.values ? "v" : "") + (o.cp1252 ? "c" : "") + (o.help ? "h" : "");
-}
-
-// "" for a refusal, which must say why.
-TEST(CalcOptions, ReadsOptionsJoinsTheRestWithBlanksAndRefusesWhatItCannotUse) {
-  // clang-format off
-  const std::pair<Args, std::string> cases[] = {
-      {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk||0|"},
-      {{"--radians", "--values", "--cp1252", "x.rlk"}, "x.rlk||0|rvc"},
-      {{"--mark", "1,3,5", "x.rlk"}, "x.rlk|1,3,5,|0|"},
-      {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"}, "x.rlk|2,999,|4|"},
-      {{"--", "-a.rlk", "--table"}, "-a.rlk --table||0|"}, {{"x.rlk", "--help"}, "x.rlk||0|h"},
-      {{"--table"}, ""}, {{"--bogus", "x.rlk"}, ""}, {{"x.rlk", "--mark"}, ""},
-      {{"--mark", "1,,2", "x.rlk"}, ""}, {{"--mark=", "x.rlk"}, ""},
-      {{"--passes", "100001", "x.rlk"}, ""}, {{"--table=1", "x.rlk"}, ""}};
-  // clang-format on
-  for (const auto& [args, expected] : cases) {
-    CalcOptions options;
-    std::string error;
-    EXPECT_EQ(ParseCalcOptions(args, options, error), !expected.empty()) << error;
-    EXPECT_EQ(expected.empty() ? std::string(error.empty() ? "" : "!") : Describe(options),
-              expected.empty() ? "!" : expected)
-        << ::testing::PrintToString(args);
-  }
-}
 
 // A sheet file of the given (name, expression) lines, Windows-1252.
 std::string SheetBytes(const std::vector<std::pair<std::string, std::string>>& lines) {
@@ -186,6 +156,112 @@ TEST(CalcRun, WhyTellsEachFailedLineOnStandardError) {
       EXPECT_EQ(out, plain_out);
     }
   }
+}
+
+using Args = std::vector<std::string>;
+const std::string kCsv = kSource + "/tests/data/kast.csv";
+
+// The parsed options in one line (path | marks | passes | flags | csv | graph | graph file | pdf |
+// name | start values, and "painter" when one is needed), or "!" and the message of a refusal.
+std::string Parsed(const Args& args) {
+  CalcOptions o;
+  std::string error;
+  if (!ParseCalcOptions(args, o, error)) return "!" + error;
+  std::string text = o.path + "|";
+  for (const int mark : o.marks) text += std::to_string(mark) + ",";
+  text += "|" + std::to_string(o.passes) + "|" + (o.radians ? "r" : "") + (o.table ? "t" : "") +
+          (o.values ? "v" : "") + (o.cp1252 ? "c" : "") + (o.help ? "h" : "") + "|" + o.csv + "|" +
+          std::to_string(o.graph) + "|" + o.graph_file + "|" + o.pdf + "|" + o.name + "|";
+  for (const auto& [name, value] : o.starts) text += name + "=" + value + ";";
+  return text + (NeedsPainter(o) ? "|painter" : "");
+}
+
+// The rest of the words is the path, joined with blanks.
+TEST(CalcOptions, TakeTheirValuesJoinTheRestAndRefuseWhatCannotBeUsed) {
+  const std::string marks = "!--mark needs line numbers from 1 to 999, separated by commas";
+  // clang-format off
+  const std::pair<Args, std::string> cases[] = {
+      {{"C:\\mine", "ark\\a.rlk"}, "C:\\mine ark\\a.rlk||0|||0||||"},
+      {{"--radians", "--values", "--cp1252", "x.rlk"}, "x.rlk||0|rvc||0||||"},
+      {{"--mark", "1,3,5", "x.rlk"}, "x.rlk|1,3,5,|0|||0||||"},
+      {{"--mark=2", "--mark", "999", "--passes=4", "x.rlk"}, "x.rlk|2,999,|4|||0||||"},
+      {{"--", "-a.rlk", "--table"}, "-a.rlk --table||0|||0||||"},
+      {{"x.rlk", "--help"}, "x.rlk||0|h||0||||"},
+      {{"--csv=-", "--start", "x=1", "--start=A11=-2,5", "a"}, "a||0||-|0||||x=1;A11=-2,5;"},
+      {{"--graph", "7", "--graph-file", "g.svg", "a"}, "a||0|||7|g.svg||||painter"},
+      {{"--pdf", "p.pdf", "--name", "-Åse-", "a"}, "a||0|||0||p.pdf|-Åse-||painter"},
+      {{"--pdf", "p.pdf", "--help"}, "||0|h||0||p.pdf||"},
+      {{"--table"}, "!no sheet file given"}, {{"--bogus", "x.rlk"}, "!unknown option --bogus"},
+      {{"x.rlk", "--mark"}, marks}, {{"--mark", "1,,2", "x.rlk"}, marks}, {{"--mark=", "x.rlk"}, marks},
+      {{"--passes", "100001", "x.rlk"}, "!--passes needs a whole number from 0 to 100000"},
+      {{"--table=1", "x.rlk"}, "!option --table takes no value"},
+      {{"--graph", "8", "a"}, "!--graph needs a graph kind from 1 to 7"},
+      {{"--graph-file", "g.png", "a"}, "!--graph-file needs --graph"},
+      {{"--start", "=1", "a"}, "!--start needs NAME=VALUE"},
+      {{"a", "--pdf"}, "!--pdf needs a file name"}};
+  // clang-format on
+  for (const auto& [args, expected] : cases) {
+    EXPECT_EQ(Parsed(args), expected) << ::testing::PrintToString(args);
+  }
+}
+
+// The start values dialog's road: the values the pass that follows keeps, the dialog's message
+// for a value that is not a number, a name that takes no start value refused.
+TEST(CalcRun, StartValuesActAsTheDialogs) {
+  // clang-format off
+  const std::tuple<Args, int, std::string, std::string> cases[] = {
+      {{"--start", "x=1", "--start", "n=0", "--passes", "3"}, kCalcExitOk,
+       "A10\tx\t 1.414215686275E+0000\nA11\tn\t 3.000000000000E+0000\n", ""},
+      {{"--start", "A10=2", "--start", "A11=1,5"}, kCalcExitOk,
+       "A10\tx\t 2.000000000000E+0000\nA11\tn\t 1.500000000000E+0000\n", ""},
+      {{"--start", "x=zwei", "--start", "n=0"}, kCalcExitOk,
+       "A10\tx\t ???\nA11\tn\t 0.000000000000E+0000\n", "Ukorrekt angivelse af værdi\n"},
+      {{"--start", "a=1"}, kCalcExitUsage, "",
+       "ravnelok-calc: --start a: no line of that name or label refers to itself\n"}};
+  // clang-format on
+  for (auto [args, status, values, messages] : cases) {
+    args.insert(args.begin(), "--values");
+    args.push_back(kExamples + "iteration.rlk");
+    std::string out, err;
+    EXPECT_EQ(RunCalc(args, out, err), status);
+    EXPECT_EQ(err, messages);
+    EXPECT_NE(out.find(values), std::string::npos) << out;
+  }
+}
+
+// The CSV on standard output in place of the sheet, or in a file beside it; pictures without
+// the render program's painter are refused rather than skipped.
+TEST(CalcRun, TableAsCsvGoesToStandardOutputOrAFile) {
+  testing::TempDir dir;
+  const auto run = [](const std::string& csv, std::string& out, std::string& err) {
+    return RunCalc({"--passes=3", "--mark=8,9", "--csv", csv, kExamples + "kast.rlk"}, out, err);
+  };
+  std::string out, text, err;
+  EXPECT_EQ(run("-", out, err), kCalcExitOk);
+  EXPECT_EQ(out, testing::ReadBytes(kCsv));
+  EXPECT_EQ(run(dir.File("t.csv"), text, err), kCalcExitOk);
+  EXPECT_EQ(testing::ReadBytes(dir.File("t.csv")), out);
+  EXPECT_NE(text.find("Udtryk"), std::string::npos);
+  EXPECT_EQ(run(dir.File("no/t.csv"), text, err), kCalcExitRefused);
+  EXPECT_EQ(RunCalc({"--pdf", "p.pdf", kExamples + "kast.rlk"}, text, err), kCalcExitUsage);
+  EXPECT_EQ(err, "ravnelok-calc: could not write " + dir.File("no/t.csv") +
+                     "\nravnelok-calc: pictures and PDF files are drawn by ravnelok-render\n");
+}
+
+// The golden CSV reads as numbers without options: in pandas where a Python has it, else by
+// the shape such a reader needs (a header, then rows of numbers or empty fields, CR LF).
+TEST(CalcRun, TableCsvLoadsAsNumbers) {
+  for (const std::string python : {"python3", "/usr/bin/python3"}) {
+    if (std::system((python + " -c 'import pandas' 2>/dev/null").c_str()) != 0) continue;
+    const std::string script =
+        "import pandas,sys; t=pandas.read_csv(sys.argv[1]); sys.exit(0 if list(t.columns)=="
+        "['længde','højde'] and len(t)==3 and all(str(d)=='float64' for d in t.dtypes) else 1)";
+    EXPECT_EQ(std::system((python + " -c \"" + script + "\" '" + kCsv + "'").c_str()), 0);
+    return;
+  }
+  const std::string n = "(-?[0-9]+(\\.[0-9]+)?(E-?[0-9]+)?)?";
+  const std::regex csv("længde,højde\r\n(" + n + "," + n + "\r\n){3}");
+  EXPECT_TRUE(std::regex_match(testing::ReadBytes(kCsv), csv));
 }
 
 }  // namespace
