@@ -9,6 +9,7 @@
 #include "app/sheet_commands.h"
 #include "document/document.h"
 #include "expression/eval_cache.h"
+#include "expression/functions.h"
 #include "numbers/format_value.h"
 #include "support/fake_ui.h"
 
@@ -57,11 +58,14 @@ inline bool ComputesFromItsPast(const Document& doc, int k) {
 }
 
 // Where `warm` shows or holds another value than a fresh copy of it computes (see FreshCopy),
-// up to the first line that computes from its own past; empty when nowhere.
+// up to the first line that computes from its own past or may draw random numbers (the fresh
+// copy draws others); empty when nowhere.
 inline std::string DifferenceFromFresh(const Document& warm, TextBytes texts) {
   const auto fresh = FreshCopy(warm, texts);
   if (fresh->LineCount() != warm.LineCount()) return "the line count";
-  for (int k = 1; k <= warm.LineCount() && !ComputesFromItsPast(warm, k); ++k) {
+  for (int k = 1; k <= warm.LineCount() && !ComputesFromItsPast(warm, k) &&
+                  !MayDrawRandomNumbers(warm.sheet.Cell(Document::kExpression, k));
+       ++k) {
     const std::string where =
         "line " + std::to_string(k) + ": " + warm.sheet.Cell(Document::kExpression, k);
     const std::string& shown = warm.sheet.Cell(Document::kValue, k);
