@@ -123,28 +123,32 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
       program.text_stamp != doc.sheet.CellStamp(Document::kExpression, k)) {
     return false;
   }
-  // The values the words stand for: each name's value, each sum's total.
+  // The values the words stand for: each name's value, each sum's total. The same values give
+  // the same value (a program draws no random numbers, and its inputs and its length check follow
+  // from the values alone), so they are compared with the last run's as they are gathered; at
+  // the first difference the gathering goes on below, with the inputs.
   const Real* given[kMaxSubstitutedLength];
   Real totals[kMaxSubstitutedLength];
-  int n = 0;
+  const bool degrees = doc.settings.angle_in_degrees;
+  const int last = static_cast<int>(program.last_given.size());
+  bool same = program.last_valid && program.last_degrees == degrees;
+  int gathered = 0;
   for (const SubstitutedWord& word : program.words) {
+    if (!same) break;
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
       if (!record.has_value || record.line > k) return false;
-      given[n++] = &record.value;
+      given[gathered] = &record.value;
     } else if (word.kind == SubstitutedWord::kSum) {
-      if (!SumTotal(doc, word, totals[n])) return false;
-      given[n] = &totals[n];
-      ++n;
+      if (!SumTotal(doc, word, totals[gathered])) return false;
+      given[gathered] = &totals[gathered];
+    } else {
+      continue;
     }
+    same = gathered < last && SameBits(program.last_given[gathered], *given[gathered]);
+    ++gathered;
   }
-  // The same values give the same value: a program draws no random numbers, and its inputs and
-  // its length check follow from the values alone.
-  const bool degrees = doc.settings.angle_in_degrees;
-  bool same = program.last_valid && program.last_degrees == degrees &&
-              static_cast<int>(program.last_given.size()) == n;
-  for (int i = 0; same && i < n; ++i) same = SameBits(program.last_given[i], *given[i]);
-  if (same) {
+  if (same && gathered == last) {
     value = program.last_value;
     return true;
   }
@@ -153,23 +157,30 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
   // Where the length matters, first with the longest texts the signs allow.
   int length = program.text_length;
   bool fits = true;
-  int i = 0;
+  int n = 0;
   for (const SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
-      if (!NameInput(caches, doc.records[word.record], word.record, inputs[i])) return false;
+      const linie_type& record = doc.records[word.record];
+      if (!record.has_value || record.line > k ||
+          !NameInput(caches, record, word.record, inputs[n])) {
+        return false;
+      }
+      given[n] = &record.value;
       if (program.check_length) {
         length +=
-            (inputs[i].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
+            (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
         fits &= FitsSubstitutedLength(length, word.beyond);
       }
-      ++i;
+      ++n;
     } else if (word.kind == SubstitutedWord::kPi) {
       length += word.with - word.replaced;
       fits &= FitsSubstitutedLength(length, word.beyond);
     } else {
-      if (!ReadBackMagnitude(totals[i], sums[i])) return false;
-      inputs[i] = ProgramInput{&sums[i], totals[i] < 0};
-      ++i;
+      if (n >= gathered && !SumTotal(doc, word, totals[n])) return false;
+      if (!ReadBackMagnitude(totals[n], sums[n])) return false;
+      given[n] = &totals[n];
+      inputs[n] = ProgramInput{&sums[n], totals[n] < 0};
+      ++n;
     }
   }
   if (!fits && !FitsExactly(doc, program)) return false;
