@@ -147,7 +147,6 @@ TEST(InsertLimits, CountAndRoomOnBothSidesOfTheirLimits) {
   }
 }
 
-
 // Inserting asks first only when a line with text would fall off the end; "Nej" leaves the
 // lines where they were.
 TEST(LineOps, InsertPushingTextOffTheEndAsksFirst) {
