@@ -129,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       continue;
     }
     std::string before = std::move(state);
+    bool fresh_history = false;
     ChangeRecorder recorder(doc);
     switch (command) {
       case 0:
@@ -225,8 +226,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         // The program loads its texts once, at start, before any step: no undo reaches across
         // other texts, whose words would read the restored cells otherwise.
-        done.clear();
-        undone.clear();
+        fresh_history = true;
         RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
         break;
       case 13: {
@@ -263,7 +263,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The passes belong to the step, as the window records a command with its recalculation.
     std::optional<SheetChange> change = recorder.Finish();
     state = testing::StateOf(doc);
-    if (change) {
+    if (fresh_history) {
+      done.clear();
+      undone.clear();
+    } else if (change) {
       done.push_back({std::move(*change), std::move(before), state});
       undone.clear();
     } else {
