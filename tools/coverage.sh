@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the core and its tests with clang's source-based coverage, runs the core test suite and
-# reports branch coverage per folder of src/ (the whole report goes to build/coverage/report.txt).
+# Builds the core, its tests and the fuzz targets with clang's source-based coverage, runs the
+# core test suite, replays the fuzz targets' seed corpora (fuzz/corpus, no fuzzing) and reports
+# branch coverage per folder of src/ (the whole report goes to build/coverage/report.txt).
+#   COVERAGE_SUITE_ONLY=1: the test suite alone, without the corpora
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,7 +10,8 @@ profdata=$(command -v llvm-profdata-14 || command -v llvm-profdata)
 cov=$(command -v llvm-cov-14 || command -v llvm-cov)
 
 cmake --preset coverage >/dev/null
-cmake --build --preset coverage --target ravnelok_tests
+targets="evaluate line sheet_file texts editing"
+cmake --build --preset coverage --target ravnelok_tests $(for t in $targets; do echo "${t}_fuzz"; done)
 
 out=build/coverage
 rm -f "$out"/profiles/*.profraw
@@ -16,8 +19,16 @@ mkdir -p "$out/profiles"
 # The tests start the command-line program too; every process writes its own profile.
 LLVM_PROFILE_FILE="$PWD/$out/profiles/%p.profraw" QT_QPA_PLATFORM=offscreen \
   "$out/tests/ravnelok_tests" --gtest_brief=1
+objects=(-object "$out/ravnelok-calc")
+if [ -z "${COVERAGE_SUITE_ONLY:-}" ]; then
+  for t in $targets; do
+    LLVM_PROFILE_FILE="$PWD/$out/profiles/$t-%p.profraw" \
+      "$out/fuzz/${t}_fuzz" -runs=0 "fuzz/corpus/$t" 2>&1 | grep -E '^(Done|==)' || true
+    objects+=(-object "$out/fuzz/${t}_fuzz")
+  done
+fi
 "$profdata" merge -sparse "$out"/profiles/*.profraw -o "$out/tests.profdata"
-"$cov" report "$out/tests/ravnelok_tests" -object "$out/ravnelok-calc" \
+"$cov" report "$out/tests/ravnelok_tests" "${objects[@]}" \
   -instr-profile="$out/tests.profdata" "$PWD/src" -ignore-filename-regex='src/(gui|cli)/' \
   >"$out/report.txt"
 

@@ -32,7 +32,7 @@ bool WriteAll(int fd, std::string_view bytes) {
     const std::size_t allowed = fault_plan->Allow(bytes.size());
     if (allowed < bytes.size()) {
       WriteBytes(fd, bytes.substr(0, allowed));
-      errno = ENOSPC;  // as a full disk would stop it
+      errno = fault_plan->Error();  // as a full disk, say, would stop it
       return false;
     }
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 
 namespace ravnelok {
@@ -11,6 +12,8 @@ class WriteFaultPlan {
   virtual ~WriteFaultPlan() = default;
   // How many of the file's `size` bytes may be written; fewer writes those and then fails.
   virtual std::size_t Allow(std::size_t size) = 0;
+  // The error the cut write reports.
+  virtual int Error() const { return ENOSPC; }
 };
 
 // Installs `plan` for the writes of this thread while it lives.

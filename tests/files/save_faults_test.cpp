@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/export_commands.h"
@@ -24,17 +26,20 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Lets the first `limit` bytes of the file through, and counts the files it cut short.
+// The write fails with `error`.
 class FailAfter : public WriteFaultPlan {
  public:
-  explicit FailAfter(std::size_t limit) : limit_(limit) {}
+  explicit FailAfter(std::size_t limit, int error = ENOSPC) : limit_(limit), error_(error) {}
   std::size_t Allow(std::size_t size) override {
     if (limit_ < size) ++cut;
     return limit_;
   }
+  int Error() const override { return error_; }
   int cut = 0;
 
  private:
   std::size_t limit_;
+  int error_;
 };
 
 // The longest sheet, every line named and computed, and a table of 19 lines and 100 passes: tens
@@ -93,6 +98,31 @@ TEST(SaveFaults, AFailureAtEvery512ByteOffsetKeepsTheOldFile) {
     }
   }
   EXPECT_EQ(dir.Names(), (Texts{"ark.rlk", "tabel.csv"}));  // no temporary file left
+}
+
+// The reason added to "Forkert filtype" for each error the system may give.
+TEST(SaveFaults, TheMessageSaysWhyTheSaveFailed) {
+  const std::pair<int, TextId> cases[] = {
+      {ENOSPC, TextId::kSaveReasonDiskFull},    {EDQUOT, TextId::kSaveReasonDiskFull},
+      {EFBIG, TextId::kSaveReasonDiskFull},     {EACCES, TextId::kSaveReasonNoPermission},
+      {EPERM, TextId::kSaveReasonNoPermission}, {EROFS, TextId::kSaveReasonReadOnly},
+      {ENOENT, TextId::kSaveReasonNoFolder},    {ENOTDIR, TextId::kSaveReasonNoFolder},
+      {EIO, TextId::kSaveReasonOther},          {EINVAL, TextId::kSaveReasonOther}};
+  testing::TempDir dir;
+  Document doc;
+  doc.InitialiseGrid();
+  for (const auto& [error, reason] : cases) {
+    SCOPED_TRACE(error);
+    FailAfter plan(0, error);
+    testing::FakeUi ui;
+    ui.save_answers.push_back(dir.File("ark.rlk"));
+    {
+      ScopedWriteFaults faults(plan);
+      SaveCommand(doc, ui);
+    }
+    EXPECT_EQ(ui.messages, Texts{doc.texts[TextId::kWrongFileType] + '\n' + doc.texts[reason]});
+  }
+  EXPECT_EQ(dir.Names(), Texts{});
 }
 
 }  // namespace

@@ -80,6 +80,7 @@ TEST_F(SheetFileTest, WritesCountCellsAndDecimalsWithCrLfAndLoadsWhatTheFileHold
       {"4\r\n*\r\nradius\r\n5", {"*|radius|5|", " |||", " |||"}, {2, 2, 2}},
       {"  2 lines\r\n \r\nx\r\n1\r\n\r\n", {" |x|1|"}, {2}},
       {kCells + "8\r\n-2\r\n-1", kExample, {2, 2, -1}},
+      {kCells + "+3\r\n+-1\r\n-0", kExample, {3, 2, 0}},
       {"2\r\n \r\na\r\n1\r\n\r\n3\r\nmore\r\nlines\r\n", {" |a|1|"}, {3}}};
   for (const auto& [bytes, lines, decimals] : cases) {
     SCOPED_TRACE(bytes);
@@ -109,6 +110,9 @@ TEST_F(SheetFileTest, LoadingResetsLabelsMarksValuesAndTheViewRefusedFilesLeaveT
   EXPECT_LT(doc.sheet.CurrentRow(), 11);
   EXPECT_EQ(doc.records.Decimals(500), -1);
   EXPECT_EQ(doc.sheet.Cell(Document::kLabel, 10) + doc.sheet.Cell(Document::kTableMark, 1), "A10 ");
+  WriteBytes(dir.File("x\\y.rlk"), kExampleFile);  // the save dialog offers what follows "\"
+  EXPECT_TRUE(LoadSheet(doc, ui, dir.File("x\\y.rlk")));
+  EXPECT_EQ(doc.settings.file_name, "y.rlk");
   // clang-format off
   const std::string cases[] = {
       "0\r\n", "1001\r\n", "99999999999999999999999\r\n", "abc\r\n \r\nx\r\n1\r\n\r\n", "4abc\r\n",
