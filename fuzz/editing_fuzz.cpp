@@ -15,12 +15,12 @@
 #include "app/settings_commands.h"
 #include "app/sheet_commands.h"
 #include "document/sheet_change.h"
+#include "document_state.h"
 #include "fuzz_support.h"
 #include "graphics/graph.h"
 #include "graphics/recording_canvas.h"
 #include "output/print_layout.h"
 #include "sheet/decimals.h"
-#include "support/document_state.h"
 #include "support/fake_ui.h"
 
 namespace ravnelok {
@@ -252,9 +252,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         NewSheetCommand(doc, ui);
         break;
       default:
-        RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+        switch (input.ConsumeIntegralInRange(0, 2)) {
+          case 1: {  // rows removed from the table, as its header's menu does
+            const int top = input.ConsumeIntegralInRange(1, 8);
+            RemoveTableRowsCommand(doc, ui, top, top + input.ConsumeIntegralInRange(0, 3));
+            break;
+          }
+          case 2: {  // start values typed for the lines that refer to themselves
+            std::string typed = TypedText(input);
+            ui.start_values_script.push_back([typed](StartValuesDialog& d) {
+              for (size_t r = 1; r < d.rows.size(); ++r) d.rows[r][1] = r == 1 ? typed : "7";
+              return !typed.empty();
+            });
+            StartValuesCommand(doc, ui);
+            break;
+          }
+          default:
+            RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
+        }
         break;
     }
+    ui.start_values_script.clear();
     ui.text_input_script.clear();
     ui.decimals_script.clear();
     ui.angle_script.clear();

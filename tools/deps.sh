@@ -10,10 +10,11 @@ packages=(
   xvfb xauth x11-apps x11-utils imagemagick poppler-utils openbox xdotool
   fonts-dejavu-core fonts-liberation
   locales
+  libclang-rt-dev  # FuzzedDataProvider.h: the tests replay the fuzz corpora
   "$@"
 )
 # The fuzz script's extras: clang with libFuzzer and its sanitizer runtimes.
-[ "${FUZZ_DEPS:-}" = 1 ] && packages+=(clang libclang-rt-dev)
+[ "${FUZZ_DEPS:-}" = 1 ] && packages+=(clang)
 
 missing=()
 for p in "${packages[@]}"; do

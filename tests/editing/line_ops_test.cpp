@@ -50,6 +50,11 @@ TEST(LineOps, InsertAndDelete) {
       doc.sheet.SetCell(Document::kExpression, l.k, l.expression);
     }
     doc.records.SetDecimals(5, 3);
+    for (const auto& [col, text] : {std::pair(Document::kTableMark, "T"),
+                                    {Document::kFixedMark, "*"},
+                                    {Document::kExpression, "3"},
+                                    {Document::kUnit, "kg"}})
+      doc.sheet.SetCell(col, 15, text);
     RecalculateSheet(doc, ui, RecalcMode::kFresh);
     if (c.insert) {
       InsertBlankLines(doc, c.top, c.n_or_bottom);
@@ -60,6 +65,12 @@ TEST(LineOps, InsertAndDelete) {
       EXPECT_EQ(doc.sheet.Cell(3, l.k) + "|" + doc.sheet.Cell(4, l.k), l.name + "|" + l.expression)
           << c.what << " line " << l.k;
     }
+    // Line 15's marks and unit go where it goes.
+    const int deleted = c.n_or_bottom < 15 ? c.n_or_bottom - c.top + 1 : 0;
+    const int moved = c.insert ? 15 + c.n_or_bottom : 15 - deleted;
+    EXPECT_EQ(doc.sheet.Cell(0, moved) + doc.sheet.Cell(1, moved) + doc.sheet.Cell(6, moved),
+              "T*kg")
+        << c.what;
     if (c.insert && c.top == 5) {  // the decimals moved with line 5
       EXPECT_EQ(std::pair(doc.records.Decimals(5 + c.n_or_bottom), doc.records.Decimals(5)),
                 std::pair(3, -1));

@@ -98,6 +98,10 @@ TEST(SaveFaults, AFailureAtEvery512ByteOffsetKeepsTheOldFile) {
     }
   }
   EXPECT_EQ(dir.Names(), (Texts{"ark.rlk", "tabel.csv"}));  // no temporary file left
+  Document reloaded;  // the longest sheet reads back whole, decimals and all
+  testing::FakeUi ui;
+  ASSERT_TRUE(LoadSheet(reloaded, ui, sheet));
+  EXPECT_EQ(SheetFileBytes(reloaded), SheetFileBytes(doc));
 }
 
 // The reason added to "Forkert filtype" for each error the system may give.

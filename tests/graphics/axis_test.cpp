@@ -33,6 +33,16 @@ TEST(Axis, NearestHalvesToEvenDegenerateRangesGiveNoGridGridValuesStrictlyInside
   }
   EXPECT_LE(GridValues(1e25L, 1e25L + 1e7L, 1, false).size(), 1000u);
   EXPECT_EQ(TickStep(0.5L, true).step, 1);  // whole data: never below 1
+  // A tenth of the power of ten below the range, or a half when the range holds two of it.
+  const std::tuple<Real, Real, int> steps[] = {
+      {12, 1, 1},        {35, 5, 1},       {120, 10, 2},        {5, 0.5L, 1},
+      {1.5L, 0.1L, 1},   {0.5L, 0.05L, 2}, {19.99L, 1, 1},      {20, 5, 1},
+      {1.999L, 0.1L, 1}, {2, 0.5L, 1},     {0.1999L, 0.01L, 2}, {0.2L, 0.05L, 2}};
+  for (const auto& [range, step, decimals] : steps) {
+    const Tick t = TickStep(range, false);
+    EXPECT_TRUE(std::abs(t.step - step) < step * 1e-15L && t.decimals == decimals)
+        << static_cast<double>(range);
+  }
   const std::tuple<Real, Real, bool, std::vector<std::string>> cases[] = {
       {-10, 20, true, {"0", "5", "10", "15", "-5"}},
       // entirely positive: from the first multiple above the low end; entirely negative

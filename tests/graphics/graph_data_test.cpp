@@ -37,20 +37,28 @@ TEST(RefreshGraph, MessagesAndEffectsByKindSheetLinesByNameOrLabelAndStoredValue
   // A refresh of `kind` with lines first..last of which `valued` have values (value = line), a
   // table of `table` rows and, when given, that table selection: the messages and the outcome.
   using Messages = std::vector<std::string>;
-  testing::GraphRows distinct701;
-  for (int i = 0; i < 701; ++i) distinct701.push_back({static_cast<Real>(i)});
+  testing::GraphRows distinct700, distinct701, rows700(700, {1, 2}), wide11(2);
+  for (int i = 0; i < 701; ++i) (i < 700 ? distinct700 : distinct701).push_back({Real(i)});
+  distinct701.insert(distinct701.begin(), distinct700.begin(), distinct700.end());
+  for (int c = 0; c < 11; ++c) wide11[0].push_back(c), wide11[1].push_back(c + 1);
+  std::vector<int> lines700;
+  for (int k = 2; k <= 701; ++k) lines700.push_back(k);
   // clang-format off
   const std::tuple<const char*, GraphKind, std::vector<int>, int, int, testing::GraphRows, std::optional<GridRect>, Messages, std::string> cases[] = {
       {"sheet bars", K::kSheetBars, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, "drawn"},
       {"sheet bars, line 5 empty", K::kSheetBars, {3, 4, 6, 7}, 3, 7, {}, {}, {kBadNumbers}, "cleared"},
       {"sheet curve of one line", K::kSheetCurve, {2}, 2, 2, {}, {}, {kTwoRows}, "kept"},
       {"sheet bars over 701 lines", K::kSheetBars, {}, 1, 701, {}, {}, {kTooLargeSheet}, "kept"},
+      {"sheet bars over 700 lines", K::kSheetBars, lines700, 2, 701, {}, {}, {}, "drawn"},
       {"the header row is not a line", K::kSheetBars, {1, 2, 3}, 0, 3, {}, {}, {kBadNumbers}, "cleared"},
       {"xy, whole table", K::kTableXy, {}, 0, 0, {{1, 2, 3}, {2, 3, 4}, {3, 4, 5}, {4, 5, 6}}, {}, {},
        "drawn"},
       {"xy, one T line", K::kTableXy, {}, 0, 0, {{1}, {2}, {3}}, {}, {kTwoColumns}, "kept"},
       {"xy, a missing cell", K::kTableXy, {}, 0, 0, {{1, 2}, {2}}, {}, {kBadNumbers}, "cleared"},
       {"xy, 701 rows", K::kTableXy, {}, 0, 0, {{1}, {2}}, GridRect{0, 1, 1, 701}, {kTooLargeTable}, "kept"},
+      {"xy, 700 rows", K::kTableXy, {}, 0, 0, rows700, GridRect{0, 1, 1, 700}, {}, "drawn"},
+      {"xy, 11 columns", K::kTableXy, {}, 0, 0, wide11, GridRect{0, 1, 10, 2}, {kTooLargeTable}, "kept"},
+      {"xy, 10 columns", K::kTableXy, {}, 0, 0, wide11, GridRect{0, 1, 9, 2}, {}, "drawn"},
       {"table bars, two columns", K::kTableBars, {}, 0, 0, {{1, 2}, {2, 3}}, GridRect{0, 1, 1, 2}, {kOneColumn},
        "kept"},
       {"table curve, one column", K::kTableCurve, {}, 0, 0, {{1, 10}, {2, 20}}, GridRect{1, 1, 1, 2}, {},
@@ -60,11 +68,13 @@ TEST(RefreshGraph, MessagesAndEffectsByKindSheetLinesByNameOrLabelAndStoredValue
        {kOneColumnFreq}, "cleared"},
       {"table frequencies below the table", K::kTableFrequency, {}, 0, 0, {{1}}, GridRect{0, 1, 0, 3},
        {kBadNumbers}, "cleared"},
-      {"701 distinct values", K::kTableFrequency, {}, 0, 0, distinct701, {}, {kTooManyValues}, "kept"}};
+      {"701 distinct values", K::kTableFrequency, {}, 0, 0, distinct701, {}, {kTooManyValues}, "kept"},
+      {"700 distinct values", K::kTableFrequency, {}, 0, 0, distinct700, {}, {}, "drawn"}};
   // clang-format on
   for (const auto& [what, kind, valued, first, last, table, select, messages, outcome] : cases) {
     Document doc;
     doc.InitialiseGrid();
+    doc.SetLineCount(kMaxLines);
     GraphUi ui;
     for (int k : valued) doc.records.StoreValue(k, k);
     doc.graph.data.sheet_first_row = first;

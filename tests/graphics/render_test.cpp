@@ -78,5 +78,38 @@ TEST(DrawGraph, BarsStandOnTheZeroRowWithAnArrowedXAxis) {
   EXPECT_EQ(cv.FindText("n2")->x1, 389 - 6);
 }
 
+// Names stagger in two rows from 11 bars and in three from 21, and go beyond 30; numbers stagger
+// from 26 and go beyond 50. Each case: the offsets below the zero row of the first three labels.
+TEST(DrawGraph, BarLabelsStaggerAndStopAtTheirLimits) {
+  constexpr int kTh = RecordingCanvas::kTextHeight;
+  using L = XAxisLabels;
+  // clang-format off
+  const std::tuple<L, int, std::vector<int>, std::string> cases[] = {
+      {L::kNames, 10, {3, 3, 3}, "n1"}, {L::kNames, 11, {3, kTh + 6, 3}, "n1"},
+      {L::kNames, 20, {3, kTh + 6, 3}, "n1"}, {L::kNames, 21, {3, kTh + 6, 2 * kTh + 9}, "n1"},
+      {L::kNames, 30, {3, kTh + 6, 2 * kTh + 9}, "n1"}, {L::kNames, 31, {}, ""},
+      {L::kFromOne, 25, {3, 3, 3}, "1"}, {L::kFromZero, 26, {3, kTh + 6, 3}, "0"},
+      {L::kFromOne, 50, {3, kTh + 6, 3}, "1"}, {L::kFromOne, 51, {}, ""}};
+  // clang-format on
+  for (const auto& [labels, n, offsets, first] : cases) {
+    Document doc;
+    doc.graph.options.sheet_x_axis = labels;
+    SetGraph(doc, K::kSheetBars, Column(std::vector<Real>(n, 1)));
+    RecordingCanvas cv;
+    DrawGraph(doc, cv, 1);
+    const int py0 = cv.Calls(Op::kPolyline)[0].points[0].y;
+    std::vector<int> got;
+    std::string got_first;
+    int count = 0;
+    for (const auto& c : cv.Calls(Op::kTextOut)) {
+      if (c.y1 <= py0) continue;  // a y label
+      if (count++ == 0) got_first = c.text;
+      if (got.size() < 3) got.push_back(c.y1 - py0);
+    }
+    EXPECT_EQ(std::tie(got, got_first, count), std::tuple(offsets, first, offsets.empty() ? 0 : n))
+        << n;
+  }
+}
+
 }  // namespace
 }  // namespace ravnelok

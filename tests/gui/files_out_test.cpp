@@ -5,12 +5,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "app/sheet_commands.h"
+#include "files/write_faults.h"
 #include "graphics/layout.h"
 #include "gui/graph_area.h"
+#include "gui/picture_files.h"
 #include "gui_test_support.h"
 #include "output/csv_export.h"
+#include "support/temp_dir.h"
 
 using namespace ravnelok;
 using namespace ravnelok::gui;
@@ -43,11 +47,40 @@ QStringList Words(const QString& pdf) {
 
 const QString kExample = QStringLiteral(RAVNELOK_SOURCE_DIR "/examples/kast.rlk");
 
+// Lets the first `limit` bytes of a file through.
+struct FailAfter : WriteFaultPlan {
+  explicit FailAfter(std::size_t limit) : limit(limit) {}
+  std::size_t Allow(std::size_t) override { return limit; }
+  std::size_t limit;
+};
+
 }  // namespace
 
 class FilesOutTest : public QObject {
   Q_OBJECT
  private slots:
+  // A picture cut short at any 512-byte offset leaves the old file as it was, and nothing else.
+  void aFailedPictureKeepsTheOldFile() {
+    QTemporaryDir dir;
+    Document doc;  // the blank bitmap
+    for (const auto format : {PictureFormat::kPng, PictureFormat::kSvg}) {
+      const std::string path = dir.filePath("graf").toStdString();
+      QVERIFY(WriteGraphPicture(doc, path, format));
+      const qsizetype size = Bytes(QString::fromStdString(path)).size();
+      QVERIFY(size > 512);
+      ::ravnelok::testing::WriteBytes(path, "the old file");
+      std::vector<qsizetype> limits = {size - 1};  // and the last byte cut off
+      for (qsizetype limit = 0; limit < size; limit += 512) limits.push_back(limit);
+      for (const qsizetype limit : limits) {
+        FailAfter plan(static_cast<std::size_t>(limit));
+        ScopedWriteFaults faults(plan);
+        QVERIFY(!WriteGraphPicture(doc, path, format));
+        QCOMPARE(Bytes(QString::fromStdString(path)), QByteArray("the old file"));
+      }
+      QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"graf"});
+    }
+  }
+
   void desktopAndCommandLineWriteTheSameFiles() {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils is missing");
     Started s;

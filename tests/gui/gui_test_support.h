@@ -155,9 +155,9 @@ inline void EnterCell(MainWindow& w, int col, int row, const char* text) {
 }
 
 // A short-cut key; short-cuts act in the active window, which a closed dialog may have taken.
-inline void Key(MainWindow& w, Qt::Key key) {
+inline void Key(MainWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
   QApplication::setActiveWindow(&w);
-  QTest::keyClick(w.sheetView(), key);
+  QTest::keyClick(w.sheetView(), key, modifiers);
   QCoreApplication::processEvents();
 }
 

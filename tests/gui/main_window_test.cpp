@@ -13,9 +13,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "gui/dialogs.h"
 #include "gui/graph_area.h"
+#include "gui/undo_history.h"
 #include "gui_test_support.h"
 
 using namespace ravnelok;
@@ -180,35 +182,42 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.Cell(5, 1), std::string("      10.5"));
   }
 
+  // Ctrl+S saves; Ctrl+O opens (cancelled, the history stays; opened, a fresh one begins).
   void saveAndOpenThroughTheFileDialogs() {
     Started s;
+    QUndoStack* stack = s.w().history()->Stack();
     EnterCell(s.w(), 4, 1, "5");
     // A file dialog may be asked twice (see GuardNested): the handlers only assign.
-    QString save_title;
-    QString open_title;
+    QString titles;
     OnModal<QFileDialog>([&](QFileDialog* d) {
-      save_title = d->windowTitle();
+      titles = d->windowTitle();
       d->selectFile(s.Path("kasse"));  // no extension: the dialog completes it
       QMetaObject::invokeMethod(d, "accept");
     });
-    s.w().entry(TextId::kMenuSave)->trigger();
+    Key(s.w(), Qt::Key_S, Qt::ControlModifier);
     // Change the sheet, then open the saved file again: loading shows mode 1.
     EnterCell(s.w(), 4, 1, "7");
     QTest::mouseClick(s.w().toolButton(ToolButton::kViewAll), Qt::LeftButton);
+    const int steps = stack->count();
+    OnModal<QFileDialog>([](QFileDialog* d) { QMetaObject::invokeMethod(d, "reject"); });
+    Key(s.w(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(steps > 0 && stack->count() == steps);
     // A missing file first: the dialog answers its own accept with a "not found" box inside
     // it, which GuardNested closes, and is asked again instead of leaving the test waiting.
     int asked = 0;
     OnModal<QFileDialog>([&](QFileDialog* d) {
-      open_title = d->windowTitle();
+      if (asked == 0) titles += "|" + d->windowTitle();
       d->selectFile(s.Path(++asked == 1 ? "mangler.rlk" : "kasse.rlk"));
       QMetaObject::invokeMethod(d, "accept");
     });
-    s.w().entry(TextId::kMenuOpen)->trigger();
+    Key(s.w(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(asked, 2);
-    QCOMPARE(save_title + "|" + open_title, QStringLiteral("Gem ark|Åben ark"));
+    QCOMPARE(titles, QStringLiteral("Gem ark|Åben ark"));
+    QCOMPARE(stack->count(), 0);
     QVERIFY(s.w().toolButton(ToolButton::kViewSheet)->isChecked());
     QCOMPARE(s.w().sheetView()->model()->index(0, 5).data().toString(),
              QStringLiteral("         5"));
+    QCOMPARE(s.w().entry(TextId::kMenuNewSheet)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
   }
 
   // The copy stays inside the program: the system clipboard keeps what it had.

@@ -1,7 +1,6 @@
-// Undo and redo from the keyboard and the Redigér menu, the editor's Escape and Tab, and the
-// file short-cuts, driven with real key events.
+// Undo and redo from the keyboard and the Redigér menu, and the editor's Escape and Tab, driven
+// with real key events.
 #include <QAction>
-#include <QFileDialog>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -15,12 +14,6 @@ using namespace ravnelok::gui::testing;
 namespace {
 
 constexpr int kE = Document::kExpression, kU = Document::kUnit;
-
-void Keys(MainWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-  QApplication::setActiveWindow(&w);
-  QTest::keyClick(w.sheetView(), key, modifiers);
-  QCoreApplication::processEvents();
-}
 
 std::pair<int, int> Current(Started& s) {
   return {s.doc().sheet.CurrentCol(), s.doc().sheet.CurrentRow()};
@@ -63,13 +56,13 @@ class UndoKeysTest : public QObject {
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
     EnterCell(s.w(), kE, 1, "2");
     EnterCell(s.w(), kE, 1, "7");
-    Keys(s.w(), Qt::Key_Z);
+    Key(s.w(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.Cell(Document::kValue, 1), std::string("         2"));
-    Keys(s.w(), Qt::Key_Z);
+    Key(s.w(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.Cell(kE, 1), std::string());
     QVERIFY(!undo->isEnabled() && redo->isEnabled());
-    Keys(s.w(), Qt::Key_Y);
-    Keys(s.w(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    Key(s.w(), Qt::Key_Y, Qt::ControlModifier);
+    Key(s.w(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(s.Cell(Document::kValue, 1), std::string("         7"));
     QVERIFY(!redo->isEnabled());
     ClickCell(s.w(), kE, 2);
@@ -80,26 +73,6 @@ class UndoKeysTest : public QObject {
     QTest::keyClick(s.w().editor(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(s.w().editor()->text(), QStringLiteral("1234"));
     QCOMPARE(s.w().history()->Stack()->index(), 2);
-  }
-
-  // Ctrl+S saves, Ctrl+O opens (cancelled: the history stays; opened: a fresh one).
-  void fileKeysAndAFreshHistory() {
-    Started s;
-    QUndoStack* stack = s.w().history()->Stack();
-    EnterCell(s.w(), kE, 1, "5");
-    QString titles;
-    for (const bool accept : {true, false, true}) {
-      OnModal<QFileDialog>([&, accept](QFileDialog* d) {
-        titles += d->windowTitle() + "|";
-        d->selectFile(s.Path("ark.rlk"));
-        QMetaObject::invokeMethod(d, accept ? "accept" : "reject");
-      });
-      Keys(s.w(), titles.isEmpty() ? Qt::Key_S : Qt::Key_O);
-      if (!accept) QCOMPARE(stack->count(), 1);
-    }
-    QCOMPARE(titles, QStringLiteral("Gem ark|Åben ark|Åben ark|"));
-    QCOMPARE(stack->count(), 0);
-    QCOMPARE(s.w().entry(TextId::kMenuNewSheet)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
   }
 };
 

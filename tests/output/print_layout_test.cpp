@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "app/print_command.h"
 #include "graphics/axis.h"
@@ -71,6 +72,36 @@ TEST(PrintLayout, ScaleTiesToEvenAndLinesRunOnToNewPagesFromTheTopWithoutHeader)
   EXPECT_EQ(labels, 150);
   const auto texts = pages.canvas.Texts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "T*"), 1);
+}
+
+// Marks, label, name, expression, value and unit at 0, 3, 9, 18, W + 21 and W + 32 characters,
+// under their titles; the rule ends at W + 37; every text in Courier New of 10 points.
+TEST(PrintLayout, ColumnsStartUnderTheirTitlesForANarrowAndTheFullExpressionColumn) {
+  for (const auto& [length, w] : {std::pair(6, 11), {29, 34}, {30, 43}}) {
+    Document doc = Sheet(1);
+    doc.sheet.SetCell(Document::kExpression, 1, std::string(length, '1'));
+    doc.sheet.SetCell(Document::kUnit, 1, "kg");
+    Pages pages(7000);
+    PrintSheet(doc, pages, {"", 1024, 508, 182});
+    std::map<int, std::vector<int>> rows;  // the x of each text, by height
+    for (const auto& c : pages.canvas.Calls(Op::kTextOut)) {
+      EXPECT_EQ(c.font, (Font{"Courier New", 10}));
+      rows[c.y1].push_back(c.x1);
+    }
+    auto at = [](std::vector<int> chars) {
+      for (int& x : chars) x = 250 + x * kCw;
+      return chars;
+    };
+    const std::vector<std::vector<int>> want = {
+        {250}, at({0, 9, 18, w + 21, w + 32}), at({0, 3, 9, 18, w + 21, w + 32})};
+    std::vector<std::vector<int>> got;
+    for (const auto& [y, xs] : rows) got.push_back(xs);
+    EXPECT_EQ(got, want) << w;
+    std::vector<int> rules;
+    for (const auto& l : pages.canvas.Calls(Op::kLineTo))
+      if (l.pen.width == 2) rules.push_back(l.x1), rules.push_back(l.x2);
+    EXPECT_EQ(rules, at({0, w + 37}));
+  }
 }
 
 TEST(PrintCommand, GraphAndNameInTheirFramesNothingWhenCancelled) {

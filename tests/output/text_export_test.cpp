@@ -47,6 +47,12 @@ TEST(SheetText, LastUsedLineHasANameOrAnExpression) {
   EXPECT_EQ(LastUsedLine(full), 999);
 }
 
+// The header "Udtryk" counts: at least 11; up to 29 characters five more, from 30 on the full 43.
+TEST(SheetText, TheExpressionColumnFollowsTheLongestExpressionUpToTwentyNine) {
+  for (const auto& [length, width] : {std::pair(0, 11), {7, 12}, {29, 34}, {30, 43}, {100, 43}})
+    EXPECT_EQ(ExpressionWidth(Sheet({" | |x|" + std::string(length, '1')})), width) << length;
+}
+
 TEST(SheetText, NarrowOrFullWidthColumnsCutLongCellsAndContinueLongExpressions) {
   EXPECT_EQ(SheetText(Sheet({"T|*|radius|5|         5|cm", " | |diam|2*r|        10|cm"})),
             "     \r\n"

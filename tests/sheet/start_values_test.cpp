@@ -36,6 +36,25 @@ TEST(StartValues, FindsLinesThatReferToThemselvesAsWholeWords) {
   }
 }
 
+// Up to five lines the dialog is 230 pixels high, from six on 400; a row per line and the header.
+TEST(StartValues, TheDialogGrowsBeyondFiveLines) {
+  for (const auto& [count, height] : {std::pair(1, 230), {5, 230}, {6, 400}, {7, 400}}) {
+    Document doc;
+    testing::FakeUi ui;
+    std::vector<testing::LineSpec> lines;
+    for (int k = 1; k <= count; ++k)
+      lines.push_back({"x" + std::to_string(k), "A" + std::to_string(k)});
+    FillSheet(doc, lines);
+    std::pair<int, std::size_t> shown;
+    ui.start_values_script.push_back([&](StartValuesDialog& d) {
+      shown = {d.height, d.rows.size()};
+      return false;
+    });
+    StartValuesCommand(doc, ui);
+    EXPECT_EQ(shown, std::pair(height, std::size_t(count) + 1)) << count;
+  }
+}
+
 TEST_F(StartValuesTest, StartValuesAreUsedOnceThenTheExpressionIterates) {
   FillSheet(doc, {{"x", "x+1"}, {"", "A2*2"}, {"y", "7"}});
   ui.start_values_script.push_back([](StartValuesDialog& d) {
