@@ -20,7 +20,8 @@ EvalCaches& RenewCaches(Document& doc) {
   if (caches->texts_generation != doc.texts.Generation()) {
     caches->texts_generation = doc.texts.Generation();
     caches->lines.assign(kMaxLines + 1, LineEvalCache{});
-    caches->records.assign(kMaxLines + 1, RecordReading{});
+    caches->readings.assign(kMaxLines + 1, RecordReading{});
+    caches->texts.assign(kMaxLines + 1, RecordText{});
     caches->name_cell_stamps.clear();
   }
   return *caches;

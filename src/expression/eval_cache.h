@@ -21,6 +21,9 @@ struct SubstitutedWord {
   int replaced = 0;  // characters it took
   int with = 0;      // characters it put
   int beyond = 0;    // characters the length check counted beyond the replacement
+  // A compiled line's word: the value it stood for at the program's last run (kName, kSum),
+  // compared by its bits; kept here, beside what the run reads anyway.
+  Real last_given = 0;
 };
 
 // One step of a compiled expression on a stack of values (see expression/evalue.h).
@@ -58,12 +61,11 @@ struct LineProgram {
   bool check_length = false;
   std::vector<SubstitutedWord> words;
   std::vector<ProgramStep> steps;
-  // The values of the last run (each name's value, each sum's total) and what they gave. They
-  // are compared by their bits, which needs no floating-point work; a value equal in another
-  // form only means a run.
+  // Whether the last run (its values in `words`) ended well, its angle unit and what it gave.
+  // The values are compared by their bits, which needs no floating-point work; a value equal
+  // in another form only means a run.
   bool last_valid = false;
   bool last_degrees = true;
-  std::vector<Real> last_given;
   Real last_value = 0;
 };
 
@@ -91,17 +93,19 @@ struct LineEvalCache {
   LineProgram program;
 };
 
-// Record r's value as substituted into expressions, and for compiled lines how that text reads
-// back without its sign; each kept by the bits of the value it was made for.
-// The reading comes first and the entry starts a cache line: a compiled line's input then
-// touches one line of memory.
-struct alignas(64) RecordReading {
-  Real read_for = 0;
+// For compiled lines, how record r's value reads back as its text, without its sign: kept by
+// the bits of the value it was made for (none yet: NaN, which no record holds, as evaluation and
+// reading give finite values only). Two to a cache line, so that the readings of a whole sheet
+// stay close together.
+struct RecordReading {
+  Real read_for = std::numeric_limits<Real>::quiet_NaN();
   Real read = 0;
-  bool read_made = false;
-  bool read_negative = false;
-  bool text_made = false;
-  Real text_for = 0;
+};
+
+// Record r's value as substituted into expressions, kept by the bits of the value.
+struct RecordText {
+  bool made = false;
+  Real made_for = 0;
   std::string text;
 };
 
@@ -110,8 +114,9 @@ struct alignas(64) RecordReading {
 // remainder words) empty them all.
 struct EvalCaches {
   unsigned long long texts_generation = 0;
-  std::vector<LineEvalCache> lines;    // lines 1..999; entry 0 unused
-  std::vector<RecordReading> records;  // records 1..999; entry 0 unused
+  std::vector<LineEvalCache> lines;     // lines 1..999; entry 0 unused
+  std::vector<RecordReading> readings;  // records 1..999; entry 0 unused
+  std::vector<RecordText> texts;        // records 1..999; entry 0 unused
   // The stamps of the name cells and the names generation when the name cells last matched
   // the records, so that later passes need not compare the names themselves.
   std::vector<unsigned long long> name_cell_stamps;

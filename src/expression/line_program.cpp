@@ -1,7 +1,6 @@
 #include "expression/line_program.h"
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -63,14 +62,12 @@ bool FitsExactly(Document& doc, const LineProgram& program) {
 
 // Record r's value as an input: its magnitude as its text reads back, kept for the value.
 bool NameInput(EvalCaches& caches, const linie_type& record, int r, ProgramInput& input) {
-  RecordReading& reading = caches.records[r];
-  if (!reading.read_made || !SameBits(reading.read_for, record.value)) {
+  RecordReading& reading = caches.readings[r];
+  if (!SameBits(reading.read_for, record.value)) {
     if (!ReadBackMagnitude(record.value, reading.read)) return false;
-    reading.read_negative = record.value < 0;
     reading.read_for = record.value;
-    reading.read_made = true;
   }
-  input = ProgramInput{&reading.read, reading.read_negative};
+  input = ProgramInput{&reading.read, record.value < 0};
   return true;
 }
 
@@ -127,10 +124,8 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
   // the same value (a program draws no random numbers, and its inputs and its length check follow
   // from the values alone), so they are compared with the last run's as they are gathered; at
   // the first difference the gathering goes on below, with the inputs.
-  const Real* given[kMaxSubstitutedLength];
   Real totals[kMaxSubstitutedLength];
   const bool degrees = doc.settings.angle_in_degrees;
-  const int last = static_cast<int>(program.last_given.size());
   bool same = program.last_valid && program.last_degrees == degrees;
   int gathered = 0;
   for (const SubstitutedWord& word : program.words) {
@@ -138,34 +133,34 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
       if (!record.has_value || record.line > k) return false;
-      given[gathered] = &record.value;
+      same = SameBits(word.last_given, record.value);
     } else if (word.kind == SubstitutedWord::kSum) {
       if (!SumTotal(doc, word, totals[gathered])) return false;
-      given[gathered] = &totals[gathered];
+      same = SameBits(word.last_given, totals[gathered]);
     } else {
       continue;
     }
-    same = gathered < last && SameBits(program.last_given[gathered], *given[gathered]);
     ++gathered;
   }
-  if (same && gathered == last) {
+  if (same) {
     value = program.last_value;
     return true;
   }
+  program.last_valid = false;  // until the run below ends well
   ProgramInput inputs[kMaxSubstitutedLength];
   Real sums[kMaxSubstitutedLength];  // the magnitudes of the sums' totals
   // Where the length matters, first with the longest texts the signs allow.
   int length = program.text_length;
   bool fits = true;
   int n = 0;
-  for (const SubstitutedWord& word : program.words) {
+  for (SubstitutedWord& word : program.words) {
     if (word.kind == SubstitutedWord::kName) {
       const linie_type& record = doc.records[word.record];
       if (!record.has_value || record.line > k ||
           !NameInput(caches, record, word.record, inputs[n])) {
         return false;
       }
-      given[n] = &record.value;
+      word.last_given = record.value;
       if (program.check_length) {
         length +=
             (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
@@ -178,7 +173,7 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
     } else {
       if (n >= gathered && !SumTotal(doc, word, totals[n])) return false;
       if (!ReadBackMagnitude(totals[n], sums[n])) return false;
-      given[n] = &totals[n];
+      word.last_given = totals[n];
       inputs[n] = ProgramInput{&sums[n], totals[n] < 0};
       ++n;
     }
@@ -186,8 +181,6 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
   if (!fits && !FitsExactly(doc, program)) return false;
   const EvalContext context{degrees, &doc.rng};
   if (!RunProgram(program.steps, inputs, context, value)) return false;
-  program.last_given.resize(n);
-  for (int j = 0; j < n; ++j) std::memcpy(&program.last_given[j], given[j], kRealBytes);
   program.last_value = value;
   program.last_degrees = degrees;
   program.last_valid = true;
@@ -250,11 +243,9 @@ void NoteComputedValue(Document& doc, EvalCaches& caches, int k, Real value) {
   // Rounding to 13 digits again gives the same digits and so the same value, within the
   // range where reading back is exact.
   if (record.value != value || !ReadsBackExactly(a)) return;
-  RecordReading& reading = caches.records[k];
+  RecordReading& reading = caches.readings[k];
   reading.read = a;
-  reading.read_negative = value < 0;
   reading.read_for = record.value;
-  reading.read_made = true;
 }
 
 }  // namespace ravnelok

@@ -30,10 +30,10 @@ std::string Bracketed(const std::string& number) {
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(Document& doc, int r) {
   const Real value = doc.records[r].value;
-  RecordReading& reading = Caches(doc).records[r];
-  if (!reading.text_made || !SameBits(reading.text_for, value)) {
+  RecordText& kept = Caches(doc).texts[r];
+  if (!kept.made || !SameBits(kept.made_for, value)) {
     // Built in the record's own string, whose room is kept from one value to the next.
-    std::string& text = reading.text;
+    std::string& text = kept.text;
     text.assign(1, '(');
     AppendNumberToExprText(text, value, kWidth13Digits);
     const size_t e = text.find('E');
@@ -43,10 +43,10 @@ const std::string& ValueText(Document& doc, int r) {
       text.erase(z, e - z);
     }
     text += ')';
-    reading.text_for = value;
-    reading.text_made = true;
+    kept.made_for = value;
+    kept.made = true;
   }
-  return reading.text;
+  return kept.text;
 }
 
 namespace {

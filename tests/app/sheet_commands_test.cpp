@@ -55,7 +55,8 @@ TEST_F(PressSheetGridTest, RightPressShowsTheFullValueAndTheHeaderSelectsTheColu
 // Refused or cancelled counts keep the 199 lines; a new count keeps the lines that stay.
 TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
   const std::pair<const char*, int> counts[] = {
-      {"2 5", 25}, {"1000", 0}, {"", 0}, {"-5", 0}, {"99999999999999999999", 0}};
+      {"2 5", 25}, {"999", 999}, {"1000", 0}, {"1", 1},
+      {"0", 0},    {"", 0},      {"-5", 0},   {"99999999999999999999", 0}};
   for (const auto& [text, n] : counts) EXPECT_EQ(ParseLineCount(text), n) << text;
   for (const auto& [typed, lines] : {std::pair("25", 25), {"12a", 199}, {"", 199}}) {
     testing::FakeUi ui;
