@@ -216,7 +216,8 @@ TEST(Conditions, ResolveIfThenElseChoosesABranchAndAnEmptyWordIsAbsent) {
 TEST(Conditions, ReplaceRelationsTurnsRelationsIntoTruthValues) {
   // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"(5)>=5", "1"}, {"(5)=5.0000000001", "1"}, {"(5)=5.000000001", "0"},
+      {"(5)>=5", "1"}, {"(5)=5.0000000001", "1"}, {"(5)=5.000000001", "0"}, {"(5)<=5", "1"},
+      {"(6)<=5", "0"}, {"(5)<>5.0000000001", "0"}, {"(4)<>5", "1"}, {"(5)>=6", "0"},
       {"2*((5)>1)+((5)<1)", "(2*1+0)"}, {"sin(360)=0", "1"}, {"0<0.00000000001", "0"},
       {"1+2", "(1+2)"}, {"(=5)", ""}, {"1<2<3", ""}, {"1<7/0", ""}};
   // clang-format on

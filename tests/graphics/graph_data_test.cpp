@@ -37,12 +37,11 @@ TEST(RefreshGraph, MessagesAndEffectsByKindSheetLinesByNameOrLabelAndStoredValue
   // A refresh of `kind` with lines first..last of which `valued` have values (value = line), a
   // table of `table` rows and, when given, that table selection: the messages and the outcome.
   using Messages = std::vector<std::string>;
-  testing::GraphRows distinct700, distinct701, rows700(700, {1, 2}), wide11(2);
-  for (int i = 0; i < 701; ++i) (i < 700 ? distinct700 : distinct701).push_back({Real(i)});
-  distinct701.insert(distinct701.begin(), distinct700.begin(), distinct700.end());
-  for (int c = 0; c < 11; ++c) wide11[0].push_back(c), wide11[1].push_back(c + 1);
+  testing::GraphRows distinct700, rows700(700, {1, 2}), wide11(2, std::vector<Real>(11, 1));
   std::vector<int> lines700;
-  for (int k = 2; k <= 701; ++k) lines700.push_back(k);
+  for (int i = 0; i < 700; ++i) distinct700.push_back({Real(i)}), lines700.push_back(i + 2);
+  testing::GraphRows distinct701 = distinct700;
+  distinct701.push_back({700});
   // clang-format off
   const std::tuple<const char*, GraphKind, std::vector<int>, int, int, testing::GraphRows, std::optional<GridRect>, Messages, std::string> cases[] = {
       {"sheet bars", K::kSheetBars, {3, 4, 5, 6, 7}, 3, 7, {}, {}, {}, "drawn"},
