@@ -8,17 +8,31 @@ LineRecords::LineRecords(int default_decimals) {
   Rebuild(default_decimals);
 }
 
+namespace {
+
+// The 999 records as a new sheet has them, made once: every document and every rebuild copies
+// them rather than writing 999 labels anew.
+const std::vector<linie_type>& InitialRecords() {
+  static const std::vector<linie_type> records = [] {
+    std::vector<linie_type> out(kMaxLines);
+    for (int i = 0; i < kMaxLines; ++i) {
+      out[i].label = LabelOf(i + 1);
+      out[i].line = i + 1;
+    }
+    return out;
+  }();
+  return records;
+}
+
+}  // namespace
+
 void LineRecords::Rebuild(int default_decimals) {
-  records_.assign(kMaxLines, linie_type{});
+  records_ = InitialRecords();
+  if (default_decimals != kAutoDecimals) ResetDecimals(default_decimals);
   by_name_.clear();
   by_name_.reserve(kMaxLines);  // every line may get a name: no rehashing on the way
   any_start_pending_ = false;
   ++names_generation_;
-  for (int i = 0; i < kMaxLines; ++i) {
-    records_[i].label = LabelOf(i + 1);
-    records_[i].line = i + 1;
-    records_[i].decimals = default_decimals;
-  }
 }
 
 void LineRecords::ResetRecord(int index) {

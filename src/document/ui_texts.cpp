@@ -1,5 +1,6 @@
 #include "document/ui_texts.h"
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -181,6 +182,19 @@ const std::array<std::string, kCaptionCount>& Captions() {
   return captions;
 }
 
+// The built-in table in Windows-1252, converted once for every document to copy.
+const std::array<std::string, kUiTextCount>& BuiltInTexts() {
+  static const std::array<std::string, kUiTextCount> texts = [] {
+    std::array<std::string, kUiTextCount> out;
+    for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
+      out[kCaptionCount + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
+    for (size_t i = 0; i < std::size(kAddedUtf8); ++i)
+      out[kFirstAddedText + i] = cp1252::FromUtf8(kAddedUtf8[i]);
+    return out;
+  }();
+  return texts;
+}
+
 const std::string kEmpty;
 
 }  // namespace
@@ -203,16 +217,13 @@ void UiTexts::Set(TextId id, std::string text) {
 
 void UiTexts::SetBuiltIn() {
   ++generation_;
-  for (auto& t : texts_) t.clear();
-  for (size_t i = 0; i < kBuiltInUtf8.size(); ++i)
-    texts_[kCaptionCount + i] = cp1252::FromUtf8(kBuiltInUtf8[i]);
-  SetAddedBuiltIn();
+  texts_ = BuiltInTexts();
   from_file_ = false;
 }
 
 void UiTexts::SetAddedBuiltIn() {
-  for (size_t i = 0; i < std::size(kAddedUtf8); ++i)
-    texts_[kFirstAddedText + i] = cp1252::FromUtf8(kAddedUtf8[i]);
+  const auto& built_in = BuiltInTexts();
+  std::copy(built_in.begin() + kFirstAddedText, built_in.end(), texts_.begin() + kFirstAddedText);
 }
 
 void UiTexts::LoadFromFileBytes(std::string_view bytes) {

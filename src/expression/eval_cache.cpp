@@ -10,6 +10,19 @@ void EvalCachesDeleter::operator()(EvalCaches* caches) const {
   delete caches;
 }
 
+EvalCaches::EvalCaches() {
+  lines_.reserve(kMaxLines + 1);
+  readings_.reserve(kMaxLines + 1);
+  texts_.reserve(kMaxLines + 1);
+}
+
+void EvalCaches::Clear() {
+  lines_.clear();
+  readings_.clear();
+  texts_.clear();
+  name_cell_stamps.clear();
+}
+
 EvalCaches& RenewCaches(Document& doc) {
   EvalCaches* caches = doc.eval_caches.get();
   if (caches == nullptr) {
@@ -19,10 +32,7 @@ EvalCaches& RenewCaches(Document& doc) {
   }
   if (caches->texts_generation != doc.texts.Generation()) {
     caches->texts_generation = doc.texts.Generation();
-    caches->lines.assign(kMaxLines + 1, LineEvalCache{});
-    caches->readings.assign(kMaxLines + 1, RecordReading{});
-    caches->texts.assign(kMaxLines + 1, RecordText{});
-    caches->name_cell_stamps.clear();
+    caches->Clear();
   }
   return *caches;
 }

@@ -112,15 +112,36 @@ struct RecordText {
 // What evaluation keeps from one pass to the next. Each entry carries its own key (above), so
 // no edit of the sheet has to forget anything; only other UI texts (other condition and
 // remainder words) empty them all.
+// An entry is made when it is first asked for, so that a new document pays only for the lines
+// it computes; room for all 999 is kept from the start, so that making one never moves the
+// others (a pass holds on to its line's entry while it reads other records').
 struct EvalCaches {
+  EvalCaches();
+  // Line k's entry, k in 1..999.
+  LineEvalCache& Line(int k) { return Entry(lines_, k); }
+  // Record r's entries, r in 1..999.
+  RecordReading& Reading(int r) { return Entry(readings_, r); }
+  RecordText& Text(int r) { return Entry(texts_, r); }
+  // Forgets every entry.
+  void Clear();
+
   unsigned long long texts_generation = 0;
-  std::vector<LineEvalCache> lines;     // lines 1..999; entry 0 unused
-  std::vector<RecordReading> readings;  // records 1..999; entry 0 unused
-  std::vector<RecordText> texts;        // records 1..999; entry 0 unused
   // The stamps of the name cells and the names generation when the name cells last matched
   // the records, so that later passes need not compare the names themselves.
   std::vector<unsigned long long> name_cell_stamps;
   unsigned long long name_cells_generation = 0;
+
+ private:
+  template <class T>
+  static T& Entry(std::vector<T>& entries, int i) {
+    const auto at = static_cast<std::size_t>(i);
+    if (at >= entries.size()) entries.resize(at + 1);
+    return entries[at];
+  }
+  // Entry 0 of each is unused.
+  std::vector<LineEvalCache> lines_;
+  std::vector<RecordReading> readings_;
+  std::vector<RecordText> texts_;
 };
 
 // The document's caches: made on first use, emptied when its UI texts changed.

@@ -62,7 +62,7 @@ bool FitsExactly(Document& doc, const LineProgram& program) {
 
 // Record r's value as an input: its magnitude as its text reads back, kept for the value.
 bool NameInput(EvalCaches& caches, const linie_type& record, int r, ProgramInput& input) {
-  RecordReading& reading = caches.readings[r];
+  RecordReading& reading = caches.Reading(r);
   if (!SameBits(reading.read_for, record.value)) {
     if (!ReadBackMagnitude(record.value, reading.read)) return false;
     reading.read_for = record.value;
@@ -114,7 +114,7 @@ void Make(Document& doc, LineProgram& program, const std::string& text, int k, R
 
 bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
   if (k < 1 || k > kMaxLines) return false;
-  LineProgram& program = caches.lines[k].program;
+  LineProgram& program = caches.Line(k).program;
   if (program.state != LineProgram::kReady ||
       program.names_generation != doc.records.NamesGeneration() ||
       program.text_stamp != doc.sheet.CellStamp(Document::kExpression, k)) {
@@ -190,7 +190,7 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
 bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& value) {
   if (k < 1 || k > kMaxLines) return false;
   EvalCaches& caches = Caches(doc);
-  const LineProgram& program = caches.lines[k].program;
+  const LineProgram& program = caches.Line(k).program;
   if (program.state != LineProgram::kNone &&
       program.text_stamp == doc.sheet.CellStamp(Document::kExpression, k) &&
       program.names_generation == doc.records.NamesGeneration()) {
@@ -219,7 +219,7 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
 
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value) {
   if (k < 1 || k > kMaxLines) return;
-  LineProgram& program = Caches(doc).lines[k].program;
+  LineProgram& program = Caches(doc).Line(k).program;
   const unsigned long long generation = doc.records.NamesGeneration();
   const unsigned long long stamp = doc.sheet.CellStamp(Document::kExpression, k);
   if (program.state == LineProgram::kNone || program.text_stamp != stamp ||
@@ -243,7 +243,7 @@ void NoteComputedValue(Document& doc, EvalCaches& caches, int k, Real value) {
   // Rounding to 13 digits again gives the same digits and so the same value, within the
   // range where reading back is exact.
   if (record.value != value || !ReadsBackExactly(a)) return;
-  RecordReading& reading = caches.readings[k];
+  RecordReading& reading = caches.Reading(k);
   reading.read = a;
   reading.read_for = record.value;
 }

@@ -30,7 +30,7 @@ std::string Bracketed(const std::string& number) {
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(Document& doc, int r) {
   const Real value = doc.records[r].value;
-  RecordText& kept = Caches(doc).texts[r];
+  RecordText& kept = Caches(doc).Text(r);
   if (!kept.made || !SameBits(kept.made_for, value)) {
     // Built in the record's own string, whose room is kept from one value to the next.
     std::string& text = kept.text;
@@ -54,7 +54,7 @@ namespace {
 // The text of a sum; a line that sums the same total as in the previous pass reuses it.
 std::string SumText(Document& doc, int k, Real total) {
   if (k < 1 || k > kMaxLines) return Bracketed(NumberToExprText(total, kWidth13Digits));
-  LineEvalCache& cache = Caches(doc).lines[k];
+  LineEvalCache& cache = Caches(doc).Line(k);
   if (!cache.sum_valid || cache.sum_total != total) {
     cache.sum_text = Bracketed(NumberToExprText(total, kWidth13Digits));
     cache.sum_total = total;
@@ -264,7 +264,7 @@ LineResult EvaluateLine(Document& doc, std::string& text, int k) {
   LineResult result;
   const std::string given = kSelfCheck ? text : std::string();
   if (!Substitute(doc, text, k, result)) return result;
-  LineEvalCache* cache = k >= 1 && k <= kMaxLines ? &Caches(doc).lines[k] : nullptr;
+  LineEvalCache* cache = k >= 1 && k <= kMaxLines ? &Caches(doc).Line(k) : nullptr;
   if (cache != nullptr && cache->valid &&
       cache->angle_in_degrees == doc.settings.angle_in_degrees && cache->substituted == text) {
     result.emptied = cache->emptied;

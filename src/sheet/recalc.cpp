@@ -119,7 +119,7 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
       doc.records.SetNameNoValue(k, name);
       continue;
     }
-    SetValueCell(doc, caches.lines[k], k, line.value);
+    SetValueCell(doc, caches.Line(k), k, line.value);
     const std::string& label = sheet.Cell(Document::kLabel, k);
     const bool blanks = std::find(label.begin(), label.end(), ' ') != label.end();
     if (blanks) bare_label = WithoutBlanks(label);
