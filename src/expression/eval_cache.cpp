@@ -12,15 +12,20 @@ void EvalCachesDeleter::operator()(EvalCaches* caches) const {
 
 EvalCaches::EvalCaches() {
   lines_.reserve(kMaxLines + 1);
-  readings_.reserve(kMaxLines + 1);
-  texts_.reserve(kMaxLines + 1);
+  Clear();
 }
 
 void EvalCaches::Clear() {
   lines_.clear();
-  readings_.clear();
-  texts_.clear();
+  lines_made_ = 0;
+  readings_.assign(kMaxLines + 1, RecordReading{});
+  texts_.assign(kMaxLines + 1, RecordText{});
   name_cell_stamps.clear();
+}
+
+void EvalCaches::MakeLines(std::size_t last) {
+  lines_.resize(last + 1);
+  lines_made_ = lines_.size();
 }
 
 EvalCaches& RenewCaches(Document& doc) {

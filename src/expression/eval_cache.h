@@ -112,16 +112,22 @@ struct RecordText {
 // What evaluation keeps from one pass to the next. Each entry carries its own key (above), so
 // no edit of the sheet has to forget anything; only other UI texts (other condition and
 // remainder words) empty them all.
-// An entry is made when it is first asked for, so that a new document pays only for the lines
-// it computes; room for all 999 is kept from the start, so that making one never moves the
-// others (a pass holds on to its line's entry while it reads other records').
+// A line's entry is made when it is first asked for, so that a new document pays only for the
+// lines it computes; room for all 999 is kept from the start, so that making one never moves
+// the others (a pass holds on to its line's entry while it reads other records'). The records'
+// entries are small and read for every input: all 999 are made at once.
 struct EvalCaches {
   EvalCaches();
   // Line k's entry, k in 1..999.
-  LineEvalCache& Line(int k) { return Entry(lines_, k); }
+  LineEvalCache& Line(int k) {
+    const auto at = static_cast<std::size_t>(k);
+    if (at >= lines_made_) [[unlikely]]
+      MakeLines(at);
+    return lines_[at];
+  }
   // Record r's entries, r in 1..999.
-  RecordReading& Reading(int r) { return Entry(readings_, r); }
-  RecordText& Text(int r) { return Entry(texts_, r); }
+  RecordReading& Reading(int r) { return readings_[static_cast<std::size_t>(r)]; }
+  RecordText& Text(int r) { return texts_[static_cast<std::size_t>(r)]; }
   // Forgets every entry.
   void Clear();
 
@@ -132,14 +138,11 @@ struct EvalCaches {
   unsigned long long name_cells_generation = 0;
 
  private:
-  template <class T>
-  static T& Entry(std::vector<T>& entries, int i) {
-    const auto at = static_cast<std::size_t>(i);
-    if (at >= entries.size()) entries.resize(at + 1);
-    return entries[at];
-  }
+  // Makes the entries of lines up to `last`.
+  void MakeLines(std::size_t last);
   // Entry 0 of each is unused.
   std::vector<LineEvalCache> lines_;
+  std::size_t lines_made_ = 0;  // lines_.size(), kept apart so that the check above is cheap
   std::vector<RecordReading> readings_;
   std::vector<RecordText> texts_;
 };
