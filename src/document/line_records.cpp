@@ -52,6 +52,7 @@ void LineRecords::StoreValue(int k, Real value) {
   linie_type& r = records_[Index(k)];
   r.value = value;
   r.has_value = true;
+  r.computed = false;
 }
 
 void LineRecords::SetName(int index, const std::string& name) {
@@ -97,6 +98,7 @@ void LineRecords::StoreByNameAndLabel(const std::string& name, const std::string
     r.value = value;
     r.line = line;
     r.has_value = true;
+    r.computed = true;
   };
   // A line's own record usually is the one record with its name: then no look-up is needed.
   const linie_type& own = records_[Index(line)];

@@ -39,6 +39,9 @@ struct linie_type {
   bool has_value = false;
   bool start_pending = false;
   bool name_alone = false;  // no other record has its name (kept by LineRecords)
+  // The value is a line's computed value, which every way of computing rounds to 13 significant
+  // digits; a start value is stored as typed.
+  bool computed = false;
   Real value = 0;
   int32_t line = 0;
   int32_t decimals = kAutoDecimals;
@@ -82,7 +85,7 @@ class LineRecords {
   // Record k gets `name`, and its `line` becomes k (name validation).
   void SetLineName(const std::string& name, int k);
   // Every record whose name equals `name` (when not empty) or whose label equals `label`
-  // receives the value, gets `line` = `line` and `has_value`.
+  // receives line `line`'s computed value, gets `line` = `line`, `has_value` and `computed`.
   void StoreByNameAndLabel(const std::string& name, const std::string& label, Real value, int line);
 
   // Exact, case-sensitive match of a name or a label; the last matching record wins.

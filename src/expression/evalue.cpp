@@ -89,7 +89,7 @@ Real Raise(Real x, Real y, bool& failed) {
 // A negative input stands in the text as "(0-m)", so it is read as 0 - m, with the
 // subtraction's guard. The marked reading and programs both read inputs with this.
 Real InputValue(const ProgramInput& in, bool& failed) {
-  return in.negative ? AddOrSubtract('-', 0, *in.magnitude, failed) : *in.magnitude;
+  return in.negative ? AddOrSubtract('-', 0, std::fabs(*in.read), failed) : *in.read;
 }
 
 // Values on a program's stack at most; deeper programs are not made.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,10 +30,23 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
 // Every computed value is kept at 13 significant digits, as its text reads back; false when it is
 // not finite, which no value cell may hold. Every way of computing a line rounds with this.
 bool RoundComputedValue(Real& v);
-// Whether a value of this magnitude reads back from its 13-digit text as RoundComputedValue
-// rounds it; the fast ways of computing a line leave other values to the full reading.
-inline bool ReadsBackExactly(Real magnitude) {
-  return magnitude == 0 || (magnitude >= 1E-4900L && magnitude <= 1E4900L);
+// Whether a value reads back from its 13-digit text as RoundComputedValue rounds it, whatever
+// its sign: 0, and every magnitude from 2^-16277 up to 2^16277 (about 1.4E-4900 to 7.3E4899);
+// near the ends of the range the reading could differ. The fast ways of computing a line leave
+// other values to the full reading. Read off the bits of the x87 format where there is one, as
+// a compiled line asks this for every input.
+inline bool ReadsBackExactly(const Real& v) {
+#if defined(__x86_64__) || defined(__i386__)
+  uint64_t mantissa = 0;
+  uint16_t sign_exponent = 0;
+  std::memcpy(&mantissa, &v, 8);
+  std::memcpy(&sign_exponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
+  const int exponent = (sign_exponent & 0x7fff) - 16383;
+  return (exponent >= -16277 && exponent < 16277) || (exponent == -16383 && mantissa == 0);
+#else
+  const Real a = std::fabs(v);
+  return a == 0 || (a >= 0x1p-16277L && a < 0x1p16277L);
+#endif
 }
 
 // Why EvaluateExpression fails a text: the first guard that failed, or where reading stopped.
@@ -52,10 +66,11 @@ constexpr char kInputMark = 1;
 // does not read to its end, or holds a random function.
 bool CompileExpression(std::string text, std::vector<ProgramStep>& steps);
 
-// An input's value as its text reads: a magnitude, and whether a minus stood before it. The
-// magnitude is read where it is kept, so that a run copies no values.
+// An input's value as its text reads: whether a minus stood before it, and where its magnitude
+// is kept, so that a run copies no values. `read` points at the magnitude or, for a negative
+// input, at the magnitude or the value itself: a negative input is read through its magnitude.
 struct ProgramInput {
-  const Real* magnitude;  // left uninitialised: runs fill what they read
+  const Real* read;  // left uninitialised: runs fill what they read
   bool negative;
 };
 // Computes a text as EvaluateExpression would, each kInputMark reading the next of `count`

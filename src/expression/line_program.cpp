@@ -23,7 +23,7 @@ constexpr int kLongestNumberText = 23;
 // full evaluation.
 bool ReadBackMagnitude(Real v, Real& magnitude) {
   Real a = std::fabs(v);
-  if (!ReadsBackExactly(a) || !RoundComputedValue(a)) return false;
+  if (!ReadsBackExactly(v) || !RoundComputedValue(a)) return false;
   magnitude = a;
   return true;
 }
@@ -60,14 +60,22 @@ bool FitsExactly(Document& doc, const LineProgram& program) {
   return true;
 }
 
-// Record r's value as an input: its magnitude as its text reads back, kept for the value.
+// Record r's value as an input, read as its text reads back. A computed value is already
+// rounded to 13 digits, and rounding it again changes nothing (RoundComputedValue): the record's
+// value is its own reading. Other values (start values) are rounded once and kept for the value.
 bool NameInput(EvalCaches& caches, const linie_type& record, int r, ProgramInput& input) {
+  if (record.computed) {
+    // Never -0, which rounding makes the 0 its text reads back as: the sign bit says "negative".
+    input = ProgramInput{&record.value, SignBit(record.value)};
+    return ReadsBackExactly(record.value);
+  }
+  const bool negative = record.value < 0;
   RecordReading& reading = caches.Reading(r);
   if (!SameBits(reading.read_for, record.value)) {
     if (!ReadBackMagnitude(record.value, reading.read)) return false;
     reading.read_for = record.value;
   }
-  input = ProgramInput{&reading.read, record.value < 0};
+  input = ProgramInput{&reading.read, negative};
   return true;
 }
 
@@ -160,7 +168,7 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
           !NameInput(caches, record, word.record, inputs[n])) {
         return false;
       }
-      word.last_given = record.value;
+      CopyBits(word.last_given, record.value);
       if (program.check_length) {
         length +=
             (inputs[n].negative ? kLongestNumberText : kLongestNumberText - 1) - word.replaced;
@@ -173,7 +181,7 @@ bool RunLineProgram(Document& doc, EvalCaches& caches, int k, Real& value) {
     } else {
       if (n >= gathered && !SumTotal(doc, word, totals[n])) return false;
       if (!ReadBackMagnitude(totals[n], sums[n])) return false;
-      word.last_given = totals[n];
+      CopyBits(word.last_given, totals[n]);
       inputs[n] = ProgramInput{&sums[n], totals[n] < 0};
       ++n;
     }
@@ -235,17 +243,6 @@ void LearnLineProgram(Document& doc, const std::string& text, int k, Real value)
     // The program declined a text that the full evaluation computed: it is not to be trusted.
     program.state = LineProgram::kRefused;
   }
-}
-
-void NoteComputedValue(Document& doc, EvalCaches& caches, int k, Real value) {
-  const linie_type& record = doc.records[k];
-  const Real a = std::fabs(value);
-  // Rounding to 13 digits again gives the same digits and so the same value, within the
-  // range where reading back is exact.
-  if (record.value != value || !ReadsBackExactly(a)) return;
-  RecordReading& reading = caches.Reading(k);
-  reading.read = a;
-  reading.read_for = record.value;
 }
 
 }  // namespace ravnelok

@@ -35,8 +35,4 @@ bool EvaluateFirstSight(Document& doc, const std::string& text, int k, Real& val
 // gets none.
 void LearnLineProgram(Document& doc, const std::string& text, int k, Real value);
 
-// Line k's value has just been stored and came out of RoundTripNumber, so its substituted text
-// reads back as its magnitude: noted, so that programs do not round it again.
-void NoteComputedValue(Document& doc, EvalCaches& caches, int k, Real value);
-
 }  // namespace ravnelok

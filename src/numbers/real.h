@@ -34,4 +34,17 @@ inline bool IsWhole(Real x) {
 #endif
 }
 
+// std::signbit(x), read off the bits of the x87 format: signbit there examines the value
+// through the floating-point unit, which stalls the processor, and a compiled line asks this
+// for every input.
+inline bool SignBit(const Real& x) {
+#if defined(__x86_64__) || defined(__i386__)
+  uint16_t sign_exponent = 0;
+  std::memcpy(&sign_exponent, reinterpret_cast<const unsigned char*>(&x) + 8, 2);
+  return (sign_exponent & 0x8000) != 0;
+#else
+  return std::signbit(x);
+#endif
+}
+
 }  // namespace ravnelok

@@ -124,7 +124,6 @@ PassResult RecalculatePass(Document& doc, Ui& ui, RecalcMode mode) {
     const bool blanks = std::find(label.begin(), label.end(), ' ') != label.end();
     if (blanks) bare_label = WithoutBlanks(label);
     doc.records.StoreByNameAndLabel(name, blanks ? bare_label : label, line.value, k);
-    NoteComputedValue(doc, caches, k, line.value);
     if (mode == RecalcMode::kAppendRow && doc.TableMarked(k)) {
       AppendTableValue(doc, k, line.value);
     }

@@ -144,6 +144,29 @@ TEST(Evaluator, GuardsAndFunctionsAtTheirLimits) {
   EXPECT_TRUE(tan270.Ok() && tan270.value < -6E10 && tan270.value > -7E10);
 }
 
+// The values a fast way may take as their own reading: 0 and the magnitudes from 2^-16277 up to
+// 2^16277 (about 1.4E-4900 to 7.3E4899), either sign; read off the bits, which must agree with the
+// comparisons at both ends. The sign read off the bits is signbit's, -0 and NaN included.
+TEST(Evaluator, ReadsBackExactlyAndSignBitAtTheirEnds) {
+  const Real low = std::ldexp(1.0L, -16277);
+  const Real high = std::ldexp(1.0L, 16277);
+  const Real inf = std::numeric_limits<Real>::infinity();
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  // clang-format off
+  const std::pair<Real, bool> cases[] = {
+      {0.0L, true}, {-0.0L, true}, {1, true}, {-1.5L, true}, {low, true}, {-low, true},
+      {std::nextafter(low, 0.0L), false}, {std::nextafter(high, 0.0L), true},
+      {-std::nextafter(high, 0.0L), true}, {high, false}, {-high, false}, {1E-4900L, false},
+      {2E-4900L, true}, {7E4899L, true}, {1E4900L, false},
+      {std::numeric_limits<Real>::denorm_min(), false}, {inf, false}, {-inf, false},
+      {nan, false}, {-nan, false}};
+  // clang-format on
+  for (const auto& [v, reads_back] : cases) {
+    EXPECT_EQ(ReadsBackExactly(v), reads_back) << ScientificText21(v);
+    EXPECT_EQ(SignBit(v), std::signbit(v)) << ScientificText21(v);
+  }
+}
+
 // An empty text fails and keeps the error position it was given.
 TEST(Evaluator, TextIsNormalisedInPlaceAndEmptyTextFails) {
   std::string text = "-SIN(30)*2+(-2,5)";

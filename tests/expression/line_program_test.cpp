@@ -22,7 +22,9 @@ using Texts = std::vector<std::string>;
 
 // Lines computed by their programs give, to the last bit, what the full evaluation gives, also
 // when a value fails, grows too long to substitute, or turns negative, and after an expression
-// is edited to one of the same length, and when the angle unit changes under unchanged inputs.
+// is edited to one of the same length, and when the angle unit changes under unchanged inputs,
+// and when a line reads a value stored as typed (a start value of more than 13 digits), which
+// its text rounds.
 TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
   Document fast;
   testing::FakeUi ui;
@@ -39,6 +41,7 @@ TEST(LinePrograms, GiveWhatTheFullEvaluationGives) {
                    {"", "COS(g)"}});
   fast.records.StoreValue(1, 0);
   for (int pass = 0; pass < 16; ++pass) {
+    if (pass == 4) fast.records.StoreValue(1, -1.23456789012345678L);
     if (pass == 8) fast.sheet.SetCell(Document::kExpression, 5, "n^3-A1/7");
     if (pass == 12) fast.settings.angle_in_degrees = false;
     // The reference is a copy, which starts without caches: it reads every line at first sight
