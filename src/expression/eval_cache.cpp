@@ -12,20 +12,31 @@ void EvalCachesDeleter::operator()(EvalCaches* caches) const {
 
 EvalCaches::EvalCaches() {
   lines_.reserve(kMaxLines + 1);
-  Clear();
+  texts_.reserve(kMaxLines + 1);
+  readings_.reserve(kMaxLines + 1);
 }
 
 void EvalCaches::Clear() {
   lines_.clear();
   lines_made_ = 0;
-  readings_.assign(kMaxLines + 1, RecordReading{});
-  texts_.assign(kMaxLines + 1, RecordText{});
+  texts_.clear();
+  texts_made_ = 0;
+  readings_.clear();
   name_cell_stamps.clear();
 }
 
 void EvalCaches::MakeLines(std::size_t last) {
   lines_.resize(last + 1);
   lines_made_ = lines_.size();
+}
+
+void EvalCaches::MakeTexts(std::size_t last) {
+  texts_.resize(last + 1);
+  texts_made_ = texts_.size();
+}
+
+void EvalCaches::MakeReadings() {
+  readings_.resize(kMaxLines + 1);
 }
 
 EvalCaches& RenewCaches(Document& doc) {

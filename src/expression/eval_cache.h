@@ -112,10 +112,11 @@ struct RecordText {
 // What evaluation keeps from one pass to the next. Each entry carries its own key (above), so
 // no edit of the sheet has to forget anything; only other UI texts (other condition and
 // remainder words) empty them all.
-// A line's entry is made when it is first asked for, so that a new document pays only for the
-// lines it computes; room for all 999 is kept from the start, so that making one never moves
-// the others (a pass holds on to its line's entry while it reads other records'). The records'
-// entries are small and read for every input: all 999 are made at once.
+// A line's or record's entry is made when it is first asked for, so that a new document pays
+// only for the lines it computes and the records they read; room for all 999 is kept from the
+// start, so that making one never moves the others (a pass holds on to its line's entry while it
+// reads other records', and a substitution on to one record's text while it makes the next).
+// The read-backs, needed for start values only, are all made at the first.
 struct EvalCaches {
   EvalCaches();
   // Line k's entry, k in 1..999.
@@ -126,8 +127,17 @@ struct EvalCaches {
     return lines_[at];
   }
   // Record r's entries, r in 1..999.
-  RecordReading& Reading(int r) { return readings_[static_cast<std::size_t>(r)]; }
-  RecordText& Text(int r) { return texts_[static_cast<std::size_t>(r)]; }
+  RecordReading& Reading(int r) {
+    if (readings_.empty()) [[unlikely]]
+      MakeReadings();
+    return readings_[static_cast<std::size_t>(r)];
+  }
+  RecordText& Text(int r) {
+    const auto at = static_cast<std::size_t>(r);
+    if (at >= texts_made_) [[unlikely]]
+      MakeTexts(at);
+    return texts_[at];
+  }
   // Forgets every entry.
   void Clear();
 
@@ -138,13 +148,16 @@ struct EvalCaches {
   unsigned long long name_cells_generation = 0;
 
  private:
-  // Makes the entries of lines up to `last`.
+  // Make the entries of lines, or of records' texts, up to `last`, and all read-backs.
   void MakeLines(std::size_t last);
+  void MakeTexts(std::size_t last);
+  void MakeReadings();
   // Entry 0 of each is unused.
   std::vector<LineEvalCache> lines_;
   std::size_t lines_made_ = 0;  // lines_.size(), kept apart so that the check above is cheap
   std::vector<RecordReading> readings_;
   std::vector<RecordText> texts_;
+  std::size_t texts_made_ = 0;  // texts_.size(), as lines_made_
 };
 
 // The document's caches: made on first use, emptied when its UI texts changed.

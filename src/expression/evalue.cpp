@@ -407,12 +407,6 @@ EvalDiagnosis DiagnoseExpression(std::string text, const EvalContext& context) {
   return diagnosis;
 }
 
-bool RoundComputedValue(Real& v) {
-  if (!std::isfinite(v)) return false;
-  RoundTripNumber(v, kWidth13Digits);
-  return std::isfinite(v);
-}
-
 void EvaluateExpression(std::string& text, Real& value, int& error_position, bool& failed,
                         const EvalContext& context) {
   if (!PrepareForReading(text)) {

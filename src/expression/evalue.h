@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "expression/eval_cache.h"
+#include "numbers/number_text.h"
 #include "numbers/real.h"
 
 namespace ravnelok {
@@ -29,7 +31,12 @@ void EvaluateExpression(std::string& text, Real& value, int& error_position, boo
 
 // Every computed value is kept at 13 significant digits, as its text reads back; false when it is
 // not finite, which no value cell may hold. Every way of computing a line rounds with this.
-bool RoundComputedValue(Real& v);
+// (Inline: the value is then tested where it is, not read back from where the caller stored it.)
+inline bool RoundComputedValue(Real& v) {
+  if (!std::isfinite(v)) return false;
+  RoundTripNumber(v, kWidth13Digits);
+  return std::isfinite(v);
+}
 // Whether a value reads back from its 13-digit text as RoundComputedValue rounds it, whatever
 // its sign: 0, and every magnitude from 2^-16277 up to 2^16277 (about 1.4E-4900 to 7.3E4899);
 // near the ends of the range the reading could differ. The fast ways of computing a line leave

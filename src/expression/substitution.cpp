@@ -29,7 +29,7 @@ std::string Bracketed(const std::string& number) {
 
 // The substitution text of a name's or label's value: trailing zeros of the mantissa go.
 const std::string& ValueText(Document& doc, int r) {
-  const Real value = doc.records[r].value;
+  const Real& value = doc.records[r].value;
   RecordText& kept = Caches(doc).Text(r);
   if (!kept.made || !SameBits(kept.made_for, value)) {
     // Built in the record's own string, whose room is kept from one value to the next.
@@ -43,7 +43,7 @@ const std::string& ValueText(Document& doc, int r) {
       text.erase(z, e - z);
     }
     text += ')';
-    kept.made_for = value;
+    CopyBits(kept.made_for, value);
     kept.made = true;
   }
   return kept.text;
