@@ -54,8 +54,8 @@ void Restore(Document& doc, const SheetSettingsState& s) {
 // differ as they print differently).
 bool SameRecord(const linie_type& a, const linie_type& b) {
   return a.name == b.name && a.has_value == b.has_value && a.start_pending == b.start_pending &&
-         a.line == b.line && a.decimals == b.decimals && a.value == b.value &&
-         std::signbit(a.value) == std::signbit(b.value);
+         a.computed == b.computed && a.line == b.line && a.decimals == b.decimals &&
+         a.value == b.value && std::signbit(a.value) == std::signbit(b.value);
 }
 
 }  // namespace
