@@ -93,7 +93,7 @@ struct LineEvalCache {
   LineProgram program;
 };
 
-// For compiled lines, how record r's value reads back as its text, without its sign, when it is
+// For the fast ways, how record r's value reads back as its text, without its sign, when it is
 // not a computed value (a start value; a computed value is its own reading): kept by the bits of
 // the value it was made for (none yet: NaN, which no record holds, as evaluation and reading give
 // finite values only).

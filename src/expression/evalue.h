@@ -73,9 +73,9 @@ constexpr char kInputMark = 1;
 // does not read to its end, or holds a random function.
 bool CompileExpression(std::string text, std::vector<ProgramStep>& steps);
 
-// An input's value as its text reads: whether a minus stood before it, and where its magnitude
-// is kept, so that a run copies no values. `read` points at the magnitude or, for a negative
-// input, at the magnitude or the value itself: a negative input is read through its magnitude.
+// An input's value as its text reads: whether a minus stood before it, and where the value is
+// kept, so that a run copies no values. `read` points at the magnitude; a negative input's may
+// also point at the negative value itself, as only its magnitude is read.
 struct ProgramInput {
   const Real* read;  // left uninitialised: runs fill what they read
   bool negative;
