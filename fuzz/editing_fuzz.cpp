@@ -209,6 +209,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       case 11:
         AnswerText(ui, std::to_string(input.ConsumeIntegralInRange(0, 40)));
         NumberOfLinesCommand(doc, ui);
+        // The value cells keep their text until the next pass (a line may show a value that
+        // read a line now gone), which the user's next edit starts: the step takes it, so that
+        // the values can be compared.
+        RecalculateSheet(doc, ui, RecalcMode::kAppendRow);
         break;
       case 12:
         switch (input.ConsumeIntegralInRange(0, 2)) {
