@@ -89,11 +89,7 @@ TEST(SettingsCommands, NumberOfLinesAndAngleDialog) {
     // that went, as a fresh document does (a fuzz finding: the harness compared before it).
     testing::FakeUi ui;
     Document doc;
-    doc.InitialiseGrid();
-    doc.SetLineCount(12);
-    doc.sheet.SetCell(Document::kName, 1, "a");
-    doc.sheet.SetCell(Document::kExpression, 1, "2");
-    doc.sheet.SetCell(Document::kExpression, 4, "SUM(a:A6)");
+    testing::FillSheet(doc, {{"a", "2"}, {}, {}, {"", "SUM(a:A6)"}});
     RecalculateCommand(doc, ui);
     ui.text_input_script.push_back([](TextInputDialog& d) { return d.field = "5", true; });
     NumberOfLinesCommand(doc, ui);
