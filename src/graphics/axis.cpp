@@ -23,7 +23,9 @@ Real AboveEqualValues(Real a) {
 }  // namespace
 
 int Nearest(Real v) {
-  constexpr Real kLimit = 1e9L;
+  // Far outside any bitmap or page, and small enough that a print scale (below 200) times it
+  // still fits an int: a value far off the axes once gave 462963070 pixels, times 6 on paper.
+  constexpr Real kLimit = 1e7L;
   if (v != v) return 0;
   if (v > kLimit) return static_cast<int>(kLimit);
   if (v < -kLimit) return -static_cast<int>(kLimit);
