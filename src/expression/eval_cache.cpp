@@ -13,7 +13,6 @@ void EvalCachesDeleter::operator()(EvalCaches* caches) const {
 EvalCaches::EvalCaches() {
   lines_.reserve(kMaxLines + 1);
   texts_.reserve(kMaxLines + 1);
-  readings_.reserve(kMaxLines + 1);
 }
 
 void EvalCaches::Clear() {
