@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -44,10 +43,7 @@ inline bool RoundComputedValue(Real& v) {
 // a compiled line asks this for every input.
 inline bool ReadsBackExactly(const Real& v) {
 #if defined(__x86_64__) || defined(__i386__)
-  uint64_t mantissa = 0;
-  uint16_t sign_exponent = 0;
-  std::memcpy(&mantissa, &v, 8);
-  std::memcpy(&sign_exponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
+  const auto [mantissa, sign_exponent] = BitsOf(v);
   const int exponent = (sign_exponent & 0x7fff) - 16383;
   return (exponent >= -16277 && exponent < 16277) || (exponent == -16383 && mantissa == 0);
 #else
