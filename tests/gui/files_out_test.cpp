@@ -105,10 +105,7 @@ class FilesOutTest : public QObject {
     QCOMPARE(w.graphArea()->size(), bitmap);
 
     for (const char* name : {"tabel", "graf.png", "graf.svg"}) {  // "tabel" gets ".csv"
-      OnModal<QFileDialog>([&s, name](QFileDialog* d) {
-        d->selectFile(s.Path(name));
-        QMetaObject::invokeMethod(d, "accept");
-      });
+      OnModal<QFileDialog>([&s, name](QFileDialog* d) { ChooseFile(d, s.Path(name)); });
       w.entry(*name == 't' ? TextId::kMenuSaveTableCsv : TextId::kMenuSaveGraphPicture)->trigger();
     }
     QCOMPARE(Bytes(s.Path("tabel.csv")), QByteArray::fromStdString(TableCsv(s.doc())));

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -65,9 +67,10 @@ class Started {
 
 // Closes every modal dialog that `dialog` opens on top of itself while it is shown (a file dialog's
 // accept may ask "not found" or "replace it?" inside itself, where the test's own handler, still
-// running, cannot answer), and says which. When `dialog` is still shown after such a box, `act`
-// runs on it again (a file dialog refuses while it is still scanning its folder); after a few
-// tries the dialog is rejected, so that the test fails instead of waiting for ever.
+// running, cannot answer), and says which. When `dialog` is still shown after such a box, or a
+// second after `act` without one, `act` runs on it again (a file dialog refuses while it is still
+// scanning its folder); after a few tries the dialog is rejected, so that the test fails instead
+// of waiting for ever.
 template <typename T>
 void GuardNested(QPointer<T> dialog, std::function<void(T*)> act) {
   // A child of the dialog, so that it goes with it however the test ends.
@@ -95,8 +98,8 @@ void GuardNested(QPointer<T> dialog, std::function<void(T*)> act) {
       else
         modal->close();
       ++*nested;
-    } else if (modal == dialog.data() && *nested > 0) {
-      if (*nested > 5) {
+    } else if (modal == dialog.data() && (*nested > 0 || *ticks % 50 == 0)) {
+      if (*nested > 5 || *ticks > 250) {
         dialog->reject();
       } else {
         act(dialog.data());
@@ -125,6 +128,16 @@ void OnModal(std::function<void(T*)> act) {
     }
   });
   timer->start();
+}
+
+// Answers a file dialog with `path`. The name field ignores selectFile while it has the focus,
+// which it takes as soon as the dialog is active: the field gives the focus up first.
+inline void ChooseFile(QFileDialog* dialog, const QString& path) {
+  if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    field->clearFocus();
+  }
+  dialog->selectFile(path);
+  QMetaObject::invokeMethod(dialog, "accept");
 }
 
 // Clicks a sheet cell (row 0 is the header).

@@ -191,8 +191,7 @@ class MainWindowTest : public QObject {
     QString titles;
     OnModal<QFileDialog>([&](QFileDialog* d) {
       titles = d->windowTitle();
-      d->selectFile(s.Path("kasse"));  // no extension: the dialog completes it
-      QMetaObject::invokeMethod(d, "accept");
+      ChooseFile(d, s.Path("kasse"));  // no extension: the dialog completes it
     });
     Key(s.w(), Qt::Key_S, Qt::ControlModifier);
     // Change the sheet, then open the saved file again: loading shows mode 1.
@@ -207,8 +206,7 @@ class MainWindowTest : public QObject {
     int asked = 0;
     OnModal<QFileDialog>([&](QFileDialog* d) {
       if (asked == 0) titles += "|" + d->windowTitle();
-      d->selectFile(s.Path(++asked == 1 ? "mangler.rlk" : "kasse.rlk"));
-      QMetaObject::invokeMethod(d, "accept");
+      ChooseFile(d, s.Path(++asked == 1 ? "mangler.rlk" : "kasse.rlk"));
     });
     Key(s.w(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(asked, 2);
