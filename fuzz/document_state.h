@@ -35,6 +35,7 @@ inline std::string StateOf(const Document& doc) {
     (s += '\n') += r.name;
     n(r.has_value);
     n(r.start_pending);
+    n(r.computed);
     bits(r.value);
     n(r.line);
     n(r.decimals);

@@ -40,6 +40,7 @@ void LineRecords::ResetRecord(int index) {
   linie_type& r = records_[index];
   r.has_value = false;
   r.start_pending = false;
+  r.computed = false;
   r.value = 0;
   r.line = index + 1;
 }
@@ -178,17 +179,29 @@ void LineRecords::MoveRecord(int k, int d) {
   records_[to].has_value = records_[from].has_value;
   records_[to].start_pending = records_[from].start_pending;
   any_start_pending_ |= records_[to].start_pending;
+  records_[to].computed = records_[from].computed;
   records_[to].value = records_[from].value;
   records_[to].line = to + 1;
   ResetRecord(from);
 }
 
-void LineRecords::Restore(int k, const linie_type& from) {
-  SetName(Index(k), from.name);
+bool RecordState::Same(const RecordState& o) const {
+  return value == o.value && SignBit(value) == SignBit(o.value) && line == o.line &&
+         decimals == o.decimals && has_value == o.has_value && start_pending == o.start_pending &&
+         computed == o.computed;
+}
+
+RecordState LineRecords::State(int k) const {
+  const linie_type& r = records_[Index(k)];
+  return {r.value, r.line, r.decimals, r.has_value, r.start_pending, r.computed};
+}
+
+void LineRecords::RestoreState(int k, const RecordState& from) {
   linie_type& r = records_[Index(k)];
   r.has_value = from.has_value;
   r.start_pending = from.start_pending;
   any_start_pending_ |= from.start_pending;
+  r.computed = from.computed;
   r.value = from.value;
   r.line = from.line;
   r.decimals = from.decimals;

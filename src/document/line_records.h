@@ -47,6 +47,20 @@ struct linie_type {
   int32_t decimals = kAutoDecimals;
 };
 
+// What a command may change of a record besides its name: kept for each changed record of an
+// undo step, so much smaller than the record itself.
+struct RecordState {
+  Real value = 0;
+  int32_t line = 0;
+  int32_t decimals = kAutoDecimals;
+  bool has_value = false;
+  bool start_pending = false;
+  bool computed = false;
+
+  // Exact: the value by its bits, so that -0 and 0 differ as they print differently.
+  bool Same(const RecordState& o) const;
+};
+
 struct LookupResult {
   bool found = false;
   bool has_value = false;
@@ -111,8 +125,10 @@ class LineRecords {
 
   // Record d takes name, flags and value of record k (and line d); record k is reset.
   void MoveRecord(int k, int d);
-  // Record k takes name, flags, value, line and decimals of `from` (a copy taken earlier).
-  void Restore(int k, const linie_type& from);
+  RecordState State(int k) const;
+  // Record k takes flags, value, line and decimals of `from` (taken earlier by State).
+  void RestoreState(int k, const RecordState& from);
+  void RestoreName(int k, const std::string& name) { SetName(Index(k), name); }
   // Record k back to its start: no name, no flags, value 0, line k; its decimals stay.
   void Reset(int k) { ResetRecord(Index(k)); }
 

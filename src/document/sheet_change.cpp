@@ -50,14 +50,6 @@ void Restore(Document& doc, const SheetSettingsState& s) {
   doc.table.top_row = s.table_top_row;
 }
 
-// The fields a command may change, compared exactly (the value by its bits, so that -0 and 0
-// differ as they print differently).
-bool SameRecord(const linie_type& a, const linie_type& b) {
-  return a.name == b.name && a.has_value == b.has_value && a.start_pending == b.start_pending &&
-         a.computed == b.computed && a.line == b.line && a.decimals == b.decimals &&
-         a.value == b.value && std::signbit(a.value) == std::signbit(b.value);
-}
-
 }  // namespace
 
 bool SheetSettingsState::SameSheetState(const SheetSettingsState& o) const {
@@ -73,7 +65,16 @@ void SheetChange::Apply(Document& doc, bool undo) {
   doc.sheet.Replay(sheet_, undo);
   doc.table.Replay(table_, undo);
   doc.table_values.Replay(values_, undo);
-  for (const RecordChange& r : records_) doc.records.Restore(r.k, undo ? r.before : r.after);
+  for (NameChange& n : names_) {
+    std::string now = doc.records[n.k].name;
+    doc.records.RestoreName(n.k, n.other);
+    n.other = std::move(now);
+  }
+  for (size_t i = 0; i < record_lines_.size(); ++i) {
+    const RecordState now = doc.records.State(record_lines_[i]);
+    doc.records.RestoreState(record_lines_[i], record_states_[i]);
+    record_states_[i] = now;
+  }
   Restore(doc, undo ? before_ : after_);
 }
 
@@ -84,8 +85,13 @@ ChangeRecorder::ChangeRecorder(Document& doc) : doc_(doc) {
   doc.sheet.SetJournal(&change_->sheet_);
   doc.table.SetJournal(&change_->table_);
   doc.table_values.SetJournal(&change_->values_);
-  records_before_.reserve(kMaxLines);
-  for (int k = 1; k <= kMaxLines; ++k) records_before_.push_back(doc.records[k]);
+  states_before_.reserve(kMaxLines);
+  names_before_.reserve(kMaxLines);
+  for (int k = 1; k <= kMaxLines; ++k) {
+    states_before_.push_back(doc.records.State(k));
+    names_before_.push_back(doc.records[k].name);
+  }
+  names_generation_ = doc.records.NamesGeneration();
   change_->before_ = Capture(doc);
 }
 
@@ -105,13 +111,25 @@ std::optional<SheetChange> ChangeRecorder::Finish() {
   if (!active_) return std::nullopt;
   Detach();
   SheetChange& c = *change_;
+  // The changed records' states are gathered at the front of the old ones, then copied once.
+  size_t changed = 0;
   for (int k = 1; k <= kMaxLines; ++k) {
-    const linie_type& before = records_before_[static_cast<size_t>(k - 1)];
-    if (!SameRecord(before, doc_.records[k])) c.records_.push_back({k, before, doc_.records[k]});
+    const RecordState& before = states_before_[static_cast<size_t>(k - 1)];
+    if (doc_.records.State(k).Same(before)) continue;
+    states_before_[changed++] = before;
+    c.record_lines_.push_back(k);
+  }
+  c.record_states_.assign(states_before_.begin(),
+                          states_before_.begin() + static_cast<std::ptrdiff_t>(changed));
+  if (doc_.records.NamesGeneration() != names_generation_) {
+    for (int k = 1; k <= kMaxLines; ++k) {
+      const std::string& name = doc_.records[k].name;
+      if (name != names_before_[k - 1]) c.names_.push_back({k, names_before_[k - 1]});
+    }
   }
   c.after_ = Capture(doc_);
   if (!doc_.sheet.ChangedBy(c.sheet_) && !doc_.table.ChangedBy(c.table_) && c.values_.Empty() &&
-      c.records_.empty() && c.before_.SameSheetState(c.after_)) {
+      c.record_lines_.empty() && c.names_.empty() && c.before_.SameSheetState(c.after_)) {
     return std::nullopt;
   }
   return std::move(c);

@@ -41,29 +41,35 @@ struct SheetSettingsState {
 // Everything one command changed: the cells of both grids step by step, the line records that
 // differ, the table's values and the settings before and after. Undo puts the Document back
 // exactly as it was before the command and Redo as it was after, without a recalculation.
-// Both must be called in turn, starting with Undo, on the Document the change was taken from.
+// Both must be called in turn, starting with Undo, on the Document the change was taken from:
+// like the grids' journals, the change holds only the other side of each record, and each
+// call swaps it with the Document's.
 class SheetChange {
  public:
   void Undo(Document& doc) { Apply(doc, true); }
   void Redo(Document& doc) { Apply(doc, false); }
   // How many cells, rows, widths, values and records it holds: it grows with the change.
   std::size_t StepCount() const {
-    return sheet_.steps.size() + table_.steps.size() + values_.steps.size() + records_.size();
+    return sheet_.steps.size() + table_.steps.size() + values_.steps.size() + record_lines_.size() +
+           names_.size();
   }
 
  private:
   friend class ChangeRecorder;
-  struct RecordChange {
+  struct NameChange {
     int k = 0;
-    linie_type before;
-    linie_type after;
+    std::string other;
   };
   void Apply(Document& doc, bool undo);
 
   GridJournal sheet_;
   GridJournal table_;
   ValuesJournal values_;
-  std::vector<RecordChange> records_;
+  // Record record_lines_[i] has the other state record_states_[i]: kept apart, since an edit
+  // at the top of a long sheet changes every record.
+  std::vector<int> record_lines_;
+  std::vector<RecordState> record_states_;
+  std::vector<NameChange> names_;
   SheetSettingsState before_;
   SheetSettingsState after_;
 };
@@ -86,7 +92,10 @@ class ChangeRecorder {
   Document& doc_;
   bool active_ = false;
   std::unique_ptr<SheetChange> change_;
-  std::vector<linie_type> records_before_;
+  // The records as they were: their states, and their names unless no name changes.
+  std::vector<RecordState> states_before_;
+  std::vector<std::string> names_before_;
+  unsigned long long names_generation_ = 0;
 };
 
 }  // namespace ravnelok
