@@ -13,6 +13,10 @@ void EvalCachesDeleter::operator()(EvalCaches* caches) const {
 EvalCaches::EvalCaches() {
   lines_.reserve(kMaxLines + 1);
   texts_.reserve(kMaxLines + 1);
+  // Reserved with the others although only start values need them: without this block the
+  // memory a calculation run frees ends at the top of the heap, which the allocator gives
+  // back and the next run in the same process faults in again (a third of its time).
+  readings_.reserve(kMaxLines + 1);
 }
 
 void EvalCaches::Clear() {
