@@ -99,11 +99,8 @@ void GuardNested(QPointer<T> dialog, std::function<void(T*)> act) {
         modal->close();
       ++*nested;
     } else if (modal == dialog.data() && (*nested > 0 || *ticks % 50 == 0)) {
-      if (*nested > 5 || *ticks > 250) {
-        dialog->reject();
-      } else {
-        act(dialog.data());
-      }
+      // Rejected after five tries or five seconds.
+      (*nested > 5 || *ticks > 250) ? dialog->reject() : act(dialog.data());
     }
   });
   guard->start();
@@ -133,9 +130,7 @@ void OnModal(std::function<void(T*)> act) {
 // Answers a file dialog with `path`. The name field ignores selectFile while it has the focus,
 // which it takes as soon as the dialog is active: the field gives the focus up first.
 inline void ChooseFile(QFileDialog* dialog, const QString& path) {
-  if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-    field->clearFocus();
-  }
+  if (auto* f = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) f->clearFocus();
   dialog->selectFile(path);
   QMetaObject::invokeMethod(dialog, "accept");
 }
