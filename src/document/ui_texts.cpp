@@ -203,10 +203,8 @@ UiTexts::UiTexts() {
   SetBuiltIn();
 }
 
-const std::string& UiTexts::operator[](TextId id) const {
-  const int i = static_cast<int>(id);
-  if (i < 0 || i >= kUiTextCount) return kEmpty;
-  return texts_[i];
+const std::string& UiTexts::Empty() {
+  return kEmpty;
 }
 
 void UiTexts::Set(TextId id, std::string text) {

@@ -16,7 +16,11 @@ class UiTexts {
  public:
   UiTexts();
 
-  const std::string& operator[](TextId id) const;
+  // Inline: the evaluation looks its words up for every line.
+  const std::string& operator[](TextId id) const {
+    const auto i = static_cast<std::size_t>(id);
+    return i < texts_.size() ? texts_[i] : Empty();
+  }
   void Set(TextId id, std::string text);
 
   // Entries 46..117 and 120 on get their built-in Danish texts; 0..45, 118 and 119 are emptied.
@@ -45,6 +49,7 @@ class UiTexts {
 
  private:
   void SetAddedBuiltIn();
+  static const std::string& Empty();
 
   std::array<std::string, kUiTextCount> texts_;
   bool from_file_ = false;

@@ -115,12 +115,6 @@ void PrepareForConditions(std::string& text) {
   RemoveBlanks(text);
 }
 
-bool HoldsCondition(std::string_view text, const UiTexts& texts) {
-  // An empty condition word (a text file may leave one empty) is treated as absent.
-  const std::string& if_word = texts[TextId::kIf];
-  return !if_word.empty() && text.find(if_word) != std::string_view::npos;
-}
-
 bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContext& context) {
   PrepareForConditions(text);
   if (!HoldsCondition(text, texts)) return true;
@@ -168,13 +162,6 @@ bool ResolveIfThenElse(std::string& text, const UiTexts& texts, const EvalContex
 void PrepareForRelations(std::string& text) {
   text.insert(text.begin(), '(');
   text.push_back(')');
-}
-
-bool HoldsRelation(std::string_view text) {
-  // Three searches of one character each, which the C library does many bytes at a time: the
-  // texts are short, and a loop testing every character costs more.
-  return text.find('<') != std::string_view::npos || text.find('=') != std::string_view::npos ||
-         text.find('>') != std::string_view::npos;
 }
 
 bool ReplaceRelations(std::string& text, const EvalContext& context) {

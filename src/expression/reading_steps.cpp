@@ -22,14 +22,10 @@ bool CannotMeetNumbers(const std::string& word) {
   return true;
 }
 
-bool HoldsRemainder(const std::string& text, const UiTexts& texts) {
-  const std::string& name = texts[TextId::kRemainderName];
-  return !name.empty() && FindDanishLower(text, name) != std::string::npos;
-}
-
 bool RemainderMayChange(const Document& doc, const std::string& marked) {
   const std::string& name = doc.texts[TextId::kRemainderName];
-  return !name.empty() && (!CannotMeetNumbers(name) || HoldsRemainder(marked, doc.texts));
+  return !name.empty() &&
+         (!CannotMeetNumbers(name) || FindDanishLower(marked, name) != std::string::npos);
 }
 
 bool ConditionMayChange(const Document& doc, const std::string& marked) {
