@@ -57,7 +57,7 @@ struct RecordState {
   bool start_pending = false;
   bool computed = false;
 
-  // Exact: the value by its bits, so that -0 and 0 differ as they print differently.
+  // Exact: equal values of the same sign, so that -0 and 0 differ as they print differently.
   bool Same(const RecordState& o) const;
 };
 
