@@ -176,12 +176,11 @@ void LineRecords::MoveRecord(int k, int d) {
   if (from == to) return;
   const std::string name = records_[from].name;
   SetName(to, name);
-  records_[to].has_value = records_[from].has_value;
-  records_[to].start_pending = records_[from].start_pending;
-  any_start_pending_ |= records_[to].start_pending;
-  records_[to].computed = records_[from].computed;
-  records_[to].value = records_[from].value;
-  records_[to].line = to + 1;
+  // The fields travel as a state, so that a field added to it moves too; line and decimals stay.
+  RecordState moved = State(k);
+  moved.line = to + 1;
+  moved.decimals = records_[to].decimals;
+  RestoreState(d, moved);
   ResetRecord(from);
 }
 
