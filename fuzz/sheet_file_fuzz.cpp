@@ -17,12 +17,24 @@ std::string Scratch(const char* name) {
   return "/tmp/ravnelok-fuzz-" + std::to_string(::getpid()) + "-" + name + ".rlk";
 }
 
+// Removes an input's two scratch files however it ends, so that a replay in the suite leaves
+// nothing behind in /tmp.
+struct ScratchFiles {
+  const std::string& given;
+  const std::string& saved;
+  ~ScratchFiles() {
+    ::unlink(given.c_str());
+    ::unlink(saved.c_str());
+  }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ravnelok;
   static const std::string given = Scratch("given");
   static const std::string saved = Scratch("saved");
+  const ScratchFiles scratch{given, saved};
   {
     std::ofstream out(given, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
