@@ -17,8 +17,8 @@ std::string Scratch(const char* name) {
   return "/tmp/ravnelok-fuzz-" + std::to_string(::getpid()) + "-" + name + ".rlk";
 }
 
-// Removes an input's two scratch files however it ends, so that a replay in the suite leaves
-// nothing behind in /tmp.
+// Removes an input's two scratch files whichever way it returns, so that a replay in the suite
+// leaves nothing behind in /tmp (a failed check aborts and leaves them for the finding).
 struct ScratchFiles {
   const std::string& given;
   const std::string& saved;
