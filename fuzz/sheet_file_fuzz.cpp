@@ -1,44 +1,23 @@
 // Any bytes as a sheet file: read, computed until its names are accepted, saved and read again,
 // the sheet keeps its cells and decimals, and a second save writes the same bytes.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <fstream>
+#include <string_view>
 
 #include "app/sheet_commands.h"
 #include "files/sheet_file.h"
 #include "fuzz_support.h"
 #include "support/fake_ui.h"
-
-namespace {
-
-std::string Scratch(const char* name) {
-  return "/tmp/ravnelok-fuzz-" + std::to_string(::getpid()) + "-" + name + ".rlk";
-}
-
-// Removes an input's two scratch files whichever way it returns, so that a replay in the suite
-// leaves nothing behind in /tmp (a failed check aborts and leaves them for the finding).
-struct ScratchFiles {
-  const std::string& given;
-  const std::string& saved;
-  ~ScratchFiles() {
-    ::unlink(given.c_str());
-    ::unlink(saved.c_str());
-  }
-};
-
-}  // namespace
+#include "support/temp_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ravnelok;
-  static const std::string given = Scratch("given");
-  static const std::string saved = Scratch("saved");
-  const ScratchFiles scratch{given, saved};
-  {
-    std::ofstream out(given, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  // One folder for the whole run, under TMPDIR if set; it goes at a normal exit and stays
+  // after a failed check, which aborts, beside the finding.
+  static const testing::TempDir scratch;
+  static const std::string given = scratch.File("given.rlk");
+  static const std::string saved = scratch.File("saved.rlk");
+  testing::WriteBytes(given, std::string_view(reinterpret_cast<const char*>(data), size));
   Document doc;
   doc.rng.seed(1);  // the same draws on every run of an input
   doc.InitialiseGrid();
